@@ -1,0 +1,53 @@
+#include "net/wire.h"
+
+namespace corvel::wire {
+
+QString chatLine(QStringView user, QStringView message)
+{
+    return chatPrefix % user % chatSeparator % message;
+}
+
+QString queryAnnouncement(QStringView user)
+{
+    return announcementPrefix % user % announcementTail;
+}
+
+QString presenceAnswer(QStringView user)
+{
+    return systemPrefix % user % presenceAnswerTail;
+}
+
+QString callAcknowledgement(QStringView user)
+{
+    return acknowledgementHead % user;
+}
+
+namespace {
+
+// An answer whose name holds the presence tag must not count as a request, or copies with such
+// names would answer each other's answers forever.
+bool isPresenceAnswer(QStringView text)
+{
+    return text.startsWith(systemPrefix) && text.endsWith(presenceAnswerTail);
+}
+
+} // namespace
+
+MessageKind classify(QStringView text, QStringView localUser)
+{
+    if (text.contains(presenceTag) && !isPresenceAnswer(text))
+        return MessageKind::PresenceRequest;
+    if (text.contains(callTest))
+        return MessageKind::Call;
+    if (text.contains(flashTag))
+        return MessageKind::Flash;
+    if (text.contains(clearTag))
+        return MessageKind::Clear;
+    if (text.contains(acknowledgementTest))
+        return MessageKind::CallAcknowledgement;
+    if (text.contains(presenceAnswer(localUser)))
+        return MessageKind::OwnPresenceAnswer;
+    return text.contains(systemPrefix) ? MessageKind::SystemLine : MessageKind::ChatLine;
+}
+
+} // namespace corvel::wire
