@@ -1,5 +1,7 @@
+#include "app/AppDelegate.h"
+#include "app/Document.h"
+
 #include <QApplication>
-#include <QWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -8,9 +10,12 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(u"Corvel"_s);
     QApplication::setOrganizationName(u"Corvel"_s);
-    QWidget window;
-    window.setWindowTitle(u"Corvel"_s);
-    window.show();
+    QApplication::setDesktopFileName(u"corvel"_s);
+    QApplication::setWindowIcon(QIcon(u":/corvel.png"_s));
+    QApplication::setQuitOnLastWindowClosed(corvel::AppDelegate::applicationShouldTerminateAfterLastWindowClosed());
+
+    corvel::Document document;
+    document.makeWindowControllers();
     QApplication::exec();
     return 0;
 }

@@ -56,8 +56,8 @@ void ManualMainLoop::advance(Seconds span)
 
 std::size_t ManualMainLoop::pendingPerforms(std::string_view key) const
 {
-    return static_cast<std::size_t>(
-        std::count_if(m_queue.begin(), m_queue.end(), [key](const auto &slot) { return slot.second.performKey == key; }));
+    return static_cast<std::size_t>(std::count_if(m_queue.begin(), m_queue.end(),
+                                                  [key](const auto &slot) { return slot.second.performKey == key; }));
 }
 
 std::size_t ManualMainLoop::repeatingTimers() const

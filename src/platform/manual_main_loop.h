@@ -31,7 +31,7 @@ public:
 private:
     struct Entry {
         Task task;
-        std::string performKey; // empty when not a keyed perform
+        std::string performKey;  // empty when not a keyed perform
         TimerId repeatingId = 0; // non-zero for a repeating timer's next tick
         Seconds interval{};
     };

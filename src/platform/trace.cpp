@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace corvel {
 
@@ -62,9 +63,9 @@ void trace(QStringView line)
         writeToStandardOutput(line);
 }
 
-void setTraceSink(TraceSink newSink)
+TraceSink setTraceSink(TraceSink newSink)
 {
-    sink() = std::move(newSink);
+    return std::exchange(sink(), std::move(newSink));
 }
 
 } // namespace corvel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringView>
 
 #include <functional>
@@ -9,9 +10,13 @@ namespace corvel {
 // Writes one diagnostic line (UTF-8, then a newline) to standard output and flushes it. A closed
 // or broken standard output is ignored: diagnostics never stop the program.
 void trace(QStringView line);
+inline void trace(const QString &line)
+{
+    trace(QStringView(line));
+}
 
-// Tests divert the lines; an empty sink restores standard output.
+// Tests divert the lines; an empty sink means standard output. Returns the sink it replaces.
 using TraceSink = std::function<void(QStringView line)>;
-void setTraceSink(TraceSink sink);
+TraceSink setTraceSink(TraceSink sink);
 
 } // namespace corvel

@@ -47,8 +47,8 @@ inline constexpr std::array<Key, 17> all = {{
 }};
 
 // What clear-all-data removes, in the order it removes them.
-inline constexpr std::array<QStringView, 12> removedByClearAllData = {
-    fontSize,   username,   presets[0], presets[1], presets[2], presets[3],
-    presets[4], presets[5], presets[6], presets[7], presets[8], inverted};
+inline constexpr std::array<QStringView, 12> removedByClearAllData = {fontSize,   username,   presets[0], presets[1],
+                                                                      presets[2], presets[3], presets[4], presets[5],
+                                                                      presets[6], presets[7], presets[8], inverted};
 
 } // namespace corvel::keys

@@ -42,10 +42,7 @@ std::optional<double> asNumber(const QVariant &value)
 
 } // namespace
 
-SettingsStore::SettingsStore()
-    : m_settings(std::make_unique<QSettings>(u"Corvel"_s, u"Corvel"_s))
-{
-}
+SettingsStore::SettingsStore() : m_settings(std::make_unique<QSettings>(u"Corvel"_s, u"Corvel"_s)) {}
 
 SettingsStore::SettingsStore(const QString &iniFile)
     : m_settings(std::make_unique<QSettings>(iniFile, QSettings::IniFormat))

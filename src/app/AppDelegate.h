@@ -1,0 +1,11 @@
+#pragma once
+
+namespace corvel {
+
+// Decides how the program ends: when its last window closes.
+class AppDelegate {
+public:
+    [[nodiscard]] static bool applicationShouldTerminateAfterLastWindowClosed() { return true; }
+};
+
+} // namespace corvel

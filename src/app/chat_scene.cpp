@@ -1,0 +1,24 @@
+#include "app/chat_scene.h"
+
+#include "chat/chat_view.h"
+#include "net/reachability.h"
+
+#include <QWidget>
+
+namespace corvel {
+
+ChatScene::ChatScene()
+{
+    auto view = std::make_unique<ChatView>();
+    m_view = view.get();
+    m_window = std::make_unique<Window>(m_settings, std::move(view));
+    ChatServices services{m_settings, m_loop, m_socket, m_application, &Reachability::isNetworkReachable};
+    services.openPreferences = [this] { openPreferences(); };
+    m_controller = std::make_unique<ViewController>(std::move(services), *m_view);
+}
+
+ChatScene::~ChatScene() = default;
+
+void ChatScene::openPreferences() {}
+
+} // namespace corvel

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "chat/ViewController.h"
+#include "net/broadcast_socket.h"
+#include "platform/qt_application.h"
+#include "platform/qt_main_loop.h"
+#include "settings/settings_store.h"
+#include "window/Window.h"
+
+#include <QPointer>
+
+#include <memory>
+
+namespace corvel {
+
+class ChatView;
+
+// The chat window with everything its controller works with, as the program runs it.
+class ChatScene {
+public:
+    ChatScene();
+    ~ChatScene();
+    ChatScene(const ChatScene &) = delete;
+    ChatScene &operator=(const ChatScene &) = delete;
+
+    [[nodiscard]] Window &window() { return *m_window; }
+    [[nodiscard]] ViewController &controller() { return *m_controller; }
+
+private:
+    void openPreferences();
+
+    SettingsStore m_settings;
+    QtMainLoop m_loop;
+    BroadcastSocket m_socket;
+    QtApplication m_application;
+    ChatView *m_view; // owned by the window
+    std::unique_ptr<Window> m_window;
+    std::unique_ptr<ViewController> m_controller;
+};
+
+} // namespace corvel

@@ -1,0 +1,110 @@
+#include "chat/ViewController.h"
+
+#include "chat/chat_view.h"
+#include "net/wire.h"
+#include "settings/keys.h"
+#include "settings/settings_store.h"
+
+using namespace Qt::StringLiterals;
+
+namespace corvel {
+
+namespace {
+
+// Presence answers allowed per copy: a stream of queries must not turn every copy into a flood
+// source, while anything a person does stays far inside.
+constexpr double presenceAnswerBurst = 20;
+constexpr double presenceAnswersPerSecond = 20;
+
+} // namespace
+
+ViewController::ViewController(ChatServices services, ChatView &view)
+    : noNetwork(u" SYSTEM  >  NO NETWORK CONECTION"_s), styleSys{Qt::black}, styleMe{Qt::blue}, styleNotMe{Qt::red},
+      stepFontSize(view.ui.stepFontSize), txtChat(view.ui.txtChat), txtMsg(view.ui.txtMsg), txtSize(view.ui.txtSize),
+      cmdCall(view.ui.cmdCall), logo(view.ui.logo), logoTxt(view.ui.logoTxt), labSize(view.ui.labSize),
+      m_defaults(services.defaults), m_loop(services.loop), m_socket(services.socket),
+      m_application(services.application), m_isNetworkReachable(std::move(services.isNetworkReachable)),
+      m_openPreferences(std::move(services.openPreferences)), m_view(view),
+      m_transcript(*view.ui.txtChat, services.loop, std::move(services.clock)),
+      m_presenceAnswers(presenceAnswerBurst, presenceAnswersPerSecond)
+{
+    m_socket.setReceiveHandler([this](QByteArrayView payload) { receive(payload); });
+    connectControls();
+}
+
+ViewController::~ViewController()
+{
+    m_socket.setReceiveHandler({});
+    if (m_flashTicker)
+        m_loop.stop(*m_flashTicker);
+}
+
+void ViewController::connectControls()
+{
+    const Ui::ChatWindow &ui = m_view.ui;
+    connect(ui.cmdSend, &QPushButton::clicked, this, &ViewController::cmdSendClicked);
+    connect(ui.cmdCall, &QPushButton::clicked, this, &ViewController::cmdCallClicked);
+    connect(ui.cmdOnline, &QPushButton::clicked, this, &ViewController::cmdOnline);
+    connect(ui.cmdClear, &QPushButton::clicked, this, &ViewController::cmdClearClicked);
+    connect(ui.stepFontSize, &QSpinBox::valueChanged, this, &ViewController::cmdSize);
+    const std::array presets = {ui.preset1, ui.preset2, ui.preset3, ui.preset4, ui.preset5,
+                                ui.preset6, ui.preset7, ui.preset8, ui.preset9};
+    for (int index = 0; index < int(presets.size()); ++index)
+        connect(presets[std::size_t(index)], &QPushButton::clicked, this, [this, index] { Preset(index + 1); });
+    connect(ui.actionHide, &QAction::triggered, this, &ViewController::Hide);
+    connect(ui.actionClearAllData, &QAction::triggered, this, &ViewController::ClearAllData);
+    connect(ui.actionExit, &QAction::triggered, this, &ViewController::ExitNow);
+    connect(ui.actionPreferences, &QAction::triggered, this, [this] { m_openPreferences(); });
+    // Return runs the field's own action, then presses the send button.
+    connect(ui.txtMsg, &QLineEdit::returnPressed, this, [this] {
+        txtMsgAction();
+        m_view.ui.cmdSend->click();
+    });
+    // textEdited fires on the user's edits only, never on text the program puts there.
+    connect(ui.txtMsg, &QLineEdit::textEdited, this, &ViewController::controlTextDidChange);
+    connect(&m_view, &ChatView::backgroundPressed, this, &ViewController::mouseDown);
+}
+
+void ViewController::viewDidLoad()
+{
+    const QColor captions = m_defaults.boolForKey(keys::inverted) ? Qt::white : Qt::black;
+    for (QLabel *caption : {logoTxt, labSize}) {
+        QPalette palette = caption->palette();
+        palette.setColor(QPalette::WindowText, captions);
+        caption->setPalette(palette);
+    }
+
+    if (!m_defaults.holdsValue(keys::username))
+        m_defaults.setString(keys::username, loginName());
+
+    if (const auto stored = static_cast<int>(m_defaults.integerForKey(keys::fontSize)); stored != 0) {
+        txtSize->setText(QString::number(stored));
+        const QSignalBlocker quiet(stepFontSize); // setting the stored value is no user action
+        stepFontSize->setValue(stored);
+    }
+    const int points = txtSize->text().toInt();
+
+    txtChat->setReadOnly(true);
+    m_transcript.setBackground(Qt::white);
+    m_transcript.setPointSize(points);
+    txtMsg->setFocus();
+    QFont messageFont = txtMsg->font();
+    messageFont.setPointSize(points);
+    txtMsg->setFont(messageFont);
+    txtSize->setReadOnly(true);
+    txtSize->setText(QString::number(points));
+    size();
+
+    if (!m_isNetworkReachable()) {
+        m_transcript.replace(noNetwork);
+        return;
+    }
+    const QString user = m_defaults.userName();
+    txtMsg->setText(wire::presenceTag.toString());
+    send();
+    m_transcript.replace(u"  SYSTEM  >  Welcome to Corvel "_s % user % u" . You are online"_s);
+    if (m_defaults.boolForKey(keys::hide))
+        m_transcript.appendWithoutScrolling(u"\n  SYSTEM  >  Auto Hide Mode is active."_s, styleSys);
+}
+
+} // namespace corvel

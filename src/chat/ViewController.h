@@ -1,0 +1,132 @@
+#pragma once
+
+#include "chat/style.h"
+#include "chat/token_bucket.h"
+#include "chat/transcript.h"
+#include "net/datagram_socket.h"
+#include "platform/lifetime.h"
+#include "platform/main_loop.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QSpinBox;
+
+namespace corvel {
+
+class Application;
+class ChatView;
+class SettingsStore;
+
+// What the chat window works with besides its own view; the program passes the real ones,
+// tests pass fakes and a main loop on virtual time.
+struct ChatServices {
+    SettingsStore &defaults;
+    MainLoop &loop;
+    DatagramSocket &socket;
+    Application &application;
+    std::function<bool()> isNetworkReachable;
+    Transcript::Clock clock = &QTime::currentTime;
+    // Opens the preferences panel; the chat window never talks to it otherwise.
+    std::function<void()> openPreferences = [] {};
+};
+
+// The chat window's controller and the owner of all chat state: the call flags, the own-line
+// window, the message styles and the socket's traffic.
+class ViewController : public QObject {
+    Q_OBJECT
+public:
+    ViewController(ChatServices services, ChatView &view);
+    ~ViewController() override;
+
+    // Start-up, once the view exists.
+    void viewDidLoad();
+
+    // Actions of the window's controls. The call button and the message field are outlets too,
+    // so their actions carry a suffix.
+    void cmdSendClicked();
+    void cmdCallClicked();
+    void cmdOnline();
+    void cmdClearClicked();
+    void cmdSize();
+    void Preset(int number);
+    void Hide();
+    void ClearAllData();
+    void ExitNow();
+    void txtMsgAction();
+    void controlTextDidChange();
+    void mouseDown();
+
+    // Operations behind them.
+    void send();
+    void call();
+    void flash();
+    void flashing();
+    void stopFlash();
+    void isOnline();
+    void online();
+    void hiding();
+    void show();
+    void hide();
+    void PSet(int number);
+    void sendPreset(QStringView key);
+    void clear();
+    void size();
+    void clearDefaults();
+    void quit();
+
+    // Every datagram that reaches the copy, its own broadcasts included.
+    void receive(QByteArrayView payload);
+
+    const QString noNetwork;
+    bool flashbool = false;
+    bool callbool = false;
+    Style styleSys;
+    Style styleMe;
+    Style styleNotMe;
+    // Open for 0.1 s after each own broadcast: every chat line arriving meanwhile counts as ours.
+    bool clicked = false;
+
+    // Outlets.
+    QSpinBox *stepFontSize;
+    QPlainTextEdit *txtChat;
+    QLineEdit *txtMsg;
+    QLineEdit *txtSize;
+    QPushButton *cmdCall;
+    QLabel *logo;
+    QLabel *logoTxt;
+    QLabel *labSize;
+
+    [[nodiscard]] Transcript &transcript() { return m_transcript; }
+
+private:
+    void connectControls();
+    [[nodiscard]] bool broadcastOwnLine(const QString &line);
+    void reportUnsent(DatagramSocket::SendResult result);
+    void scheduleHide();
+    void autoHideAfterSend();
+    void cancelPendingHides();
+    void showLine(const QString &text);
+
+    SettingsStore &m_defaults;
+    MainLoop &m_loop;
+    DatagramSocket &m_socket;
+    Application &m_application;
+    std::function<bool()> m_isNetworkReachable;
+    std::function<void()> m_openPreferences;
+    ChatView &m_view;
+    Transcript m_transcript;
+    std::optional<MainLoop::TimerId> m_flashTicker;
+    TokenBucket m_presenceAnswers;
+    Lifetime m_lifetime;
+};
+
+} // namespace corvel

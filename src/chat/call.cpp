@@ -1,0 +1,72 @@
+#include "chat/ViewController.h"
+
+#include "net/wire.h"
+#include "settings/settings_store.h"
+
+#include <QLineEdit>
+
+namespace corvel {
+
+namespace {
+
+constexpr Seconds flashInterval{1.0};
+constexpr Seconds yellowPhase{0.5};
+
+} // namespace
+
+void ViewController::cmdCallClicked()
+{
+    call();
+    stopFlash();
+}
+
+void ViewController::call()
+{
+    if (!txtMsg->text().isEmpty())
+        send();
+    stopFlash();
+    if (!m_isNetworkReachable()) {
+        m_transcript.appendPlain(noNetwork);
+        return;
+    }
+    if (!m_socket.access())
+        return;
+    // Only a call that really went out may claim the next call text as its own echo; otherwise
+    // this copy would stay deaf to the next call from somebody else.
+    if (m_socket.broadcast(wire::callText.toString()) == DatagramSocket::SendResult::Sent)
+        callbool = true;
+}
+
+// However many calls and flash commands arrive, one ticker flashes, and it stops with the
+// flashing: remote input cannot pile up timers.
+void ViewController::flash()
+{
+    flashbool = true;
+    if (!m_flashTicker)
+        m_flashTicker = m_loop.every(flashInterval, m_lifetime.guard([this] { flashing(); }));
+}
+
+void ViewController::flashing()
+{
+    if (!flashbool)
+        return;
+    m_transcript.setBackground(Qt::yellow);
+    m_loop.after(yellowPhase, m_lifetime.guard([this] { m_transcript.setBackground(Qt::white); }));
+}
+
+void ViewController::stopFlash()
+{
+    if (!flashbool)
+        return;
+    const QString acknowledgement = wire::callAcknowledgement(m_defaults.userName());
+    if (!m_socket.access())
+        return;
+    (void)m_socket.broadcast(acknowledgement);
+    flashbool = false;
+    if (m_flashTicker) {
+        m_loop.stop(*m_flashTicker);
+        m_flashTicker.reset();
+    }
+}
+
+} // namespace corvel

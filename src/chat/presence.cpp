@@ -1,0 +1,46 @@
+#include "chat/ViewController.h"
+
+#include "net/wire.h"
+#include "settings/settings_store.h"
+
+namespace corvel {
+
+namespace {
+
+constexpr Seconds followUpDelay{0.1};
+
+} // namespace
+
+void ViewController::cmdOnline()
+{
+    isOnline();
+    stopFlash();
+}
+
+void ViewController::isOnline()
+{
+    if (!m_isNetworkReachable()) {
+        m_transcript.appendPlain(noNetwork);
+        return;
+    }
+    const QString announcement = wire::queryAnnouncement(m_defaults.userName());
+    if (!m_socket.access())
+        return;
+    (void)m_socket.broadcast(announcement);
+    m_loop.after(followUpDelay,
+                 m_lifetime.guard([this] { (void)m_socket.broadcast(wire::presenceNotice.toString()); }));
+    m_loop.after(followUpDelay,
+                 m_lifetime.guard([this] { (void)m_socket.broadcast(wire::presenceQueryLine.toString()); }));
+}
+
+void ViewController::online()
+{
+    if (!m_presenceAnswers.take(m_loop.now()))
+        return;
+    const QString answer = wire::presenceAnswer(m_defaults.userName());
+    if (!m_socket.access())
+        return;
+    (void)m_socket.broadcast(answer);
+}
+
+} // namespace corvel

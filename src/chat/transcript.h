@@ -1,0 +1,68 @@
+#pragma once
+
+#include "chat/style.h"
+#include "platform/lifetime.h"
+#include "platform/main_loop.h"
+
+#include <QString>
+#include <QTextCursor>
+#include <QTime>
+
+#include <functional>
+
+class QPlainTextEdit;
+
+namespace corvel {
+
+// The chat window's transcript. Received text is only ever inserted as plain characters with a
+// format, never interpreted as markup. Appends made in one pass of the main loop form one edit
+// block with one scroll to the end after them, and only the newest lines are kept, so that a
+// flood from the network costs the same per line and cannot exhaust memory.
+class Transcript {
+public:
+    using Clock = std::function<QTime()>;
+
+    // A flood must not exhaust memory: past the limit the oldest lines go, a batch at a time.
+    static constexpr int maxLines = 50'000;
+    static constexpr int dropBatch = 1'000;
+
+    Transcript(QPlainTextEdit &view, MainLoop &loop, Clock clock = &QTime::currentTime);
+    ~Transcript();
+    Transcript(const Transcript &) = delete;
+    Transcript &operator=(const Transcript &) = delete;
+
+    // "\n " + the local time "HH:mm:ss" + "  \t " + the text.
+    [[nodiscard]] QString timeStampedLine(const QString &text) const;
+
+    // Adds the text at the end in the style; the view scrolls to the end.
+    void append(const QString &text, const Style &style);
+    // Adds the text in the style without scrolling.
+    void appendWithoutScrolling(const QString &text, const Style &style);
+    // Rewrites the whole transcript as plain text: what it held, then "\n " and the notice.
+    void appendPlain(const QString &notice);
+    // Replaces everything with the plain text, without scrolling.
+    void replace(const QString &text);
+    void scrollToEnd();
+
+    // Every character already shown, and the view's own font, become bold at this size; colours stay.
+    void setPointSize(int points);
+    void setBackground(const QColor &colour);
+
+    [[nodiscard]] QString text() const;
+
+private:
+    void insert(const QString &text, const Style &style, bool scroll);
+    void closePass();
+    void finishPass();
+    void dropOldestLines();
+
+    QPlainTextEdit &m_view;
+    MainLoop &m_loop;
+    Clock m_clock;
+    QTextCursor m_cursor; // the one cursor that appends, so that a pass forms one edit block
+    bool m_passOpen = false;
+    bool m_scrollPending = false;
+    Lifetime m_lifetime;
+};
+
+} // namespace corvel

@@ -1,0 +1,52 @@
+#include "platform/qt_application.h"
+
+#include <QApplication>
+
+namespace corvel {
+
+void QtApplication::hide()
+{
+    m_hidden = true;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isVisible()) {
+            m_hiddenWindows.append(window);
+            window->hide();
+        }
+    }
+}
+
+void QtApplication::unhide()
+{
+    m_hidden = false;
+    for (const QPointer<QWidget> &window : std::as_const(m_hiddenWindows)) {
+        if (window)
+            window->show();
+    }
+    m_hiddenWindows.clear();
+}
+
+void QtApplication::activateIgnoringOtherApps()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window->isWindow() && window->windowType() != Qt::Popup) {
+            window->raise();
+            window->activateWindow();
+        }
+    }
+}
+
+void QtApplication::requestCriticalAttention()
+{
+    // A zero duration keeps the alert up until the user turns to the program.
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isWindow() && window->windowType() == Qt::Window)
+            QApplication::alert(window, 0);
+    }
+}
+
+void QtApplication::terminate()
+{
+    QCoreApplication::quit();
+}
+
+} // namespace corvel

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/application.h"
+
+#include <QList>
+#include <QPointer>
+#include <QWidget>
+
+namespace corvel {
+
+// Hides and shows the program as a whole: every top-level window at once.
+class QtApplication final : public Application {
+public:
+    void hide() override;
+    void unhide() override;
+    [[nodiscard]] bool isHidden() const override { return m_hidden; }
+    void activateIgnoringOtherApps() override;
+    void requestCriticalAttention() override;
+    void terminate() override;
+
+private:
+    bool m_hidden = false;
+    QList<QPointer<QWidget>> m_hiddenWindows;
+};
+
+} // namespace corvel

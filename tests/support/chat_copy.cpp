@@ -1,0 +1,49 @@
+#include "support/chat_copy.h"
+
+#include "settings/keys.h"
+
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTextBlock>
+
+using namespace Qt::StringLiterals;
+
+namespace corvel::test {
+
+ChatCopy::ChatCopy(FakeNetwork &network, ManualMainLoop &loop, const QString &userName)
+    : settings(directory.filePath(u"Corvel.conf"_s)), socket(network), view(std::make_unique<ChatView>())
+{
+    if (!userName.isNull())
+        settings.setString(keys::username, userName);
+    ChatServices services{settings, loop, socket, application, [this] { return reachable; }};
+    services.clock = [] { return QTime(9, 5, 7); };
+    controller = std::make_unique<ViewController>(std::move(services), *view);
+}
+
+QColor ChatCopy::colourOf(const QString &fragment) const
+{
+    const QTextDocument *document = view->ui.txtChat->document();
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        const qsizetype at = block.text().indexOf(fragment);
+        if (at < 0)
+            continue;
+        for (auto run = block.begin(); !run.atEnd(); ++run) {
+            const QTextFragment piece = run.fragment();
+            if (piece.position() - block.position() + piece.length() > at)
+                return piece.charFormat().foreground().color();
+        }
+    }
+    return {};
+}
+
+QColor ChatCopy::background() const
+{
+    return view->ui.txtChat->palette().color(QPalette::Base);
+}
+
+void ChatCopy::type(const QString &text)
+{
+    QTest::keyClicks(view->ui.txtMsg, text);
+}
+
+} // namespace corvel::test

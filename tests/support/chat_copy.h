@@ -1,0 +1,41 @@
+#pragma once
+
+#include "chat/ViewController.h"
+#include "chat/chat_view.h"
+#include "settings/settings_store.h"
+#include "support/fake_application.h"
+#include "support/fake_network.h"
+
+#include <QColor>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace corvel::test {
+
+// One running copy of the chat window on a fake network: its own settings file, socket and
+// application, a clock pinned at 09:05:07, and a network that can be switched off.
+class ChatCopy {
+public:
+    // With a user name, "Username" is stored before start-up; without one the store stays empty.
+    ChatCopy(FakeNetwork &network, ManualMainLoop &loop, const QString &userName = {});
+
+    // Start-up, as when the window has loaded.
+    void start() { controller->viewDidLoad(); }
+
+    [[nodiscard]] QString transcript() const { return controller->transcript().text(); }
+    // The colour of the line that holds the fragment, or an invalid colour when none does.
+    [[nodiscard]] QColor colourOf(const QString &fragment) const;
+    [[nodiscard]] QColor background() const;
+    void type(const QString &text); // as the user types it into the message field
+
+    QTemporaryDir directory;
+    SettingsStore settings;
+    FakeSocket socket;
+    FakeApplication application;
+    bool reachable = true;
+    std::unique_ptr<ChatView> view;
+    std::unique_ptr<ViewController> controller;
+};
+
+} // namespace corvel::test

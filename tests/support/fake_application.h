@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/application.h"
+
+namespace corvel::test {
+
+// Records what the chat window asks of the application.
+class FakeApplication final : public Application {
+public:
+    void hide() override
+    {
+        hidden = true;
+        ++hides;
+    }
+    void unhide() override { hidden = false; }
+    [[nodiscard]] bool isHidden() const override { return hidden; }
+    void activateIgnoringOtherApps() override { ++activations; }
+    void requestCriticalAttention() override { ++attentionRequests; }
+    void terminate() override { terminated = true; }
+
+    bool hidden = false;
+    bool terminated = false;
+    int hides = 0;
+    int activations = 0;
+    int attentionRequests = 0;
+};
+
+} // namespace corvel::test

@@ -1,0 +1,69 @@
+#include "support/fake_network.h"
+
+#include "platform/trace.h"
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace corvel::test {
+
+void FakeNetwork::detach(FakeSocket &socket)
+{
+    std::erase(m_sockets, &socket);
+}
+
+void FakeNetwork::inject(const QByteArray &payload)
+{
+    m_loop.after(m_delay, [this, payload] {
+        for (FakeSocket *socket : std::vector(m_sockets))
+            socket->receive(payload);
+    });
+}
+
+FakeSocket::FakeSocket(FakeNetwork &network) : m_network(network)
+{
+    m_network.attach(*this);
+}
+
+FakeSocket::~FakeSocket()
+{
+    m_network.detach(*this);
+}
+
+bool FakeSocket::access()
+{
+    if (!m_setUp && canSetUp) {
+        m_setUp = true;
+        ++setUps;
+    } else if (!m_setUp) {
+        trace(u">>> Error while initializing socket: Address already in use");
+    }
+    return m_setUp;
+}
+
+DatagramSocket::SendResult FakeSocket::broadcast(const QString &text)
+{
+    if (!m_setUp)
+        return SendResult::NoSocket;
+    const QByteArray payload = text.toUtf8();
+    if (payload.size() > maxDatagramPayload)
+        return SendResult::TooLarge;
+    if (refusing) {
+        trace(u">>> Error while sending: Network is unreachable");
+        return SendResult::Refused;
+    }
+    sent.append(text);
+    m_network.traffic.append(text);
+    trace(u"Data sent: "_s % text);
+    m_network.inject(payload);
+    return SendResult::Sent;
+}
+
+void FakeSocket::receive(const QByteArray &payload)
+{
+    if (m_setUp && m_handler)
+        m_handler(payload);
+}
+
+} // namespace corvel::test

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "net/datagram_socket.h"
+#include "platform/manual_main_loop.h"
+
+#include <QByteArray>
+#include <QStringList>
+
+#include <vector>
+
+namespace corvel::test {
+
+class FakeSocket;
+
+// A LAN on virtual time: every datagram that a socket broadcasts reaches every socket that is set
+// up, the sender's included, after the network's delay.
+class FakeNetwork {
+public:
+    explicit FakeNetwork(ManualMainLoop &loop, Seconds delay = Seconds(0.02)) : m_loop(loop), m_delay(delay) {}
+
+    void attach(FakeSocket &socket) { m_sockets.push_back(&socket); }
+    void detach(FakeSocket &socket);
+    // Broadcasts raw bytes, as a foreign peer would.
+    void inject(const QByteArray &payload);
+    void setDelay(Seconds delay) { m_delay = delay; }
+
+    // Every text broadcast on the network, in order.
+    QStringList traffic;
+
+private:
+    ManualMainLoop &m_loop;
+    Seconds m_delay;
+    std::vector<FakeSocket *> m_sockets;
+};
+
+class FakeSocket final : public DatagramSocket {
+public:
+    explicit FakeSocket(FakeNetwork &network);
+    ~FakeSocket() override;
+
+    bool access() override;
+    SendResult broadcast(const QString &text) override;
+    void setReceiveHandler(ReceiveHandler handler) override { m_handler = std::move(handler); }
+
+    void receive(const QByteArray &payload);
+
+    bool canSetUp = true;  // false: the port is taken
+    bool refusing = false; // true: the socket refuses every send
+    int setUps = 0;
+    QStringList sent;
+
+private:
+    FakeNetwork &m_network;
+    bool m_setUp = false;
+    ReceiveHandler m_handler;
+};
+
+} // namespace corvel::test

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/trace.h"
+
+#include <QStringList>
+
+namespace corvel::test {
+
+// Collects the diagnostic lines for as long as it lives; a test keeps one as a member to stay quiet.
+class TraceCapture {
+public:
+    TraceCapture() : m_previous(setTraceSink([this](QStringView line) { lines.append(line.toString()); })) {}
+    ~TraceCapture() { setTraceSink(std::move(m_previous)); }
+    TraceCapture(const TraceCapture &) = delete;
+    TraceCapture &operator=(const TraceCapture &) = delete;
+
+    [[nodiscard]] qsizetype count(const QString &line) const { return lines.count(line); }
+
+    QStringList lines;
+
+private:
+    TraceSink m_previous;
+};
+
+} // namespace corvel::test
