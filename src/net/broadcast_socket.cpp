@@ -1,0 +1,86 @@
+#include "net/broadcast_socket.h"
+
+#include "platform/trace.h"
+
+#include <QDeadlineTimer>
+#include <QUdpSocket>
+
+#include <chrono>
+
+namespace corvel {
+
+using namespace Qt::StringLiterals;
+using namespace std::chrono_literals;
+
+namespace {
+
+// Bounds on one pass over the socket, so that a flood leaves the main loop free between passes.
+// Qt signals readyRead again at the next pass while datagrams are pending.
+constexpr int batchDatagrams = 256;
+constexpr auto batchTime = 2ms;
+
+// Every IPv4 datagram fits, so one read never truncates.
+constexpr qsizetype receiveBufferSize = 65536;
+
+} // namespace
+
+BroadcastSocket::BroadcastSocket(QObject *parent) : QObject(parent), m_buffer(receiveBufferSize, Qt::Uninitialized) {}
+
+BroadcastSocket::~BroadcastSocket() = default;
+
+bool BroadcastSocket::access()
+{
+    if (m_socket != nullptr)
+        return true;
+    // Several copies on one host must each receive every broadcast, so the port is shared.
+    // Qt makes every UDP socket it opens broadcast-capable (SO_BROADCAST).
+    auto *socket = new QUdpSocket(this);
+    if (!socket->bind(QHostAddress::AnyIPv4, port, QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint)) {
+        trace(QString(u">>> Error while initializing socket: "_s + socket->errorString()));
+        delete socket;
+        return false;
+    }
+    connect(socket, &QUdpSocket::readyRead, this, &BroadcastSocket::readBatch);
+    m_socket = socket;
+    return true;
+}
+
+DatagramSocket::SendResult BroadcastSocket::broadcast(const QString &text)
+{
+    if (m_socket == nullptr)
+        return SendResult::NoSocket;
+    const QByteArray payload = text.toUtf8();
+    if (payload.size() > maxDatagramPayload) {
+        trace(u">>> Error while sending: the text takes %1 bytes, one datagram holds at most %2"_s.arg(payload.size())
+                  .arg(maxDatagramPayload));
+        return SendResult::TooLarge;
+    }
+    if (m_socket->writeDatagram(payload, QHostAddress::Broadcast, port) != payload.size()) {
+        trace(QString(u">>> Error while sending: "_s + m_socket->errorString()));
+        return SendResult::Refused;
+    }
+    trace(QString(u"Data sent: "_s + text));
+    return SendResult::Sent;
+}
+
+void BroadcastSocket::setReceiveHandler(ReceiveHandler handler)
+{
+    m_handler = std::move(handler);
+}
+
+void BroadcastSocket::readBatch()
+{
+    const QDeadlineTimer deadline(batchTime, Qt::PreciseTimer);
+    for (int read = 0; read < batchDatagrams && !deadline.hasExpired(); ++read) {
+        // pendingDatagramSize() is -1 when nothing is pending, and 0 for an empty datagram.
+        if (m_socket->pendingDatagramSize() < 0)
+            return;
+        const qint64 size = m_socket->readDatagram(m_buffer.data(), m_buffer.size());
+        if (size < 0)
+            return;
+        if (m_handler)
+            m_handler(QByteArrayView(m_buffer.constData(), size));
+    }
+}
+
+} // namespace corvel
