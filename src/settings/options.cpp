@@ -1,0 +1,178 @@
+#include "settings/options.h"
+
+#include "platform/trace.h"
+#include "settings/keys.h"
+#include "settings/options_stepper.h"
+#include "settings/settings_store.h"
+#include "ui_options.h"
+
+#include <QPointer>
+
+#include <charconv>
+
+using namespace Qt::StringLiterals;
+
+namespace corvel {
+
+namespace {
+
+// The shortest plain decimal that reads back as the same 32-bit float: 0.9 shows as "0.9", not
+// as the 0.899999976 that widening it would give.
+void setFloatValue(QLineEdit *field, float value)
+{
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
+    field->setText(QString::fromLatin1(buffer.data(), result.ptr - buffer.data()));
+}
+
+float floatValue(const QLineEdit *field)
+{
+    return field->text().toFloat();
+}
+
+} // namespace
+
+options::options(SettingsStore &settings, QWidget *parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::options>()), m_settings(settings)
+{
+    m_ui->setupUi(this);
+    connect(m_ui->HideMode, &QCheckBox::clicked, this, &options::HideWith_sender);
+    connect(m_ui->ClearMode, &QCheckBox::clicked, this, &options::AClearWith_sender);
+    connect(m_ui->invertCheck, &QCheckBox::clicked, this, &options::InvertWith_sender);
+    connect(m_ui->DelayStep, &Stepper::stepped, this, &options::DelayStep);
+    connect(m_ui->OptStep, &Stepper::stepped, this, &options::OptStep);
+    connect(m_ui->cmdApply, &QPushButton::clicked, this, &options::cmdApply);
+    connect(m_ui->cmdClose, &QPushButton::clicked, this, &options::reject);
+    viewDidLoad();
+}
+
+options::~options() = default;
+
+options *options::openOnce(SettingsStore &settings, QWidget *parent)
+{
+    static QPointer<options> open;
+    // A closed panel is on its way out; the next opening shows the store as it is now.
+    if (open.isNull() || !open->isVisible()) {
+        open = new options(settings, parent);
+        connect(open, &QDialog::finished, open, &QObject::deleteLater);
+    }
+    open->show();
+    open->raise();
+    open->activateWindow();
+    return open;
+}
+
+void options::viewDidLoad()
+{
+    m_ui->stepDelay->setReadOnly(true);
+    m_ui->stepOpticity->setReadOnly(true);
+
+    const bool hide = m_settings.boolForKey(keys::hide);
+    m_ui->HideMode->setChecked(hide);
+    setOkPresetEnabled(hide);
+    m_ui->ClearMode->setChecked(m_settings.boolForKey(keys::autoClear));
+    m_ui->invertCheck->setChecked(m_settings.boolForKey(keys::inverted));
+
+    loadStep(m_ui->stepOpticity, m_ui->OptStep, keys::alpha);
+    loadStep(m_ui->stepDelay, m_ui->DelayStep, keys::delay);
+
+    m_ui->okPreset->setText(m_settings.okPreset());
+    m_ui->txtUser->setText(m_settings.userName());
+    const auto fields = presetFields();
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        fields[i]->setText(m_settings.stringForKey(keys::presets[i]).value_or(QString()));
+}
+
+// A value of 0 means the key was never set: the stepper's own starting value becomes the stored one.
+void options::loadStep(QLineEdit *field, Stepper *stepper, QStringView key)
+{
+    const float noted = stepper->floatValue();
+    const float stored = m_settings.floatForKey(key);
+    if (stored == 0.0F) {
+        m_settings.setFloat(key, noted);
+        return;
+    }
+    stepper->setValue(static_cast<double>(stored));
+    setFloatValue(field, stored);
+}
+
+void options::applyStep(QLineEdit *field, const Stepper *stepper, QStringView key)
+{
+    setFloatValue(field, stepper->floatValue());
+    m_settings.setFloat(key, floatValue(field));
+}
+
+std::optional<bool> options::takeSwitch(const QCheckBox *box, QStringView key, QStringView offTrace,
+                                        QStringView onTrace)
+{
+    switch (box->checkState()) {
+    case Qt::Unchecked:
+        trace(offTrace);
+        m_settings.setBool(key, false);
+        return false;
+    case Qt::Checked:
+        trace(onTrace);
+        m_settings.setBool(key, true);
+        return true;
+    case Qt::PartiallyChecked:
+        trace(u"mixed");
+        break;
+    }
+    return std::nullopt;
+}
+
+void options::setOkPresetEnabled(bool enabled)
+{
+    m_ui->okPreset->setEnabled(enabled);
+    QPalette palette = m_ui->okPreset->palette();
+    palette.setColor(QPalette::Base, enabled ? QColor(Qt::white) : QColor(Qt::gray));
+    m_ui->okPreset->setPalette(palette);
+}
+
+std::array<QLineEdit *, 9> options::presetFields() const
+{
+    return {m_ui->txtPS1, m_ui->txtPS2, m_ui->txtPS3, m_ui->txtPS4, m_ui->txtPS5,
+            m_ui->txtPS6, m_ui->txtPS7, m_ui->txtPS8, m_ui->txtPS9};
+}
+
+void options::HideWith_sender()
+{
+    if (const auto on = takeSwitch(m_ui->HideMode, keys::hide, u"dont Hide", u"Hide"))
+        setOkPresetEnabled(*on);
+}
+
+void options::AClearWith_sender()
+{
+    takeSwitch(m_ui->ClearMode, keys::autoClear, u"dont autoClear", u"autoClear");
+}
+
+void options::InvertWith_sender()
+{
+    takeSwitch(m_ui->invertCheck, keys::inverted, u"not inverted", u"inerted");
+}
+
+void options::DelayStep()
+{
+    applyStep(m_ui->stepDelay, m_ui->DelayStep, keys::delay);
+}
+
+void options::OptStep()
+{
+    applyStep(m_ui->stepOpticity, m_ui->OptStep, keys::alpha);
+}
+
+void options::cmdApply()
+{
+    m_settings.setString(keys::username, m_ui->txtUser->text());
+    if (m_ui->txtUser->text().isEmpty()) {
+        m_ui->txtUser->setText(loginName());
+        m_settings.setString(keys::username, m_ui->txtUser->text());
+    }
+    const auto fields = presetFields();
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        m_settings.setString(keys::presets[i], fields[i]->text());
+    m_settings.setString(keys::okPreset, m_ui->okPreset->text());
+    accept();
+}
+
+} // namespace corvel

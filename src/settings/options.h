@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+#include <memory>
+#include <optional>
+
+class QCheckBox;
+class QLineEdit;
+
+namespace corvel {
+
+class SettingsStore;
+class Stepper;
+
+namespace Ui {
+class options;
+}
+
+// The preferences panel. Switches and steppers write to the store at once; the texts only on
+// Apply, which also closes the panel. It never talks to the chat window, which reads the store
+// whenever it needs a value.
+class options : public QDialog {
+    Q_OBJECT
+public:
+    explicit options(SettingsStore &settings, QWidget *parent = nullptr);
+    ~options() override;
+
+    // Opens a freshly loaded panel, or brings the one already open to the front.
+    static options *openOnce(SettingsStore &settings, QWidget *parent);
+
+public Q_SLOTS:
+    void HideWith_sender();
+    void AClearWith_sender();
+    void InvertWith_sender();
+    void DelayStep();
+    void OptStep();
+    void cmdApply();
+
+private:
+    void viewDidLoad();
+    void loadStep(QLineEdit *field, Stepper *stepper, QStringView key);
+    void applyStep(QLineEdit *field, const Stepper *stepper, QStringView key);
+    // The state the box has just taken: stored and traced; nothing for a mixed state.
+    std::optional<bool> takeSwitch(const QCheckBox *box, QStringView key, QStringView offTrace, QStringView onTrace);
+    void setOkPresetEnabled(bool enabled);
+    [[nodiscard]] std::array<QLineEdit *, 9> presetFields() const;
+
+    std::unique_ptr<Ui::options> m_ui;
+    SettingsStore &m_settings;
+};
+
+} // namespace corvel
