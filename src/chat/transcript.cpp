@@ -16,6 +16,9 @@ Transcript::Transcript(QPlainTextEdit &view, MainLoop &loop, Clock clock)
     // The transcript is only ever appended to by the program; an undo history would keep every
     // line twice.
     m_view.setUndoRedoEnabled(false);
+    // Past the limit the document drops the oldest lines once per pass; the plain-text layout
+    // handles that without laying out again what remains.
+    m_view.setMaximumBlockCount(maxLines);
 }
 
 Transcript::~Transcript()
@@ -45,7 +48,8 @@ void Transcript::insert(const QString &text, const Style &style, bool scroll)
         m_cursor.beginEditBlock();
         m_loop.after(Seconds(0), m_lifetime.guard([this] { finishPass(); }));
     }
-    m_cursor.movePosition(QTextCursor::End);
+    // setPosition, unlike moving to the end, does not lay out the last line for every insert.
+    m_cursor.setPosition(m_view.document()->characterCount() - 1);
     m_cursor.insertText(text, style.format());
     m_scrollPending = m_scrollPending || scroll;
 }
@@ -56,7 +60,6 @@ void Transcript::closePass()
         return;
     m_passOpen = false;
     m_cursor.endEditBlock();
-    dropOldestLines();
 }
 
 void Transcript::finishPass()
@@ -64,18 +67,6 @@ void Transcript::finishPass()
     closePass();
     if (m_scrollPending)
         scrollToEnd();
-}
-
-void Transcript::dropOldestLines()
-{
-    QTextDocument *document = m_view.document();
-    if (document->blockCount() <= maxLines)
-        return;
-    const int drop = document->blockCount() - maxLines + dropBatch;
-    QTextCursor head(document);
-    head.movePosition(QTextCursor::Start);
-    head.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, drop);
-    head.removeSelectedText();
 }
 
 void Transcript::appendPlain(const QString &notice)
@@ -89,7 +80,6 @@ void Transcript::replace(const QString &newText)
     closePass();
     m_scrollPending = false;
     m_view.setPlainText(newText);
-    dropOldestLines();
 }
 
 void Transcript::scrollToEnd()

@@ -22,9 +22,8 @@ class Transcript {
 public:
     using Clock = std::function<QTime()>;
 
-    // A flood must not exhaust memory: past the limit the oldest lines go, a batch at a time.
+    // A flood must not exhaust memory: only the newest lines are kept.
     static constexpr int maxLines = 50'000;
-    static constexpr int dropBatch = 1'000;
 
     Transcript(QPlainTextEdit &view, MainLoop &loop, Clock clock = &QTime::currentTime);
     ~Transcript();
@@ -54,7 +53,6 @@ private:
     void insert(const QString &text, const Style &style, bool scroll);
     void closePass();
     void finishPass();
-    void dropOldestLines();
 
     QPlainTextEdit &m_view;
     MainLoop &m_loop;

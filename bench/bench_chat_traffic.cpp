@@ -1,0 +1,119 @@
+// Feeds received datagrams through the chat window's dispatcher into a real transcript
+// (offscreen) and prints what it costs: chat lines alone, then the mixed traffic of a busy network.
+#include "net/wire.h"
+#include "platform/trace.h"
+#include "support/chat_copy.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+using namespace corvel;
+using namespace corvel::test;
+
+namespace {
+
+constexpr int datagramsPerPass = 256;
+
+// Hands the payloads to the copy in passes of the main loop, as the socket does, and returns
+// the duration of every pass in seconds.
+std::vector<double> feed(ChatCopy &copy, ManualMainLoop &loop, const std::vector<QByteArray> &payloads)
+{
+    std::vector<double> passes;
+    QElapsedTimer pass;
+    for (std::size_t next = 0; next < payloads.size();) {
+        pass.start();
+        const std::size_t end = std::min(payloads.size(), next + datagramsPerPass);
+        for (; next < end; ++next)
+            copy.controller->receive(payloads[next]);
+        loop.advance(Seconds(double(datagramsPerPass) / 20'000)); // the pace of a busy network
+        QCoreApplication::processEvents();
+        passes.push_back(double(pass.nsecsElapsed()) / 1e9);
+    }
+    return passes;
+}
+
+double sum(const std::vector<double> &values, std::size_t from, std::size_t to)
+{
+    double total = 0;
+    for (std::size_t index = from; index < to; ++index)
+        total += values[index];
+    return total;
+}
+
+void chatLines(int count)
+{
+    ManualMainLoop loop;
+    FakeNetwork network(loop);
+    ChatCopy copy(network, loop, u"ann"_s);
+    copy.start();
+    loop.advance(Seconds(1));
+    std::vector<QByteArray> payloads;
+    for (int line = 0; line < count; ++line)
+        payloads.push_back(
+            wire::chatLine(u"bob", u"line %1 of the benchmark, about as long as a chat line"_s.arg(line)).toUtf8());
+    const std::vector<double> passes = feed(copy, loop, payloads);
+    const double total = sum(passes, 0, passes.size());
+    std::printf("chat lines %7d: %9.0f lines/s", count, count / total);
+    // Cost per line near the end against near the start (4 passes, 1,024 lines each).
+    if (passes.size() >= 8) {
+        const double start = sum(passes, 0, 4);
+        const double end = sum(passes, passes.size() - 4, passes.size());
+        std::printf(", cost per line at the end %.2fx the start", end / start);
+    }
+    std::printf("\n");
+}
+
+void mixedTraffic(int count)
+{
+    ManualMainLoop loop;
+    FakeNetwork network(loop);
+    ChatCopy copy(network, loop, u"ann"_s);
+    copy.start();
+    loop.advance(Seconds(1));
+    const std::vector<QByteArray> mix = {
+        wire::chatLine(u"bob", u"anyone for lunch at noon?").toUtf8(),
+        wire::chatLine(u"cid", u"on my way").toUtf8(),
+        wire::chatLine(u"dan", u"the build is green again").toUtf8(),
+        wire::chatLine(u"eve", u"<flash> look at the board").toUtf8(),
+        wire::presenceQueryLine.toUtf8(),
+        wire::presenceAnswer(u"bob").toUtf8(),
+        wire::queryAnnouncement(u"cid").toUtf8(),
+        wire::presenceNotice.toUtf8(),
+        wire::callText.toUtf8(),
+        wire::callAcknowledgement(u"dan").toUtf8(),
+    };
+    std::vector<QByteArray> payloads;
+    for (int datagram = 0; datagram < count; ++datagram)
+        payloads.push_back(mix[std::size_t(datagram) % mix.size()]);
+    const std::vector<double> passes = feed(copy, loop, payloads);
+    const double total = sum(passes, 0, passes.size());
+    std::printf("mixed traffic %7d: %9.0f datagrams/s, longest pass %.1f ms, answers sent %lld\n", count, count / total,
+                *std::max_element(passes.begin(), passes.end()) * 1e3, static_cast<long long>(copy.socket.sent.size()));
+
+    copy.controller->mouseDown(); // the user acts: flashing ends
+    loop.advance(Seconds(5));
+    std::printf("when idle afterwards: %zu repeating timers, %zu pending tasks\n", loop.repeatingTimers(),
+                loop.pendingTasks());
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    // The diagnostics still cost their encoding, but go nowhere.
+    setTraceSink([](QStringView line) { (void)line.toUtf8(); });
+    // A count on the command line runs one size of each, for profiling.
+    const int only = argc > 1 ? QByteArray(argv[1]).toInt() : 0;
+    for (const int count : {1'000, 10'000, 100'000}) {
+        if (only == 0 || only == count)
+            chatLines(count);
+    }
+    mixedTraffic(only == 0 ? 100'000 : only);
+    return 0;
+}
