@@ -2,6 +2,7 @@
 
 #include "chat/chat_view.h"
 #include "net/reachability.h"
+#include "settings/options.h"
 
 #include <QWidget>
 

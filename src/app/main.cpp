@@ -2,6 +2,7 @@
 #include "app/Document.h"
 
 #include <QApplication>
+#include <QIcon>
 
 using namespace Qt::StringLiterals;
 
