@@ -9,6 +9,7 @@
 #include <cmath>
 #include <limits>
 #include <pwd.h>
+#include <system_error>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -65,7 +66,16 @@ std::optional<QString> SettingsStore::stringForKey(QStringView key) const
 
 float SettingsStore::floatForKey(QStringView key) const
 {
-    const auto number = asNumber(m_settings->value(keyString(key)));
+    const QVariant value = m_settings->value(keyString(key));
+    // Straight to 32 bits: through a double, the largest float and a few tiny ones would not
+    // read back as the float that setFloat wrote.
+    const QByteArray text = value.toString().trimmed().toLatin1();
+    float parsed = 0.0F;
+    const auto [end, error] = std::from_chars(text.cbegin(), text.cend(), parsed);
+    if (error == std::errc{} && end == text.cend() && std::isfinite(parsed))
+        return parsed;
+
+    const auto number = asNumber(value);
     if (!number || std::fabs(*number) > std::numeric_limits<float>::max())
         return 0.0F;
     return static_cast<float>(*number);
