@@ -126,6 +126,10 @@ void options::setOkPresetEnabled(bool enabled)
     m_ui->okPreset->setEnabled(enabled);
     QPalette palette = m_ui->okPreset->palette();
     palette.setColor(QPalette::Base, enabled ? QColor(Qt::white) : QColor(Qt::gray));
+    // The usual pale text of a disabled field would vanish on grey, and a dark theme's light text
+    // on white: the text stays readable in both states.
+    palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(0x30, 0x30, 0x30));
     m_ui->okPreset->setPalette(palette);
 }
 

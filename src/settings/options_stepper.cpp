@@ -1,11 +1,13 @@
 #include "settings/options_stepper.h"
 
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 #include <QToolButton>
-#include <QVBoxLayout>
 #include <QWheelEvent>
+
+using namespace Qt::StringLiterals;
 
 namespace corvel {
 
@@ -13,24 +15,24 @@ Stepper::Stepper(QWidget *parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    auto *layout = new QVBoxLayout(this);
-    // Room for the focus frame around the arrows.
+    // Side by side rather than stacked: two targets of a full line's height are easier to hit.
+    auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
-    layout->setSpacing(0);
-    layout->addWidget(makeArrow(Qt::UpArrow, tr("Increase"), 1));
-    layout->addWidget(makeArrow(Qt::DownArrow, tr("Decrease"), -1));
+    layout->setSpacing(2);
+    layout->addWidget(makeButton(u"\u2212"_s, tr("Decrease"), -1));
+    layout->addWidget(makeButton(u"+"_s, tr("Increase"), 1));
 }
 
-QToolButton *Stepper::makeArrow(Qt::ArrowType arrow, const QString &name, int steps)
+QToolButton *Stepper::makeButton(const QString &text, const QString &name, int steps)
 {
     auto *button = new QToolButton(this);
-    button->setArrowType(arrow);
+    button->setText(text);
     button->setAccessibleName(name);
     button->setToolTip(name);
-    // The stepper itself takes the focus and the arrow keys; the arrows are for the mouse.
+    // The stepper itself takes the focus and the arrow keys; the buttons are for the mouse.
     button->setFocusPolicy(Qt::NoFocus);
     button->setAutoRepeat(true);
-    button->setFixedSize(22, 13);
+    button->setMinimumWidth(button->sizeHint().height());
     connect(button, &QToolButton::clicked, this, [this, steps] { stepBy(steps); });
     return button;
 }

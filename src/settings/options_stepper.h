@@ -6,9 +6,9 @@ class QToolButton;
 
 namespace corvel {
 
-// A pair of up and down arrows holding a number, the way a desktop stepper does: the number is
-// shown elsewhere (in the field beside it), and `stepped` tells of the user's changes only, so
-// that setting the value in code never writes anything back.
+// A pair of decrease and increase buttons holding a number, the way a desktop stepper does: the
+// number is shown elsewhere (in the field beside it), and `stepped` tells of the user's changes
+// only, so that setting the value in code never writes anything back.
 class Stepper : public QWidget {
     Q_OBJECT
     Q_PROPERTY(double minimum READ minimum WRITE setMinimum)
@@ -30,7 +30,7 @@ public:
     // Kept within the limits; no signal.
     void setValue(double value);
 
-    // What a click on an arrow does: `steps` increments up (or down when negative), then
+    // What a click on a button does: `steps` increments up (or down when negative), then
     // `stepped` if the value moved.
     void stepBy(int steps);
 
@@ -43,7 +43,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QToolButton *makeArrow(Qt::ArrowType arrow, const QString &name, int steps);
+    QToolButton *makeButton(const QString &text, const QString &name, int steps);
 
     double m_minimum = 0.0;
     double m_maximum = 100.0;
