@@ -3,6 +3,7 @@
 #include "settings/keys.h"
 #include "settings/settings_store.h"
 #include "window/backdrop.h"
+#include "window/compositing.h"
 
 #include <algorithm>
 
@@ -44,7 +45,9 @@ void Window::windowDidLoad()
     m_alpha = frameOpacity(m_settings.floatForKey(keys::alpha));
     const double component = m_settings.boolForKey(keys::inverted) ? 0.0 : grey;
     const auto channel = static_cast<float>(component);
-    m_window->setBackground(QColor::fromRgbF(channel, channel, channel, static_cast<float>(m_alpha)));
+    // Where the alpha cannot show, it would only darken the background under dark text.
+    const float painted = windowAlphaIsShown() ? static_cast<float>(m_alpha) : 1.0F;
+    m_window->setBackground(QColor::fromRgbF(channel, channel, channel, painted));
 }
 
 QColor Window::backgroundColour() const

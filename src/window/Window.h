@@ -27,6 +27,7 @@ public:
     // A request to the controller to close leaves the window open.
     void close() {}
 
+    // The colour painted: opaque where the window's alpha would not reach the screen.
     [[nodiscard]] QColor backgroundColour() const;
     // The opacity exactly as decided; the colour keeps it only to 16 bits.
     [[nodiscard]] double backgroundAlpha() const { return m_alpha; }
