@@ -16,27 +16,41 @@ using namespace corvel::test;
 namespace {
 
 const QString stamp = u"\n 09:05:07  \t "_s;
+const QString welcome = u"  SYSTEM  >  Welcome to Corvel ann . You are online"_s;
+
+// ann, started and past her start-up traffic.
+struct Ann {
+    explicit Ann(Seconds delay = Seconds(0.02)) : network(loop, delay)
+    {
+        copy.start();
+        loop.advance(Seconds(1));
+        network.traffic.clear();
+    }
+    void send(const QString &text)
+    {
+        copy.view->ui.txtMsg->setText(text);
+        copy.view->ui.cmdSend->click();
+    }
+    ManualMainLoop loop;
+    FakeNetwork network;
+    ChatCopy copy{network, loop, u"ann"_s};
+};
 
 } // namespace
 
 class ChatWindowTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void startUpOnAFreshStoreGreetsAndQueriesOnce();
-    void startUpWithoutNetworkShowsOnlyTheNotice();
-    void startUpKeepsAnEmptyUserName();
-    void startUpShowsTheAutoHideNoticeWithoutScheduling();
-    void startUpTakesTheStoredFontSize();
+    void startUp_data();
+    void startUp();
+    void startUpWithoutNetworkSendsNothing();
     void ownLineWindow_data();
     void ownLineWindow();
-    void systemLinesStayBlackInsideTheWindow();
     void emptySend();
-    void sendWithoutNetworkKeepsTheText();
     void unsentTextStaysInTheField_data();
     void unsentTextStaysInTheField();
     void receivedTextIsDispatchedByKind_data();
     void receivedTextIsDispatchedByKind();
-    void markupIsShownLiterally();
     void presenceAnswersAreRateLimited();
     void everyDatagramDrawsAttention();
 
@@ -44,24 +58,49 @@ private:
     TraceCapture m_quiet;
 };
 
-void ChatWindowTest::startUpOnAFreshStoreGreetsAndQueriesOnce()
+void ChatWindowTest::startUp_data()
 {
-    ManualMainLoop loop;
-    FakeNetwork network(loop);
-    ChatCopy copy(network, loop);
-    copy.start();
-
-    QCOMPARE(copy.settings.stringForKey(keys::username), loginName());
-    QCOMPARE(network.traffic, QStringList{wire::chatLine(loginName(), u"<online?>")});
-    QCOMPARE(copy.transcript(), u"  SYSTEM  >  Welcome to Corvel "_s + loginName() + u" . You are online"_s);
-    QVERIFY(copy.view->ui.txtMsg->text().isEmpty());
-    // The query's echo is a presence request: answered, never shown.
-    loop.advance(Seconds(1));
-    QCOMPARE(network.traffic.last(), wire::presenceAnswer(loginName()));
-    QCOMPARE(copy.transcript(), u"  SYSTEM  >  Welcome to Corvel "_s + loginName() + u" . You are online"_s);
+    QTest::addColumn<QString>("stored"); // null: nothing stored
+    QTest::addColumn<bool>("hide");
+    QTest::addColumn<int>("fontSize");
+    QTest::addColumn<QString>("greeting");
+    const QString login = loginName();
+    QTest::newRow("fresh store") << QString() << false << 0
+                                 << u"  SYSTEM  >  Welcome to Corvel "_s + login + u" . You are online"_s;
+    QTest::newRow("empty name") << u""_s << false << 14 << u"  SYSTEM  >  Welcome to Corvel  . You are online"_s;
+    QTest::newRow("auto-hide") << u"ann"_s << true << 0 << welcome + u"\n  SYSTEM  >  Auto Hide Mode is active."_s;
 }
 
-void ChatWindowTest::startUpWithoutNetworkShowsOnlyTheNotice()
+void ChatWindowTest::startUp()
+{
+    QFETCH(QString, stored);
+    QFETCH(bool, hide);
+    QFETCH(int, fontSize);
+    QFETCH(QString, greeting);
+    ManualMainLoop loop;
+    FakeNetwork network(loop);
+    ChatCopy copy(network, loop, stored);
+    copy.settings.setBool(keys::hide, hide);
+    copy.settings.setInteger(keys::fontSize, fontSize);
+    copy.start();
+
+    const QString name = stored.isNull() ? loginName() : stored;
+    QCOMPARE(copy.settings.stringForKey(keys::username), name);
+    QCOMPARE(network.traffic, QStringList{wire::chatLine(name, u"<online?>")});
+    QCOMPARE(copy.transcript(), greeting);
+    QCOMPARE(copy.colourOf(u"Auto Hide"_s), hide ? QColor(Qt::black) : QColor());
+    QCOMPARE(loop.pendingPerforms("hiding"), 0U);
+    const int points = fontSize != 0 ? fontSize : 15;
+    QCOMPARE(copy.view->ui.stepFontSize->value(), points);
+    QCOMPARE(copy.view->ui.txtChat->font().pointSize(), points);
+    QCOMPARE(copy.settings.integerForKey(keys::fontSize), points);
+    // The query's echo is a presence request: answered, never shown.
+    loop.advance(Seconds(1));
+    QCOMPARE(network.traffic.last(), wire::presenceAnswer(name));
+    QCOMPARE(copy.transcript(), greeting);
+}
+
+void ChatWindowTest::startUpWithoutNetworkSendsNothing()
 {
     ManualMainLoop loop;
     FakeNetwork network(loop);
@@ -70,197 +109,99 @@ void ChatWindowTest::startUpWithoutNetworkShowsOnlyTheNotice()
     copy.reachable = false;
     copy.start();
     loop.advance(Seconds(10));
-
     QCOMPARE(copy.transcript(), u" SYSTEM  >  NO NETWORK CONECTION"_s);
-    QVERIFY(network.traffic.isEmpty());
     QCOMPARE(copy.socket.setUps, 0);
-}
-
-void ChatWindowTest::startUpKeepsAnEmptyUserName()
-{
-    ManualMainLoop loop;
-    FakeNetwork network(loop);
-    ChatCopy copy(network, loop, u""_s);
-    copy.start();
-
-    QCOMPARE(copy.transcript(), u"  SYSTEM  >  Welcome to Corvel  . You are online"_s);
-    QCOMPARE(copy.settings.stringForKey(keys::username), u""_s);
-    QCOMPARE(network.traffic, QStringList{u"      >    <online?>"_s});
-}
-
-void ChatWindowTest::startUpShowsTheAutoHideNoticeWithoutScheduling()
-{
-    ManualMainLoop loop;
-    FakeNetwork network(loop);
-    ChatCopy copy(network, loop, u"ann"_s);
-    copy.settings.setBool(keys::hide, true);
-    copy.start();
-
-    QCOMPARE(copy.transcript(),
-             u"  SYSTEM  >  Welcome to Corvel ann . You are online\n  SYSTEM  >  Auto Hide Mode is active."_s);
-    QCOMPARE(copy.colourOf(u"Auto Hide Mode"_s), QColor(Qt::black));
-    QCOMPARE(loop.pendingPerforms("hiding"), 0U);
-}
-
-void ChatWindowTest::startUpTakesTheStoredFontSize()
-{
-    ManualMainLoop loop;
-    FakeNetwork network(loop);
-    ChatCopy copy(network, loop, u"ann"_s);
-    copy.settings.setInteger(keys::fontSize, 14);
-    copy.start();
-
-    QCOMPARE(copy.view->ui.txtSize->text(), u"14"_s);
-    QCOMPARE(copy.view->ui.stepFontSize->value(), 14);
-    QCOMPARE(copy.view->ui.txtChat->font().pointSize(), 14);
-    QVERIFY(copy.view->ui.txtChat->font().bold());
-    QCOMPARE(copy.view->ui.txtMsg->font().pointSize(), 14);
-    QCOMPARE(copy.settings.integerForKey(keys::fontSize), 14);
 }
 
 void ChatWindowTest::ownLineWindow_data()
 {
-    QTest::addColumn<double>("echoDelay");
-    QTest::addColumn<bool>("fromSomebodyElse");
+    QTest::addColumn<double>("delay");
+    QTest::addColumn<QString>("arriving");
     QTest::addColumn<QColor>("colour");
-    QTest::newRow("own echo after 20 ms") << 0.02 << false << QColor(Qt::blue);
-    QTest::newRow("own echo after 300 ms") << 0.3 << false << QColor(Qt::red);
-    QTest::newRow("another user 50 ms after a send") << 0.05 << true << QColor(Qt::blue);
+    QTest::newRow("own echo after 20 ms") << 0.02 << QString() << QColor(Qt::blue);
+    QTest::newRow("own echo after 300 ms") << 0.3 << QString() << QColor(Qt::red);
+    QTest::newRow("another user after 50 ms") << 0.05 << wire::chatLine(u"bob", u"hi") << QColor(Qt::blue);
+    QTest::newRow("system line after 50 ms") << 0.05 << wire::presenceNotice.toString() << QColor(Qt::black);
 }
 
 void ChatWindowTest::ownLineWindow()
 {
-    QFETCH(double, echoDelay);
-    QFETCH(bool, fromSomebodyElse);
+    QFETCH(double, delay);
+    QFETCH(QString, arriving);
     QFETCH(QColor, colour);
-    ManualMainLoop loop;
-    FakeNetwork network(loop, Seconds(echoDelay));
-    ChatCopy copy(network, loop, u"ann"_s);
-    copy.start();
-    loop.advance(Seconds(1));
+    Ann ann{Seconds{delay}};
     TraceCapture traces;
+    ann.send(u"hello"_s);
+    QVERIFY(ann.copy.view->ui.txtMsg->text().isEmpty());
+    if (!arriving.isEmpty())
+        ann.network.inject(arriving.toUtf8());
+    ann.loop.advance(Seconds(delay + 0.001));
 
-    copy.view->ui.txtMsg->setText(u"hello"_s);
-    copy.view->ui.cmdSend->click();
-    QCOMPARE(copy.view->ui.txtMsg->text(), QString());
-    if (fromSomebodyElse) {
-        network.setDelay(Seconds(0));
-        network.inject(wire::chatLine(u"bob", u"hi").toUtf8());
-        loop.advance(Seconds(0.05));
-        QCOMPARE(copy.colourOf(u"bob"_s), colour);
-        return;
-    }
-    loop.advance(Seconds(1));
-    QVERIFY(copy.transcript().endsWith(stamp + u"  ann    >    hello"_s));
-    QCOMPARE(copy.colourOf(u"hello"_s), colour);
-    QCOMPARE(traces.count(u"this is me"_s), colour == QColor(Qt::blue) ? 1 : 0);
-}
-
-void ChatWindowTest::systemLinesStayBlackInsideTheWindow()
-{
-    ManualMainLoop loop;
-    FakeNetwork network(loop, Seconds(0.01));
-    ChatCopy copy(network, loop, u"ann"_s);
-    copy.start();
-    loop.advance(Seconds(1));
-    TraceCapture traces;
-
-    copy.view->ui.txtMsg->setText(u"hello"_s);
-    copy.view->ui.cmdSend->click();
-    network.inject(wire::presenceNotice.toUtf8());
-    loop.advance(Seconds(0.05));
-    QCOMPARE(copy.colourOf(u"You are online"_s), QColor(Qt::black));
-    QCOMPARE(traces.count(u"this is me"_s), 1);
+    const QString line = arriving.isEmpty() ? u"  ann    >    hello"_s : arriving;
+    QVERIFY(ann.copy.transcript().contains(stamp + line));
+    QCOMPARE(ann.copy.colourOf(line), colour);
+    if (arriving.isEmpty())
+        QCOMPARE(traces.count(u"this is me"_s), colour == QColor(Qt::blue) ? 1 : 0);
 }
 
 void ChatWindowTest::emptySend()
 {
-    ManualMainLoop loop;
-    FakeNetwork network(loop);
-    ChatCopy copy(network, loop, u"ann"_s);
-    copy.start();
-    loop.advance(Seconds(1));
-    const QString before = copy.transcript();
-    const qsizetype sentBefore = network.traffic.size();
+    Ann ann;
+    ann.send({});
+    QCOMPARE(ann.copy.transcript(), welcome + u"\n "_s);
+    QCOMPARE(ann.copy.colourOf(u"\n "_s), QColor());
+    QVERIFY(ann.network.traffic.isEmpty() && !ann.copy.controller->clicked);
 
-    copy.view->ui.cmdSend->click();
-    QCOMPARE(copy.transcript(), before + u"\n "_s);
-    QCOMPARE(network.traffic.size(), sentBefore);
-    QVERIFY(!copy.controller->clicked);
-
-    copy.settings.setBool(keys::hide, true);
-    copy.view->ui.cmdSend->click();
-    QCOMPARE(network.traffic.last(), u"  ann    >    ok"_s);
-    copy.settings.setString(keys::okPreset, u"on my way"_s);
-    copy.view->ui.cmdSend->click();
-    QCOMPARE(network.traffic.last(), u"  ann    >    on my way"_s);
-    QVERIFY(copy.view->ui.txtMsg->text().isEmpty());
-}
-
-void ChatWindowTest::sendWithoutNetworkKeepsTheText()
-{
-    ManualMainLoop loop;
-    FakeNetwork network(loop);
-    ChatCopy copy(network, loop, u"ann"_s);
-    copy.start();
-    loop.advance(Seconds(1));
-    copy.reachable = false;
-    const qsizetype sentBefore = network.traffic.size();
-
-    copy.view->ui.txtMsg->setText(u"hello"_s);
-    copy.view->ui.cmdSend->click();
-    QCOMPARE(copy.view->ui.txtMsg->text(), u"hello"_s);
-    QVERIFY(copy.transcript().endsWith(u"\n  SYSTEM  >  NO NETWORK CONECTION"_s));
-    QCOMPARE(network.traffic.size(), sentBefore);
+    ann.copy.settings.setBool(keys::hide, true);
+    ann.send({});
+    ann.copy.settings.setString(keys::okPreset, u"on my way"_s);
+    ann.send({});
+    QCOMPARE(ann.network.traffic, (QStringList{u"  ann    >    ok"_s, u"  ann    >    on my way"_s}));
 }
 
 void ChatWindowTest::unsentTextStaysInTheField_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("refusing");
+    QTest::addColumn<int>("failure"); // 0 no network, 1 refused, 2 too long
     QTest::addColumn<QString>("notice");
-    QTest::newRow("too long") << QString(70'000, u'x') << false << u"too long for one datagram"_s;
-    QTest::newRow("refused") << u"hello"_s << true << u"the network refused"_s;
+    QTest::newRow("no network") << u"hello"_s << 0 << u"\n  SYSTEM  >  NO NETWORK CONECTION"_s;
+    QTest::newRow("refused") << u"hello"_s << 1 << u"the network refused"_s;
+    QTest::newRow("too long") << QString(70'000, u'x') << 2 << u"too long for one datagram"_s;
 }
 
 void ChatWindowTest::unsentTextStaysInTheField()
 {
     QFETCH(QString, text);
-    QFETCH(bool, refusing);
+    QFETCH(int, failure);
     QFETCH(QString, notice);
-    ManualMainLoop loop;
-    FakeNetwork network(loop);
-    ChatCopy copy(network, loop, u"ann"_s);
-    copy.start();
-    loop.advance(Seconds(1));
-    copy.socket.refusing = refusing;
-    copy.view->ui.txtMsg->setMaxLength(100'000);
-
-    copy.view->ui.txtMsg->setText(text);
-    copy.view->ui.cmdSend->click();
-    QCOMPARE(copy.view->ui.txtMsg->text(), text);
-    QVERIFY(!copy.controller->clicked);
-    loop.runPending();
-    QVERIFY2(copy.transcript().contains(notice), qPrintable(copy.transcript()));
+    Ann ann;
+    ann.copy.reachable = failure != 0;
+    ann.copy.socket.refusing = failure == 1;
+    ann.send(text);
+    QCOMPARE(ann.copy.view->ui.txtMsg->text(), text);
+    QVERIFY(!ann.copy.controller->clicked && ann.network.traffic.isEmpty());
+    QVERIFY(ann.copy.transcript().contains(notice));
 }
 
 void ChatWindowTest::receivedTextIsDispatchedByKind_data()
 {
     QTest::addColumn<QByteArray>("payload");
-    QTest::addColumn<QString>("shown"); // empty: nothing is shown
-    QTest::addColumn<QString>("answered");
-    const QString welcome = u"  SYSTEM  >  Welcome to Corvel ann . You are online"_s;
-    QTest::newRow("chat line") << u"  bob    >    hello"_s.toUtf8() << welcome + stamp + u"  bob    >    hello"_s
-                               << QString();
-    QTest::newRow("empty datagram") << QByteArray() << welcome + stamp << QString();
-    QTest::newRow("presence request mid-message")
-        << u"  bob    >    who <online?> is here"_s.toUtf8() << welcome << wire::presenceAnswer(u"ann");
-    QTest::newRow("own presence answer") << wire::presenceAnswer(u"ann").toUtf8() << welcome << QString();
-    QTest::newRow("other presence answer")
-        << wire::presenceAnswer(u"bob").toUtf8() << welcome + stamp + u" SYSTEM  >  bob IS ONLINE"_s << QString();
-    QTest::newRow("acknowledgement") << wire::callAcknowledgement(u"bob").toUtf8() << welcome << QString();
-    QTest::newRow("flash before clear") << u"  bob    >    <flash><clear>"_s.toUtf8() << welcome << QString();
-    QTest::newRow("clear") << u"  bob    >    <clear>"_s.toUtf8() << u"  "_s << QString();
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("answer");
+    const auto row = [](const char *name, const QString &text, const QString &shown, const QString &answer = {}) {
+        QTest::newRow(name) << text.toUtf8() << shown << answer;
+    };
+    row("chat line", u"  bob    >    hi"_s, welcome + stamp + u"  bob    >    hi"_s);
+    row("markup stays text", u"  bob    >    <b>x</b><img src=/etc/passwd>"_s,
+        welcome + stamp + u"  bob    >    <b>x</b><img src=/etc/passwd>"_s);
+    row("empty datagram", {}, welcome + stamp);
+    row("presence request mid-message", u"  bob    >    who <online?> is here"_s, welcome,
+        wire::presenceAnswer(u"ann"));
+    row("own presence answer", wire::presenceAnswer(u"ann"), welcome);
+    row("other presence answer", wire::presenceAnswer(u"bob"), welcome + stamp + wire::presenceAnswer(u"bob"));
+    row("acknowledgement", wire::callAcknowledgement(u"bob"), welcome);
+    row("flash before clear", u"  bob    >    <flash><clear>"_s, welcome);
+    row("clear", u"  bob    >    <clear>"_s, u"  "_s);
     QTest::newRow("undecodable") << QByteArray("\xff") << welcome << QString();
     QTest::newRow("NUL inside") << QByteArray("  bob    >    a\0b", 17) << welcome + stamp + u"  bob    >    a\0b"_s
                                 << QString();
@@ -270,79 +211,43 @@ void ChatWindowTest::receivedTextIsDispatchedByKind()
 {
     QFETCH(QByteArray, payload);
     QFETCH(QString, shown);
-    QFETCH(QString, answered);
-    ManualMainLoop loop;
-    FakeNetwork network(loop);
-    ChatCopy copy(network, loop, u"ann"_s);
-    copy.start();
-    loop.advance(Seconds(1));
-    const qsizetype sentBefore = network.traffic.size();
+    QFETCH(QString, answer);
+    Ann ann;
     TraceCapture traces;
-
-    network.inject(payload);
-    loop.advance(Seconds(0.05));
-    QCOMPARE(copy.transcript(), shown.isEmpty() ? u"  SYSTEM  >  Welcome to Corvel ann . You are online"_s : shown);
-    QCOMPARE(network.traffic.mid(sentBefore), answered.isEmpty() ? QStringList() : QStringList{answered});
-    if (payload == "\xff")
-        QCOMPARE(traces.lines, QStringList{u">>> Data received, but cannot be converted to String"_s});
-    else
-        QCOMPARE(traces.lines.first(), u"Data received: "_s + QString::fromUtf8(payload));
-}
-
-void ChatWindowTest::markupIsShownLiterally()
-{
-    ManualMainLoop loop;
-    FakeNetwork network(loop);
-    ChatCopy copy(network, loop, u"ann"_s);
-    copy.start();
-    loop.advance(Seconds(1));
-    const QString markup = u"<b>x</b><img src=\"/etc/passwd\">"_s + QString(u"<table><tr><td>"_s).repeated(20);
-    network.inject(wire::chatLine(u"bob", markup).toUtf8());
-    loop.advance(Seconds(1));
-    QVERIFY(copy.transcript().endsWith(markup));
-    QCOMPARE(copy.colourOf(u"<b>x</b>"_s), QColor(Qt::red));
+    ann.network.inject(payload);
+    ann.loop.advance(Seconds(0.05));
+    QCOMPARE(ann.copy.transcript(), shown);
+    QCOMPARE(ann.network.traffic, answer.isEmpty() ? QStringList() : QStringList{answer});
+    QCOMPARE(traces.lines.first(), payload == "\xff" ? u">>> Data received, but cannot be converted to String"_s
+                                                     : u"Data received: "_s + QString::fromUtf8(payload));
 }
 
 void ChatWindowTest::presenceAnswersAreRateLimited()
 {
-    ManualMainLoop loop;
-    FakeNetwork network(loop);
-    ChatCopy copy(network, loop, u"ann"_s);
-    copy.start();
-    loop.advance(Seconds(5));
-    const qsizetype answersBefore = copy.socket.sent.count(wire::presenceAnswer(u"ann"));
-
+    Ann ann;
     for (int query = 0; query < 100; ++query)
-        network.inject(wire::presenceQueryLine.toUtf8());
-    loop.advance(Seconds(0.05));
-    QCOMPARE(copy.socket.sent.count(wire::presenceAnswer(u"ann")) - answersBefore, 20);
-
-    loop.advance(Seconds(1));
-    network.inject(wire::presenceQueryLine.toUtf8());
-    loop.advance(Seconds(0.05));
-    QCOMPARE(copy.socket.sent.count(wire::presenceAnswer(u"ann")) - answersBefore, 21);
+        ann.network.inject(wire::presenceQueryLine.toUtf8());
+    ann.loop.advance(Seconds(0.05));
+    QCOMPARE(ann.network.traffic.size(), 20);
+    ann.loop.advance(Seconds(1));
+    ann.network.inject(wire::presenceQueryLine.toUtf8());
+    ann.loop.advance(Seconds(0.05));
+    QCOMPARE(ann.network.traffic.size(), 21);
 }
 
 void ChatWindowTest::everyDatagramDrawsAttention()
 {
-    ManualMainLoop loop;
-    FakeNetwork network(loop);
-    ChatCopy copy(network, loop, u"ann"_s);
-    copy.start();
-    loop.advance(Seconds(1));
+    Ann ann;
+    FakeApplication &application = ann.copy.application;
+    application.hidden = true;
+    ann.network.inject(QByteArray("\xff"));
+    ann.loop.advance(Seconds(0.05));
+    QVERIFY(application.hidden && application.attentionRequests == 1);
 
-    copy.application.hidden = true;
-    network.inject(QByteArray("\xff"));
-    loop.advance(Seconds(0.05));
-    QCOMPARE(copy.application.attentionRequests, 1);
-    QVERIFY(copy.application.hidden);
-
-    copy.settings.setBool(keys::hide, true);
-    network.inject(QByteArray("\xff"));
-    loop.advance(Seconds(0.05));
-    QVERIFY(!copy.application.hidden);
-    QCOMPARE(copy.application.activations, 1);
-    QCOMPARE(copy.application.attentionRequests, 1);
+    ann.copy.settings.setBool(keys::hide, true);
+    ann.network.inject(QByteArray("\xff"));
+    ann.loop.advance(Seconds(0.05));
+    QVERIFY(!application.hidden && application.activations == 1 && application.attentionRequests == 1);
 }
 
 QTEST_MAIN(ChatWindowTest)
