@@ -5,9 +5,9 @@
 #include "support/chat_copy.h"
 #include "support/trace_capture.h"
 
+#include "widgets/stepper.h"
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QSpinBox>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -133,7 +133,7 @@ void ChatCommandsTest::acknowledgementPoints()
         {"send", true, [](Ui::ChatWindow &ui, ChatView &) { ui.cmdSend->click(); }},
         {"presence", true, [](Ui::ChatWindow &ui, ChatView &) { ui.cmdOnline->click(); }},
         {"clear", true, [](Ui::ChatWindow &ui, ChatView &) { ui.cmdClear->click(); }},
-        {"size", true, [](Ui::ChatWindow &ui, ChatView &) { ui.stepFontSize->stepUp(); }},
+        {"size", true, [](Ui::ChatWindow &ui, ChatView &) { ui.stepFontSize->stepBy(1); }},
         {"preset", true, [](Ui::ChatWindow &ui, ChatView &) { ui.preset4->click(); }},
         {"return", true, [](Ui::ChatWindow &ui, ChatView &) { QTest::keyClick(ui.txtMsg, Qt::Key_Return); }},
         {"background", true, [](Ui::ChatWindow &, ChatView &view) { QTest::mouseClick(&view, Qt::LeftButton); }},
@@ -240,7 +240,8 @@ void ChatCommandsTest::fontSize()
     Lan lan;
     lan.network.inject(wire::chatLine(u"bob", u"earlier").toUtf8());
     lan.after(0.05);
-    lan.ann.view->ui.stepFontSize->setValue(points);
+    lan.ann.view->ui.stepFontSize->setValue(points - 1);
+    lan.ann.view->ui.stepFontSize->stepBy(1); // as a click on the stepper
     lan.network.inject(wire::chatLine(u"bob", u"later").toUtf8());
     lan.after(0.05);
 

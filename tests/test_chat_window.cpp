@@ -4,9 +4,9 @@
 #include "support/chat_copy.h"
 #include "support/trace_capture.h"
 
+#include "widgets/stepper.h"
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QSpinBox>
 #include <QTest>
 
 using namespace Qt::StringLiterals;

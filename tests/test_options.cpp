@@ -1,8 +1,8 @@
 #include "platform/trace.h"
 #include "settings/keys.h"
 #include "settings/options.h"
-#include "settings/options_stepper.h"
 #include "settings/settings_store.h"
+#include "widgets/stepper.h"
 
 #include <QCheckBox>
 #include <QFile>

@@ -4,6 +4,7 @@
 #include "net/wire.h"
 #include "settings/keys.h"
 #include "settings/settings_store.h"
+#include "widgets/stepper.h"
 
 using namespace Qt::StringLiterals;
 
@@ -46,7 +47,7 @@ void ViewController::connectControls()
     connect(ui.cmdCall, &QPushButton::clicked, this, &ViewController::cmdCallClicked);
     connect(ui.cmdOnline, &QPushButton::clicked, this, &ViewController::cmdOnline);
     connect(ui.cmdClear, &QPushButton::clicked, this, &ViewController::cmdClearClicked);
-    connect(ui.stepFontSize, &QSpinBox::valueChanged, this, &ViewController::cmdSize);
+    connect(ui.stepFontSize, &Stepper::stepped, this, &ViewController::cmdSize);
     const std::array presets = {ui.preset1, ui.preset2, ui.preset3, ui.preset4, ui.preset5,
                                 ui.preset6, ui.preset7, ui.preset8, ui.preset9};
     for (int index = 0; index < int(presets.size()); ++index)
@@ -79,7 +80,6 @@ void ViewController::viewDidLoad()
 
     if (const auto stored = static_cast<int>(m_defaults.integerForKey(keys::fontSize)); stored != 0) {
         txtSize->setText(QString::number(stored));
-        const QSignalBlocker quiet(stepFontSize); // setting the stored value is no user action
         stepFontSize->setValue(stored);
     }
     const int points = txtSize->text().toInt();

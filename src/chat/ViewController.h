@@ -18,13 +18,13 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QSpinBox;
 
 namespace corvel {
 
 class Application;
 class ChatView;
 class SettingsStore;
+class Stepper;
 
 // What the chat window works with besides its own view; the program passes the real ones,
 // tests pass fakes and a main loop on virtual time.
@@ -96,7 +96,7 @@ public:
     bool clicked = false;
 
     // Outlets.
-    QSpinBox *stepFontSize;
+    Stepper *stepFontSize;
     QPlainTextEdit *txtChat;
     QLineEdit *txtMsg;
     QLineEdit *txtSize;

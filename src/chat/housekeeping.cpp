@@ -4,9 +4,9 @@
 #include "platform/trace.h"
 #include "settings/keys.h"
 #include "settings/settings_store.h"
+#include "widgets/stepper.h"
 
 #include <QLineEdit>
-#include <QSpinBox>
 
 using namespace Qt::StringLiterals;
 
@@ -41,7 +41,7 @@ void ViewController::cmdSize()
 
 void ViewController::size()
 {
-    txtSize->setText(QString::number(stepFontSize->value()));
+    txtSize->setText(QString::number(static_cast<int>(stepFontSize->value())));
     const int points = txtSize->text().toInt();
     m_transcript.setPointSize(points);
     QFont messageFont = txtMsg->font();

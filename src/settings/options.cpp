@@ -2,7 +2,7 @@
 
 #include "platform/trace.h"
 #include "settings/keys.h"
-#include "settings/options_stepper.h"
+#include "widgets/stepper.h"
 #include "settings/settings_store.h"
 #include "ui_options.h"
 

@@ -1,4 +1,4 @@
-#include "settings/options_stepper.h"
+#include "widgets/stepper.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
