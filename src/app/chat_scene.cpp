@@ -20,6 +20,9 @@ ChatScene::ChatScene()
 
 ChatScene::~ChatScene() = default;
 
-void ChatScene::openPreferences() {}
+void ChatScene::openPreferences()
+{
+    options::openOnce(m_settings, m_window->window());
+}
 
 } // namespace corvel
