@@ -25,10 +25,12 @@ void QtApplication::unhide()
     m_hiddenWindows.clear();
 }
 
+// In auto-hide mode this runs for every datagram; a window that is already in front is left alone
+// rather than asking the window system again, thousands of times a second in a flood.
 void QtApplication::activateIgnoringOtherApps()
 {
     for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window->isVisible() && window->isWindow() && window->windowType() != Qt::Popup) {
+        if (window->isVisible() && !window->isActiveWindow() && window->windowType() != Qt::Popup) {
             window->raise();
             window->activateWindow();
         }
