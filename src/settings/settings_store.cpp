@@ -140,7 +140,9 @@ void SettingsStore::remove(QStringView key)
 
 QString SettingsStore::userName() const
 {
-    return stringForKey(keys::username).value_or(loginName());
+    // Read on every datagram: the login name is looked up only when no name is stored.
+    std::optional<QString> stored = stringForKey(keys::username);
+    return stored ? *std::move(stored) : loginName();
 }
 
 QString SettingsStore::okPreset() const
