@@ -16,9 +16,6 @@ Transcript::Transcript(QPlainTextEdit &view, MainLoop &loop, Clock clock)
     // The transcript is only ever appended to by the program; an undo history would keep every
     // line twice.
     m_view.setUndoRedoEnabled(false);
-    // Past the limit the document drops the oldest lines once per pass; the plain-text layout
-    // handles that without laying out again what remains.
-    m_view.setMaximumBlockCount(maxLines);
 }
 
 Transcript::~Transcript()
@@ -60,6 +57,7 @@ void Transcript::closePass()
         return;
     m_passOpen = false;
     m_cursor.endEditBlock();
+    dropOldestLines();
 }
 
 void Transcript::finishPass()
@@ -67,6 +65,19 @@ void Transcript::finishPass()
     closePass();
     if (m_scrollPending)
         scrollToEnd();
+}
+
+// The oldest lines go in batches, selected by position: moving a cursor block by block, as the
+// document's own block limit does, would lay out every line on its way out.
+void Transcript::dropOldestLines()
+{
+    QTextDocument *document = m_view.document();
+    if (document->blockCount() <= maxLines)
+        return;
+    const QTextBlock firstKept = document->findBlockByNumber(document->blockCount() - maxLines + dropBatch);
+    QTextCursor oldest(document);
+    oldest.setPosition(firstKept.position(), QTextCursor::KeepAnchor);
+    oldest.removeSelectedText();
 }
 
 void Transcript::appendPlain(const QString &notice)
@@ -80,6 +91,7 @@ void Transcript::replace(const QString &newText)
     closePass();
     m_scrollPending = false;
     m_view.setPlainText(newText);
+    dropOldestLines();
 }
 
 void Transcript::scrollToEnd()
@@ -105,11 +117,19 @@ void Transcript::setPointSize(int points)
     all.mergeCharFormat(size);
 }
 
+// Only the viewport's palette changes: a palette change on the text view itself lays out every
+// line again, which twice a second while flashing would stall a long transcript.
 void Transcript::setBackground(const QColor &colour)
 {
-    QPalette palette = m_view.palette();
+    QWidget *surface = m_view.viewport();
+    QPalette palette = surface->palette();
     palette.setColor(QPalette::Base, colour);
-    m_view.setPalette(palette);
+    surface->setPalette(palette);
+}
+
+QColor Transcript::background() const
+{
+    return m_view.viewport()->palette().color(QPalette::Base);
 }
 
 QString Transcript::text() const

@@ -24,6 +24,7 @@ public:
 
     // A flood must not exhaust memory: only the newest lines are kept.
     static constexpr int maxLines = 50'000;
+    static constexpr int dropBatch = 1'000;
 
     Transcript(QPlainTextEdit &view, MainLoop &loop, Clock clock = &QTime::currentTime);
     ~Transcript();
@@ -46,6 +47,7 @@ public:
     // Every character already shown, and the view's own font, become bold at this size; colours stay.
     void setPointSize(int points);
     void setBackground(const QColor &colour);
+    [[nodiscard]] QColor background() const;
 
     [[nodiscard]] QString text() const;
 
@@ -53,6 +55,7 @@ private:
     void insert(const QString &text, const Style &style, bool scroll);
     void closePass();
     void finishPass();
+    void dropOldestLines();
 
     QPlainTextEdit &m_view;
     MainLoop &m_loop;

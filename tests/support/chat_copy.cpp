@@ -39,7 +39,7 @@ QColor ChatCopy::colourOf(const QString &fragment) const
 
 QColor ChatCopy::background() const
 {
-    return view->ui.txtChat->palette().color(QPalette::Base);
+    return controller->transcript().background();
 }
 
 void ChatCopy::type(const QString &text)
