@@ -22,13 +22,15 @@ cleanup() {
 }
 trap cleanup EXIT
 
-display=$((200 + $$ % 500))
-Xvfb ":$display" -screen 0 3200x1600x24 -nolisten tcp >/dev/null 2>&1 &
+# -noreset: without it the server resets when one copy exits and refuses the next one meanwhile.
+Xvfb -displayfd 3 -screen 0 3200x1600x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in {1..50}; do
-    [[ -S /tmp/.X11-unix/X$display ]] && break
+    [[ -s $work/display ]] && break
     sleep 0.1
 done
+display=$(<"$work/display")
+[[ -n $display ]] || { echo "Xvfb did not start" >&2; exit 1; }
 export DISPLAY=:$display
 
 shoot() { # name, scale, inverted
@@ -43,7 +45,7 @@ shoot() { # name, scale, inverted
         chat=$(xdotool search --onlyvisible --pid "$program" 2>/dev/null | head -n 1) && [[ -n $chat ]] && break
         sleep 0.1
     done
-    [[ -n $chat ]] || { echo "no window for $name" >&2; kill "$program"; return 1; }
+    [[ -n $chat ]] || { echo "no window for $name:" >&2; cat "$home/out" >&2; return 1; }
     xdotool windowmove "$chat" 20 20
     xdotool windowactivate --sync "$chat" 2>/dev/null || xdotool windowfocus "$chat"
     xdotool type --delay 20 "hello from the screenshot"
