@@ -59,6 +59,7 @@ void chatLines(int count)
     copy.start();
     loop.advance(Seconds(1));
     std::vector<QByteArray> payloads;
+    payloads.reserve(std::size_t(count));
     for (int line = 0; line < count; ++line)
         payloads.push_back(
             wire::chatLine(u"bob", u"line %1 of the benchmark, about as long as a chat line"_s.arg(line)).toUtf8());
@@ -94,6 +95,7 @@ void mixedTraffic(int count)
         wire::callAcknowledgement(u"dan").toUtf8(),
     };
     std::vector<QByteArray> payloads;
+    payloads.reserve(std::size_t(count));
     for (int datagram = 0; datagram < count; ++datagram)
         payloads.push_back(mix[std::size_t(datagram) % mix.size()]);
     const std::vector<double> passes = feed(copy, loop, payloads);

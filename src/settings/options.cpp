@@ -2,9 +2,9 @@
 
 #include "platform/trace.h"
 #include "settings/keys.h"
-#include "widgets/stepper.h"
 #include "settings/settings_store.h"
 #include "ui_options.h"
+#include "widgets/stepper.h"
 
 #include <QPointer>
 
