@@ -8,7 +8,6 @@
 #include "platform/main_loop.h"
 
 #include <QObject>
-#include <QPointer>
 #include <QString>
 
 #include <functional>
