@@ -26,10 +26,24 @@ double threadSeconds()
     return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
 }
 
+// ann, started and past her start-up traffic, receiving what the network brings.
+struct Receiver {
+    Receiver()
+    {
+        copy.start();
+        loop.advance(Seconds(1));
+    }
+    ManualMainLoop loop;
+    FakeNetwork network{loop};
+    ChatCopy copy{network, loop, u"ann"_s};
+};
+
 // Hands the payloads to the copy in passes of the main loop, as the socket does, and returns
 // the CPU time of every pass in seconds.
-std::vector<double> feed(ChatCopy &copy, ManualMainLoop &loop, const std::vector<QByteArray> &payloads)
+std::vector<double> feed(Receiver &receiver, const std::vector<QByteArray> &payloads)
 {
+    ChatCopy &copy = receiver.copy;
+    ManualMainLoop &loop = receiver.loop;
     std::vector<double> passes;
     for (std::size_t next = 0; next < payloads.size();) {
         const double start = threadSeconds();
@@ -53,17 +67,13 @@ double sum(const std::vector<double> &values, std::size_t from, std::size_t to)
 
 void chatLines(int count)
 {
-    ManualMainLoop loop;
-    FakeNetwork network(loop);
-    ChatCopy copy(network, loop, u"ann"_s);
-    copy.start();
-    loop.advance(Seconds(1));
+    Receiver receiver;
     std::vector<QByteArray> payloads;
     payloads.reserve(std::size_t(count));
     for (int line = 0; line < count; ++line)
         payloads.push_back(
             wire::chatLine(u"bob", u"line %1 of the benchmark, about as long as a chat line"_s.arg(line)).toUtf8());
-    const std::vector<double> passes = feed(copy, loop, payloads);
+    const std::vector<double> passes = feed(receiver, payloads);
     const double total = sum(passes, 0, passes.size());
     std::printf("chat lines %7d: %9.0f lines/s", count, count / total);
     // Cost per line near the start and near the end (4 passes, 1,024 lines each).
@@ -77,11 +87,7 @@ void chatLines(int count)
 
 void mixedTraffic(int count)
 {
-    ManualMainLoop loop;
-    FakeNetwork network(loop);
-    ChatCopy copy(network, loop, u"ann"_s);
-    copy.start();
-    loop.advance(Seconds(1));
+    Receiver receiver;
     const std::vector<QByteArray> mix = {
         wire::chatLine(u"bob", u"anyone for lunch at noon?").toUtf8(),
         wire::chatLine(u"cid", u"on my way").toUtf8(),
@@ -98,15 +104,16 @@ void mixedTraffic(int count)
     payloads.reserve(std::size_t(count));
     for (int datagram = 0; datagram < count; ++datagram)
         payloads.push_back(mix[std::size_t(datagram) % mix.size()]);
-    const std::vector<double> passes = feed(copy, loop, payloads);
+    const std::vector<double> passes = feed(receiver, payloads);
     const double total = sum(passes, 0, passes.size());
     std::printf("mixed traffic %7d: %9.0f datagrams/s, longest pass %.1f ms, answers sent %lld\n", count, count / total,
-                *std::max_element(passes.begin(), passes.end()) * 1e3, static_cast<long long>(copy.socket.sent.size()));
+                *std::max_element(passes.begin(), passes.end()) * 1e3,
+                static_cast<long long>(receiver.copy.socket.sent.size()));
 
-    copy.controller->mouseDown(); // the user acts: flashing ends
-    loop.advance(Seconds(5));
-    std::printf("when idle afterwards: %zu repeating timers, %zu pending tasks\n", loop.repeatingTimers(),
-                loop.pendingTasks());
+    receiver.copy.controller->mouseDown(); // the user acts: flashing ends
+    receiver.loop.advance(Seconds(5));
+    std::printf("when idle afterwards: %zu repeating timers, %zu pending tasks\n", receiver.loop.repeatingTimers(),
+                receiver.loop.pendingTasks());
 }
 
 } // namespace
