@@ -7,8 +7,6 @@
 // other, so each piece is exact to the byte, blanks and spelling included.
 namespace corvel::wire {
 
-using namespace Qt::StringLiterals;
-
 inline constexpr QStringView chatPrefix = u"  ";
 inline constexpr QStringView chatSeparator = u"    >    ";
 inline constexpr QStringView systemPrefix = u" SYSTEM  >  ";
