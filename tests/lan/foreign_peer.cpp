@@ -1,8 +1,11 @@
 // A chat peer that is not Corvel: it broadcasts exactly the bytes it is given as one datagram to
-// 255.255.255.255:54545, so the end-to-end tests can put on the wire what no copy ever sends.
+// 255.255.255.255:54545, so the end-to-end tests can put on the wire what no copy ever sends, and
+// it records what the copies put on the wire, byte for byte.
 //
 //   foreign_peer --text 'raw text'    the argument's bytes as they are
 //   foreign_peer --hex ff             bytes written in hex; an empty argument sends an empty datagram
+//   foreign_peer --record FILE        until ended, appends a line per datagram received:
+//                                     the sender's address, a blank, the payload in hex
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -12,6 +15,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -53,37 +57,92 @@ std::optional<std::string> payloadFrom(std::string_view mode, std::string_view a
     return std::nullopt;
 }
 
+std::string toHex(const unsigned char *bytes, std::size_t size)
+{
+    static constexpr char digits[] = "0123456789abcdef";
+    std::string hex;
+    hex.reserve(size * 2);
+    for (std::size_t index = 0; index < size; ++index) {
+        hex.push_back(digits[bytes[index] >> 4]);
+        hex.push_back(digits[bytes[index] & 0xf]);
+    }
+    return hex;
+}
+
 int fail(const char *what)
 {
     std::fprintf(stderr, "foreign_peer: %s: %s\n", what, std::strerror(errno));
     return 1;
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+sockaddr_in chatAddress(in_addr_t host)
 {
-    const std::optional<std::string> payload = argc == 3 ? payloadFrom(argv[1], argv[2]) : std::nullopt;
-    if (!payload) {
-        std::fprintf(stderr, "usage: foreign_peer --text TEXT | --hex HEXBYTES\n");
-        return 2;
-    }
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(chatPort);
+    address.sin_addr.s_addr = htonl(host);
+    return address;
+}
 
+int send(const std::string &payload)
+{
     const int socketFd = ::socket(AF_INET, SOCK_DGRAM, 0);
     if (socketFd < 0)
         return fail("socket");
     const int enabled = 1;
     if (::setsockopt(socketFd, SOL_SOCKET, SO_BROADCAST, &enabled, sizeof enabled) != 0)
         return fail("SO_BROADCAST");
-
-    sockaddr_in destination{};
-    destination.sin_family = AF_INET;
-    destination.sin_port = htons(chatPort);
-    destination.sin_addr.s_addr = htonl(INADDR_BROADCAST);
-    const ssize_t sent = ::sendto(socketFd, payload->data(), payload->size(), 0,
+    const sockaddr_in destination = chatAddress(INADDR_BROADCAST);
+    const ssize_t sent = ::sendto(socketFd, payload.data(), payload.size(), 0,
                                   reinterpret_cast<const sockaddr *>(&destination), sizeof destination);
-    if (sent < 0 || static_cast<std::size_t>(sent) != payload->size())
+    if (sent < 0 || static_cast<std::size_t>(sent) != payload.size())
         return fail("sendto");
     ::close(socketFd);
     return 0;
+}
+
+// Shares the port as Corvel does, so a recorder and a copy can run on one host.
+int record(const char *path)
+{
+    const int socketFd = ::socket(AF_INET, SOCK_DGRAM, 0);
+    if (socketFd < 0)
+        return fail("socket");
+    const int enabled = 1;
+    if (::setsockopt(socketFd, SOL_SOCKET, SO_REUSEADDR, &enabled, sizeof enabled) != 0)
+        return fail("SO_REUSEADDR");
+    const sockaddr_in any = chatAddress(INADDR_ANY);
+    if (::bind(socketFd, reinterpret_cast<const sockaddr *>(&any), sizeof any) != 0)
+        return fail("bind");
+    std::ofstream log(path, std::ios::app);
+    if (!log)
+        return fail(path);
+    static unsigned char buffer[65536];
+    for (;;) {
+        sockaddr_in sender{};
+        socklen_t senderSize = sizeof sender;
+        const ssize_t size =
+            ::recvfrom(socketFd, buffer, sizeof buffer, 0, reinterpret_cast<sockaddr *>(&sender), &senderSize);
+        if (size < 0) {
+            if (errno == EINTR)
+                continue;
+            return fail("recvfrom");
+        }
+        char senderText[INET_ADDRSTRLEN] = {};
+        ::inet_ntop(AF_INET, &sender.sin_addr, senderText, sizeof senderText);
+        log << senderText << ' ' << toHex(buffer, static_cast<std::size_t>(size)) << '\n' << std::flush;
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc == 3 && std::string_view(argv[1]) == "--record")
+        return record(argv[2]);
+    const std::optional<std::string> payload = argc == 3 ? payloadFrom(argv[1], argv[2]) : std::nullopt;
+    if (!payload) {
+        std::fprintf(stderr, "usage: foreign_peer --text TEXT | --hex HEXBYTES | --record FILE\n");
+        return 2;
+    }
+    return send(*payload);
 }

@@ -1,0 +1,337 @@
+# Sourced by the LAN scripts: simulated hosts, one display, the copies on them, and the checks.
+#
+# Every host is a network namespace joined by a veth pair to a bridge that has a namespace of its
+# own, so broadcasts travel between the hosts and never reach the machine's network. One Xvfb
+# serves every host through its socket file. The programs are driven with xdotool and watched
+# through their standard output, the clipboard, screenshots and a recording foreign peer. Needs
+# root; a missing tool fails the run, it never skips.
+#
+# The caller sets corvel, foreign_peer, artifacts and the arrays user (host -> user name, for the
+# hosts that run Corvel) and address (host -> IPv4 address, every host), then calls lan_begin.
+
+lan_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+run=corvel-lan-$$
+bridge=$run-bridge
+declare -A pid=() window=()
+namespaces=()
+xvfb_pid=""
+display=""
+work=""
+scenario=""
+scenario_start=0
+scenario_rows=()
+scenarios_tried=0
+scenarios_passed=0
+messages_lost=0
+crashes=0
+
+fail() {
+    echo "FAILED during $scenario: $*" >&2
+    exit 1
+}
+
+now_ms() {
+    local micro=${EPOCHREALTIME/[.,]/}
+    echo $((micro / 1000))
+}
+
+# --- scenarios and the summary table ---
+
+# Starts the next scenario; reaching it means the one before passed.
+begin_scenario() {
+    end_scenario passed
+    scenario=$1
+    scenario_start=$(now_ms)
+    scenarios_tried=$((scenarios_tried + 1))
+}
+
+end_scenario() {
+    [[ -n $scenario ]] || return 0
+    scenario_rows+=("$(printf '%-46s %-8s %6.1f s' "$scenario" "$1" "$((($(now_ms) - scenario_start) / 100))e-1")")
+    [[ $1 == passed ]] && scenarios_passed=$((scenarios_passed + 1))
+    scenario=""
+}
+
+# Datagrams that should have arrived and did not; they are counted, and a scenario decides
+# whether they fail it (a flood may lose what the kernel's buffer cannot hold).
+note_lost() { messages_lost=$((messages_lost + $1)); }
+
+print_summary() {
+    local title=$1
+    echo
+    echo "$title"
+    printf '%-46s %-8s %8s\n' "scenario" "result" "time"
+    printf '%s\n' "${scenario_rows[@]}"
+    printf '%-46s %s\n' "scenarios tried" "$scenarios_tried"
+    printf '%-46s %s\n' "scenarios passed" "$scenarios_passed"
+    printf '%-46s %s\n' "crashes (copies that ended unasked)" "$crashes"
+    printf '%-46s %s\n' "messages lost" "$messages_lost"
+}
+
+# --- processes ---
+
+# A process that has ended but was not yet reaped still has a pid: it counts as ended.
+is_running() {
+    local stat
+    stat=$(cat "/proc/$1/stat" 2>/dev/null) || return 1
+    stat=${stat##*) }
+    [[ ${stat:0:1} != Z ]]
+}
+
+has_ended() { ! is_running "$1"; }
+
+# Ends one process that this script started: politely first, then for sure.
+stop() {
+    kill "$1" 2>/dev/null || return 0
+    for _ in {1..50}; do
+        is_running "$1" || break
+        sleep 0.1
+    done
+    kill -KILL "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+}
+
+# Polls a condition until it holds; every wait in these tests is bounded.
+wait_until() {
+    local seconds=$1 what=$2
+    shift 2
+    local deadline=$(($(now_ms) + seconds * 1000))
+    until "$@"; do
+        (($(now_ms) < deadline)) || fail "waited ${seconds} s for $what"
+        sleep 0.05
+    done
+}
+
+# Every copy still running must be one that was not asked to end.
+expect_alive() {
+    local host
+    for host in "$@"; do
+        is_running "${pid[$host]}" || fail "host $host's program ended: $(tail -n 5 "$work/$host.err")"
+    done
+}
+
+lan_cleanup() {
+    local status=$?
+    trap - EXIT
+    set +e
+    if ((status != 0)); then
+        end_scenario FAILED
+        if [[ -n $display ]]; then
+            DISPLAY=:$display import -silent -window root "$artifacts/$run_name-failed.png" &&
+                echo "screenshot: $artifacts/$run_name-failed.png" >&2
+        fi
+    fi
+    local host
+    for host in "${!user[@]}"; do
+        [[ -n ${pid[$host]:-} ]] && ! is_running "${pid[$host]}" && crashes=$((crashes + 1))
+    done
+    for host in "${!user[@]}"; do
+        [[ -n $work && -f $work/$host.out ]] || continue
+        cp "$work/$host.out" "$artifacts/$run_name-$host.out"
+        if ((status != 0)); then
+            echo "--- host $host (${user[$host]}), last lines of standard output:" >&2
+            tail -n 40 "$work/$host.out" >&2
+            echo "--- host $host, last lines of standard error:" >&2
+            tail -n 15 "$work/$host.err" >&2
+        fi
+    done
+    for host in "${!pid[@]}"; do
+        stop "${pid[$host]}"
+    done
+    [[ -n $xvfb_pid ]] && stop "$xvfb_pid"
+    # Deleting a host's namespace also removes its veth pair.
+    local namespace
+    for namespace in "${namespaces[@]}"; do
+        ip netns delete "$namespace"
+    done
+    [[ -n $work ]] && rm -rf "$work"
+    print_summary "$run_name: $( ((status == 0)) && echo passed || echo FAILED)" | tee "$artifacts/$run_name-summary.txt"
+    exit "$status"
+}
+
+# --- the network ---
+
+add_namespace() {
+    ip netns add "$1"
+    namespaces+=("$1")
+}
+
+# add_host HOST routed|unrouted
+add_host() {
+    local host=$1 routed=$2 namespace=$run-$1
+    add_namespace "$namespace"
+    ip link add eth0 netns "$namespace" type veth peer name "port-$host" netns "$bridge"
+    ip -n "$bridge" link set dev "port-$host" master br0 up
+    ip -n "$namespace" link set dev lo up
+    ip -n "$namespace" address add "${address[$host]}/24" dev eth0
+    ip -n "$namespace" link set dev eth0 up
+    if [[ $routed == routed ]]; then
+        ip -n "$namespace" route add default dev eth0
+    fi
+}
+
+# Runs a command on a host; a command started in the background must call ip netns exec itself,
+# so that $! is the command's own process.
+on_host() {
+    local host=$1
+    shift
+    ip netns exec "$run-$host" "$@"
+}
+
+# --- set-up: lan_begin NAME WIDTHxHEIGHT ---
+
+lan_begin() {
+    run_name=$1
+    local screen=$2
+    trap lan_cleanup EXIT
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
+    begin_scenario "prerequisites"
+    ((EUID == 0)) || fail "the LAN tests make network namespaces and must run as root"
+    local tool
+    for tool in ip Xvfb xdotool xclip import convert awk timeout; do
+        command -v "$tool" >/dev/null || fail "$tool is missing (scripts/install-deps installs it)"
+    done
+    [[ -x $corvel ]] || fail "no program at $corvel"
+    [[ -x $foreign_peer ]] || fail "no foreign peer at $foreign_peer"
+    work=$(mktemp -d "/tmp/$run.XXXXXX")
+    mkdir -p "$artifacts"
+    rm -f "$artifacts/$run_name"-*
+
+    begin_scenario "network and display set-up"
+    add_namespace "$bridge"
+    ip -n "$bridge" link add br0 type bridge
+    ip -n "$bridge" link set dev br0 up
+    # Without -noreset the server would reset whenever its last client leaves, and a client that
+    # connects meanwhile could be turned away.
+    Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 "${screen}x24" 3>"$work/display" 2>"$work/xvfb.err" &
+    xvfb_pid=$!
+    wait_until 15 "Xvfb to take a display" test -s "$work/display"
+    display=$(<"$work/display")
+    export DISPLAY=:$display
+}
+
+# The hosts reach the display through its socket file only (abstract sockets stay in the
+# machine's own namespace), so ask from one of them.
+expect_display_on() {
+    display_serves() { on_host "$1" xdotool getdisplaygeometry >/dev/null 2>&1; }
+    wait_until 15 "the display to serve host $1" display_serves "$1"
+}
+
+# --- the copies ---
+
+# start_copy HOST [SETTING=VALUE ...]: a fresh settings file with the host's user name and the
+# given settings, then the program with its standard output captured.
+start_copy() {
+    local host=$1
+    shift
+    mkdir -p "$work/$host/Corvel" "$work/$host/runtime"
+    chmod 700 "$work/$host/runtime"
+    {
+        printf '[General]\nUsername=%s\n' "${user[$host]}"
+        printf '%s\n' "$@"
+    } >"$work/$host/Corvel/Corvel.conf"
+    : >"$work/$host.out"
+    ip netns exec "$run-$host" env DISPLAY=":$display" QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/$host" \
+        HOME="$work/$host" XDG_RUNTIME_DIR="$work/$host/runtime" \
+        LSAN_OPTIONS="suppressions=$lan_dir/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}" \
+        "$corvel" >>"$work/$host.out" 2>>"$work/$host.err" &
+    pid[$host]=$!
+}
+
+settings_file() { echo "$work/$1/Corvel/Corvel.conf"; }
+
+# Waits for a copy's window and puts it at LEFT TOP.
+place_window() {
+    local host=$1 left=$2 top=$3
+    wait_until 30 "the window of host $host" find_window "$host"
+    xdotool windowmove "${window[$host]}" "$left" "$top"
+}
+
+# Ends a copy the way a user does and checks that it ended well.
+quit_copy() {
+    local host=$1 status=0
+    key_on "$host" ctrl+q
+    expect_line 10 "$host" "im quiting"
+    wait_until 15 "host $host's program to end" has_ended "${pid[$host]}"
+    wait "${pid[$host]}" || status=$?
+    unset "pid[$host]" # reaped: its number may now belong to somebody else
+    ((status == 0)) || fail "host $host's program ended with status $status: $(tail -n 5 "$work/$host.err")"
+}
+
+# --- observing a host's standard output: whole lines, compared byte for byte ---
+
+has_line() { grep -qxF -- "$2" "$work/$1.out"; }
+count_lines() { grep -cxF -- "$2" "$work/$1.out" || true; }
+count_reaches() { (($(count_lines "$1" "$2") >= $3)); }
+
+expect_line() {
+    local seconds=$1 host=$2 line=$3
+    wait_until "$seconds" "host $host to print '$line'" has_line "$host" "$line"
+}
+
+expect_count() {
+    local host=$1 line=$2 expected=$3 seen
+    seen=$(count_lines "$host" "$line")
+    ((seen == expected)) || fail "host $host printed '$line' $seen times, expected $expected"
+}
+
+# --- driving a host's window ---
+
+find_window() {
+    local found
+    found=$(xdotool search --onlyvisible --pid "${pid[$1]}" 2>/dev/null | head -n 1) || return 1
+    [[ -n $found ]] && window[$1]=$found
+}
+
+focus() { timeout 10 xdotool windowfocus --sync "${window[$1]}"; }
+
+type_on() {
+    focus "$1"
+    timeout 10 xdotool type --delay 20 -- "$2"
+}
+
+key_on() {
+    focus "$1"
+    timeout 10 xdotool key "$2"
+}
+
+# The share (0 to 1) of a window's pixels within 10% of a colour.
+colour_share() {
+    import -silent -window "${window[$1]}" png:- |
+        convert png:- -fuzz 10% -fill black +opaque "$2" -fill white -opaque "$2" -format '%[fx:mean]' info:
+}
+
+# The transcript's flashing is yellow; nothing else in the window is.
+is_yellow() { awk -v share="$(colour_share "$1" yellow)" 'BEGIN { exit !(share > 0.05) }'; }
+is_not_yellow() { ! is_yellow "$1"; }
+
+stays_white() {
+    local host=$1 until_ms=$(($(now_ms) + $2 * 1000))
+    while (($(now_ms) < until_ms)); do
+        is_not_yellow "$host" || fail "host $host flashed after it had acknowledged"
+        sleep 0.1
+    done
+}
+
+# --- the foreign peer ---
+
+# peer_sends HOST --text TEXT | --hex BYTES
+peer_sends() {
+    local host=$1
+    shift
+    on_host "$host" "$foreign_peer" "$@"
+}
+
+# start_recorder HOST: records every datagram the host receives into $work/wire-HOST.
+start_recorder() {
+    : >"$work/wire-$1"
+    ip netns exec "$run-$1" "$foreign_peer" --record "$work/wire-$1" &
+    pid[recorder-$1]=$!
+}
+
+# The hex form of a text's bytes, as the recorder writes payloads.
+hex_of() { printf '%s' "$1" | od -An -v -tx1 | tr -d ' \n'; }
+
+# How many datagrams with exactly these bytes the recorder on HOST has seen, from any sender.
+wire_count() { awk -v payload="$(hex_of "$2")" '$2 == payload { n++ } END { print n + 0 }' "$work/wire-$1"; }
