@@ -1,5 +1,7 @@
 #include "app/AppDelegate.h"
 #include "app/Document.h"
+#include "platform/platform_choice.h"
+#include "platform/trace.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -8,7 +10,12 @@ using namespace Qt::StringLiterals;
 
 int main(int argc, char *argv[])
 {
+    const corvel::SessionEnvironment session = corvel::SessionEnvironment::current();
+    if (const QByteArray platform = corvel::platformToForce(session); !platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform);
     QApplication application(argc, argv);
+    if (const QString notice = corvel::platformNotice(session, QApplication::platformName()); !notice.isEmpty())
+        corvel::trace(notice);
     QApplication::setApplicationName(u"Corvel"_s);
     QApplication::setOrganizationName(u"Corvel"_s);
     QApplication::setDesktopFileName(u"corvel"_s);
