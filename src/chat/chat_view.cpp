@@ -3,18 +3,47 @@
 #include <QMenu>
 #include <QMouseEvent>
 
+#include <array>
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
 namespace corvel {
 
 ChatView::ChatView(QWidget *parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    const QList<QAction *> commands = {ui.actionHide, ui.actionPreferences, ui.actionClearAllData, ui.actionExit};
+    // A key acts as a click on its button, at once and by the same path, so that it acknowledges
+    // a call exactly as the click would. A button's own shortcut would click only after a 100 ms
+    // animation.
+    const std::array<std::pair<QAction *, QAbstractButton *>, 12> keyedButtons = {{
+        {ui.actionCall, ui.cmdCall},
+        {ui.actionOnline, ui.cmdOnline},
+        {ui.actionClear, ui.cmdClear},
+        {ui.actionPreset1, ui.preset1},
+        {ui.actionPreset2, ui.preset2},
+        {ui.actionPreset3, ui.preset3},
+        {ui.actionPreset4, ui.preset4},
+        {ui.actionPreset5, ui.preset5},
+        {ui.actionPreset6, ui.preset6},
+        {ui.actionPreset7, ui.preset7},
+        {ui.actionPreset8, ui.preset8},
+        {ui.actionPreset9, ui.preset9},
+    }};
+    for (const auto &[key, button] : keyedButtons) {
+        connect(key, &QAction::triggered, button, &QAbstractButton::click);
+        button->setToolTip(u"%1 (%2)"_s.arg(button->toolTip(), key->shortcut().toString(QKeySequence::NativeText)));
+        addAction(key);
+    }
+
     auto *menu = new QMenu(this);
-    menu->addActions(commands);
+    menu->addActions({ui.actionCall, ui.actionOnline, ui.actionClear});
+    menu->addSeparator();
+    menu->addActions({ui.actionHide, ui.actionPreferences, ui.actionClearAllData, ui.actionExit});
     ui.cmdMenu->setMenu(menu);
-    // The commands' shortcuts work wherever the focus is in the window.
-    addActions(commands);
-    for (QAction *command : commands)
+    addActions({ui.actionHide, ui.actionPreferences, ui.actionClearAllData, ui.actionExit});
+    // The keys work wherever the focus is in the window.
+    for (QAction *command : actions())
         command->setShortcutContext(Qt::WindowShortcut);
 }
 
