@@ -1,0 +1,33 @@
+# The Debian package, made with `cpack` in the build directory. It holds what `cmake --install`
+# installs, under /usr.
+set(CORVEL_PACKAGE_MAINTAINER "Corvel maintainers <maintainers@corvel.invalid>"
+    CACHE STRING "Maintainer named in the Debian package")
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME corvel)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "The Corvel developers")
+set(CPACK_PACKAGE_CONTACT ${CORVEL_PACKAGE_MAINTAINER})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "chat with the people on the local network")
+# Debian shows the long description as it is, so its lines are broken here; an empty line starts
+# a paragraph.
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+       "Corvel is a small chat program for the people on one local network. It needs\n"
+       "no server, no account and no list of peers: every message is one UDP datagram\n"
+       "broadcast to 255.255.255.255, port 54545, and every running copy, the\n"
+       "sender's included, shows it. It also asks who is online, calls the others\n"
+       "with a flashing window, and offers preset messages and an auto-hide mode.\n"
+       "\n"
+       "Messages travel as plain, unencrypted text: use it on a trusted network only.")
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION net)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# dpkg-shlibdeps finds the libraries the program links; Qt loads its window-system plugins at run
+# time, where it cannot see them.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+
+include(CPack)
