@@ -26,7 +26,6 @@ void PlatformChoiceTest::choice_data()
     const QString none;
     const QByteArray x11 = "xcb;wayland"_ba;
     QTest::newRow("X11 session") << u"x11"_s << none << u":0"_s << none << u"xcb"_s << QByteArray() << none;
-    QTest::newRow("console") << u"tty"_s << none << none << none << u"offscreen"_s << QByteArray() << none;
     QTest::newRow("Wayland with XWayland")
         << u"wayland"_s << u"wayland-0"_s << u":0"_s << none << u"xcb"_s << x11 << u"XWayland"_s;
     QTest::newRow("Wayland display alone")
@@ -39,8 +38,6 @@ void PlatformChoiceTest::choice_data()
         << u"wayland"_s << u"wayland-0"_s << u":0"_s << none << u"wayland"_s << x11 << u"cannot stay on top"_s;
     QTest::newRow("user chose Wayland") << u"wayland"_s << u"wayland-0"_s << u":0"_s << u"wayland"_s << u"wayland"_s
                                         << QByteArray() << none;
-    QTest::newRow("user chose X11") << u"wayland"_s << u"wayland-0"_s << u":0"_s << u"xcb"_s << u"xcb"_s << QByteArray()
-                                    << none;
 }
 
 void PlatformChoiceTest::choice()
