@@ -109,7 +109,7 @@ extern "C" int LLVMFuzzerInitialize(int * /*argc*/, char ***argv)
     // Qt takes the arguments it knows out of argv; libFuzzer's own must stay where they are.
     static int qtArgc = 1;
     static std::array<char *, 2> qtArgv = {(*argv)[0], nullptr};
-    [[maybe_unused]] static QApplication *application = new QApplication(qtArgc, qtArgv.data());
+    [[maybe_unused]] static auto *application = new QApplication(qtArgc, qtArgv.data());
     setTraceSink([](QStringView) {});
     return 0;
 }
