@@ -4,9 +4,25 @@
 #include "platform/trace.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The build renders the icon in every size a desktop asks for; offering them all keeps it sharp
+// at any scale.
+QIcon windowIcon()
+{
+    QIcon icon;
+    const QDir images(u":/"_s);
+    for (const QString &file : images.entryList({u"corvel-*.png"_s}))
+        icon.addFile(images.filePath(file));
+    return icon;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -19,7 +35,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(u"Corvel"_s);
     QApplication::setOrganizationName(u"Corvel"_s);
     QApplication::setDesktopFileName(u"corvel"_s);
-    QApplication::setWindowIcon(QIcon(u":/corvel.png"_s));
+    QApplication::setWindowIcon(windowIcon());
     QApplication::setQuitOnLastWindowClosed(corvel::AppDelegate::applicationShouldTerminateAfterLastWindowClosed());
 
     corvel::Document document;
