@@ -92,9 +92,10 @@ void receiveOnce(unsigned variation, const QByteArray &payload)
     // Whoever sits there acts, which acknowledges a call or flash the datagram started.
     copy.controller->mouseDown();
     lan.loop.advance(Seconds(0.2));
-    // Two acknowledgements and an own line, each of which may be a request when the name holds the
-    // presence tag, and the answer to the datagram: anything beyond is a chain of answers.
-    constexpr qsizetype mostSends = 7;
+    // The copy's own four sends at most (an acknowledgement on calming down, the own line, the send
+    // button's acknowledgement, the final one), each a request when the name holds the presence
+    // tag, and the answer to the datagram: anything beyond is a chain of answers.
+    constexpr qsizetype mostSends = 4 * 2 + 1;
     if (lan.network.traffic.size() > mostSends)
         std::abort();
     lan.network.traffic.clear();
