@@ -6,6 +6,11 @@
 # through their standard output, the clipboard, screenshots and a recording foreign peer. Needs
 # root; a missing tool fails the run, it never skips.
 #
+# The display's socket file lives in a directory of this run, mounted over /tmp/.X11-unix for
+# Xvfb and for every host command alone: an Xvfb started by somebody else in another network
+# namespace may take the same display number and replace the shared socket file, and the hosts
+# would then draw on a stranger's display.
+#
 # The caller sets corvel, foreign_peer, artifacts and the arrays user (host -> user name, for the
 # hosts that run Corvel) and address (host -> IPv4 address, every host), then calls lan_begin.
 
@@ -33,6 +38,13 @@ fail() {
 now_ms() {
     local micro=${EPOCHREALTIME/[.,]/}
     echo $((micro / 1000))
+}
+
+# Milliseconds in a number of seconds such as 2 or 0.5.
+ms_of() {
+    local whole=${1%.*} fraction=000
+    [[ $1 == *.* ]] && fraction=${1#*.}000
+    echo $((10#${whole:-0} * 1000 + 10#${fraction:0:3}))
 }
 
 # --- scenarios and the summary table ---
@@ -91,11 +103,12 @@ stop() {
     wait "$1" 2>/dev/null || true
 }
 
-# Polls a condition until it holds; every wait in these tests is bounded.
+# Polls a condition until it holds; every wait in these tests is bounded. SECONDS may have a
+# fraction.
 wait_until() {
     local seconds=$1 what=$2
     shift 2
-    local deadline=$(($(now_ms) + seconds * 1000))
+    local deadline=$(($(now_ms) + $(ms_of "$seconds")))
     until "$@"; do
         (($(now_ms) < deadline)) || fail "waited ${seconds} s for $what"
         sleep 0.05
@@ -156,7 +169,8 @@ add_namespace() {
     namespaces+=("$1")
 }
 
-# add_host HOST routed|unrouted
+# add_host HOST routed|unrouted|down: with a default route, without one, or with the link down
+# (and so without a route either).
 add_host() {
     local host=$1 routed=$2 namespace=$run-$1
     add_namespace "$namespace"
@@ -164,18 +178,28 @@ add_host() {
     ip -n "$bridge" link set dev "port-$host" master br0 up
     ip -n "$namespace" link set dev lo up
     ip -n "$namespace" address add "${address[$host]}/24" dev eth0
+    [[ $routed == down ]] && return
     ip -n "$namespace" link set dev eth0 up
     if [[ $routed == routed ]]; then
         ip -n "$namespace" route add default dev eth0
     fi
 }
 
-# Runs a command on a host; a command started in the background must call ip netns exec itself,
-# so that $! is the command's own process.
+link_up() { ip -n "$run-$1" link set dev eth0 up; }
+add_default_route() { ip -n "$run-$1" route add default dev eth0; }
+
+# The command line that runs a command on a host, with the run's display socket in place; every
+# step execs the next, so a command started in the background as "${on[@]}" COMMAND & leaves its
+# own pid in $!. Sets the array on.
+on_host_prefix() {
+    on=(ip netns exec "$run-$1" sh -c 'mount --bind "$0" /tmp/.X11-unix && exec "$@"' "$work/x11")
+}
+
 on_host() {
-    local host=$1
+    local on
+    on_host_prefix "$1"
     shift
-    ip netns exec "$run-$host" "$@"
+    "${on[@]}" "$@"
 }
 
 # --- set-up: lan_begin NAME WIDTHxHEIGHT ---
@@ -189,7 +213,7 @@ lan_begin() {
     begin_scenario "prerequisites"
     ((EUID == 0)) || fail "the LAN tests make network namespaces and must run as root"
     local tool
-    for tool in ip Xvfb xdotool xclip import convert awk timeout; do
+    for tool in ip ss unshare mount Xvfb xdotool xclip import convert awk od timeout; do
         command -v "$tool" >/dev/null || fail "$tool is missing (scripts/install-deps installs it)"
     done
     [[ -x $corvel ]] || fail "no program at $corvel"
@@ -203,8 +227,11 @@ lan_begin() {
     ip -n "$bridge" link add br0 type bridge
     ip -n "$bridge" link set dev br0 up
     # Without -noreset the server would reset whenever its last client leaves, and a client that
-    # connects meanwhile could be turned away.
-    Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 "${screen}x24" 3>"$work/display" 2>"$work/xvfb.err" &
+    # connects meanwhile could be turned away. This script reaches the server through its abstract
+    # socket, which nobody else can hold in this namespace; the hosts through the run's own file.
+    mkdir -m 1777 "$work/x11"
+    unshare --mount sh -c 'mount --bind "$0" /tmp/.X11-unix && exec "$@"' "$work/x11" \
+        Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 "${screen}x24" 3>"$work/display" 2>"$work/xvfb.err" &
     xvfb_pid=$!
     wait_until 15 "Xvfb to take a display" test -s "$work/display"
     display=$(<"$work/display")
@@ -232,7 +259,9 @@ start_copy() {
         printf '%s\n' "$@"
     } >"$work/$host/Corvel/Corvel.conf"
     : >"$work/$host.out"
-    ip netns exec "$run-$host" env DISPLAY=":$display" QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/$host" \
+    local on
+    on_host_prefix "$host"
+    "${on[@]}" env DISPLAY=":$display" QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/$host" \
         HOME="$work/$host" XDG_RUNTIME_DIR="$work/$host/runtime" \
         LSAN_OPTIONS="suppressions=$lan_dir/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}" \
         "$corvel" >>"$work/$host.out" 2>>"$work/$host.err" &
@@ -276,6 +305,12 @@ expect_count() {
     ((seen == expected)) || fail "host $host printed '$line' $seen times, expected $expected"
 }
 
+# Waits until HOST has printed LINE COUNT times in all.
+expect_count_reaches() {
+    local seconds=$1 host=$2 line=$3 count=$4
+    wait_until "$seconds" "host $host to print '$line' $count times" count_reaches "$host" "$line" "$count"
+}
+
 # --- driving a host's window ---
 
 find_window() {
@@ -296,6 +331,61 @@ key_on() {
     timeout 10 xdotool key "$2"
 }
 
+# A point inside one of a window's controls, measured on the window the program lays out: the
+# message row's buttons keep their width at the right edge, the nine presets share their row,
+# and the header's middle is bare window background. Sets x and y.
+control_point() {
+    local WIDTH HEIGHT X Y SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "${window[$1]}")"
+    case $2 in
+    transcript) x=$((WIDTH / 2)) y=100 ;;
+    background) x=$((WIDTH / 2)) y=20 ;;
+    message) x=100 y=$((HEIGHT - 26)) ;;
+    send) x=$((WIDTH - 307)) y=$((HEIGHT - 26)) ;;
+    call) x=$((WIDTH - 221)) y=$((HEIGHT - 26)) ;;
+    who) x=$((WIDTH - 135)) y=$((HEIGHT - 26)) ;;
+    clear) x=$((WIDTH - 49)) y=$((HEIGHT - 26)) ;;
+    preset[1-9]) x=$((10 + (2 * ${2#preset} - 1) * (WIDTH - 20) / 18)) y=$((HEIGHT - 58)) ;;
+    *) fail "no control $2" ;;
+    esac
+}
+
+# Clicks a control; the control must not be covered by another window.
+click_on() {
+    local x y
+    control_point "$1" "$2"
+    focus "$1"
+    timeout 10 xdotool mousemove --window "${window[$1]}" "$x" "$y" click 1
+}
+
+# Reads a copy's whole transcript through the clipboard into $transcript, and leaves the keys
+# with the message field and the transcript without a selection, whose highlight would hide the
+# lines' colours.
+transcript=""
+transcript_of() {
+    local host=$1 marker="nothing copied yet $RANDOM"
+    # xclip keeps the marker on offer until the copy below takes the clipboard over.
+    printf '%s' "$marker" | timeout 10 xclip -selection clipboard
+    clipboard_is() { transcript=$(timeout 10 xclip -o -selection clipboard 2>/dev/null) && [[ $transcript == "$1" ]]; }
+    wait_until 5 "the clipboard to hold a marker" clipboard_is "$marker"
+    click_on "$host" transcript
+    timeout 10 xdotool key ctrl+a ctrl+c
+    copied() { ! clipboard_is "$marker" && [[ -n $transcript ]]; }
+    wait_until 5 "host $host's transcript on the clipboard" copied
+    click_on "$host" transcript
+    click_on "$host" message
+}
+
+# The transcript read last, a line each, with every time stamp written as [time].
+stamped_lines() { sed -E $'s/^ [0-2][0-9]:[0-5][0-9]:[0-5][0-9]  \t /[time]/' <<<"$transcript"; }
+transcript_count() { stamped_lines | grep -cxF -- "$1" || true; }
+
+expect_shown() {
+    local host=$1 line=$2 expected=${3:-1} seen
+    seen=$(transcript_count "$line")
+    ((seen == expected)) || fail "host $host shows '$line' $seen times, expected $expected; its transcript: $transcript"
+}
+
 # The share (0 to 1) of a window's pixels within 10% of a colour.
 colour_share() {
     import -silent -window "${window[$1]}" png:- |
@@ -306,13 +396,20 @@ colour_share() {
 is_yellow() { awk -v share="$(colour_share "$1" yellow)" 'BEGIN { exit !(share > 0.05) }'; }
 is_not_yellow() { ! is_yellow "$1"; }
 
+# stays_white SECONDS HOST...: no flashing on these hosts for that long.
 stays_white() {
-    local host=$1 until_ms=$(($(now_ms) + $2 * 1000))
+    local until_ms=$(($(now_ms) + $(ms_of "$1"))) host
+    shift
     while (($(now_ms) < until_ms)); do
-        is_not_yellow "$host" || fail "host $host flashed after it had acknowledged"
-        sleep 0.1
+        for host in "$@"; do
+            is_not_yellow "$host" || fail "host $host flashed"
+        done
     done
 }
+
+# Whether a window shows text in a colour: a line of bold text covers well over a thousandth of
+# the window, anti-aliased edges and the other controls far less.
+shows_colour() { awk -v share="$(colour_share "$1" "$2")" 'BEGIN { exit !(share > 0.001) }'; }
 
 # --- the foreign peer ---
 
@@ -323,11 +420,19 @@ peer_sends() {
     on_host "$host" "$foreign_peer" "$@"
 }
 
-# start_recorder HOST: records every datagram the host receives into $work/wire-HOST.
+# start_recorder HOST: records every datagram the host receives into $work/wire-HOST, from the
+# moment this returns.
 start_recorder() {
     : >"$work/wire-$1"
     ip netns exec "$run-$1" "$foreign_peer" --record "$work/wire-$1" &
     pid[recorder-$1]=$!
+    expect_port_bound "$1"
+}
+
+# Waits until some socket on HOST is bound to the chat port.
+expect_port_bound() {
+    port_bound() { [[ -n $(ip netns exec "$run-$1" ss -Hlun 'sport = :54545') ]]; }
+    wait_until 10 "a socket on host $1 to hold the chat port" port_bound "$1"
 }
 
 # The hex form of a text's bytes, as the recorder writes payloads.
@@ -335,3 +440,15 @@ hex_of() { printf '%s' "$1" | od -An -v -tx1 | tr -d ' \n'; }
 
 # How many datagrams with exactly these bytes the recorder on HOST has seen, from any sender.
 wire_count() { awk -v payload="$(hex_of "$2")" '$2 == payload { n++ } END { print n + 0 }' "$work/wire-$1"; }
+wire_reaches() { (($(wire_count "$1" "$2") >= $3)); }
+
+# How many datagrams the recorder on HOST has seen from an address.
+wire_count_from() { awk -v sender="$2" '$1 == sender { n++ } END { print n + 0 }' "$work/wire-$1"; }
+
+# Waits until the recorder on HOST has seen TEXT COUNT times, and checks that it was no more.
+expect_wire() {
+    local host=$1 text=$2 expected=$3 seen
+    wait_until 10 "the wire to carry '$text' $expected times" wire_reaches "$host" "$text" "$expected"
+    seen=$(wire_count "$host" "$text")
+    ((seen == expected)) || fail "the wire carried '$text' $seen times, expected $expected"
+}
