@@ -6,19 +6,20 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QPixmap>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// The build renders the icon in every size a desktop asks for; offering them all keeps it sharp
-// at any scale.
+// Offering every rendered size keeps the icon sharp at any scale. Naming the format spares Qt
+// from loading every image plugin to guess it.
 QIcon windowIcon()
 {
     QIcon icon;
     const QDir images(u":/"_s);
     for (const QString &file : images.entryList({u"corvel-*.png"_s}))
-        icon.addFile(images.filePath(file));
+        icon.addPixmap(QPixmap(images.filePath(file), "PNG"));
     return icon;
 }
 
