@@ -15,7 +15,8 @@ using namespace std::chrono_literals;
 namespace {
 
 // Bounds on one pass over the socket, so that a flood leaves the main loop free between passes.
-// Qt signals readyRead again at the next pass while datagrams are pending.
+// Qt signals readyRead again only once a datagram has been read, so every pass reads at least one:
+// a pass that read none would leave the socket deaf for good.
 constexpr int batchDatagrams = 256;
 constexpr auto batchTime = 2ms;
 
@@ -71,7 +72,7 @@ void BroadcastSocket::setReceiveHandler(ReceiveHandler handler)
 void BroadcastSocket::readBatch()
 {
     const QDeadlineTimer deadline(batchTime, Qt::PreciseTimer);
-    for (int read = 0; read < batchDatagrams && !deadline.hasExpired(); ++read) {
+    for (int read = 0; read < batchDatagrams && (read == 0 || !deadline.hasExpired()); ++read) {
         // pendingDatagramSize() is -1 when nothing is pending, and 0 for an empty datagram.
         if (m_socket->pendingDatagramSize() < 0)
             return;
