@@ -1,4 +1,5 @@
-// Starts Corvel and bare_window (a window shown by Qt alone) in turn on an Xvfb of its own and
+// Starts Corvel, bare_window (a window shown by Qt alone) and bare_window --text (the same with one
+// line of text, the least any window that shows words pays) in turn on an Xvfb of its own and
 // reports for each the time from launch until its window is mapped, and the memory it holds two
 // seconds later. Then it watches each idle, shown and then focused, and counts how often its
 // threads wake up and how much CPU it uses. Pss depends on what else on the machine shares the
@@ -214,7 +215,7 @@ void Display::focus(xcb_window_t window)
 
 struct Program {
     std::string name;
-    fs::path path;
+    std::vector<std::string> command;
 };
 
 // A program started with an empty home of its own, until its window is mapped.
@@ -257,7 +258,7 @@ Started::Started(Display &display, const Program &program)
                                            "DISPLAY=" + display.name(), "QT_QPA_PLATFORM=xcb"});
 
     const auto start = Clock::now();
-    m_pid = spawn({program.path.string()}, std::move(environment), m_home / "output");
+    m_pid = spawn(program.command, std::move(environment), m_home / "output");
     m_window = display.waitForMap(m_pid);
     m_milliseconds = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
     if (m_window == 0)
@@ -361,7 +362,7 @@ Idle watchIdle(const Started &program, std::chrono::seconds span)
 
 void printIdle(const std::string &label, const Idle &idle)
 {
-    std::printf("%-16s %3d wake-ups (%d timeouts), %ld CPU ticks of 1/%ld s\n", label.c_str(), idle.wakeUps,
+    std::printf("%-18s %3d wake-ups (%d timeouts), %ld CPU ticks of 1/%ld s\n", label.c_str(), idle.wakeUps,
                 idle.timeouts, idle.ticks, sysconf(_SC_CLK_TCK));
     for (const auto &[call, count] : idle.returns)
         std::printf("    %-22s %-16s %4d returns\n", call.first.c_str(), call.second.c_str(), count);
@@ -419,19 +420,23 @@ int main(int argc, char *argv[])
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const int runs = arguments.empty() ? 10 : std::stoi(arguments[0]);
     const fs::path here = fs::read_symlink("/proc/self/exe").parent_path();
-    const Program corvel{"corvel", arguments.size() >= 3 ? fs::path(arguments[1]) : here / "../src/corvel"};
-    const Program bare{"bare", arguments.size() >= 3 ? fs::path(arguments[2]) : here / "bare_window"};
+    const std::string corvelPath = arguments.size() >= 3 ? arguments[1] : (here / "../src/corvel").string();
+    const std::string barePath = arguments.size() >= 3 ? arguments[2] : (here / "bare_window").string();
+    const Program corvel{"corvel", {corvelPath}};
+    const Program bare{"bare", {barePath}};
+    const Program text{"bare+text", {barePath, "--text"}};
+    const std::array programs{&corvel, &bare, &text};
     const std::chrono::seconds idleSpan(arguments.size() >= 4 ? std::stoi(arguments[3]) : 10);
     requirePrivateNetwork();
     Display display;
 
     // Untimed: the first start of each reads its libraries and fonts from disk.
-    for (const Program *program : {&corvel, &bare})
+    for (const Program *program : programs)
         Started warmUp(display, *program);
 
     std::map<const Program *, Figures> figures;
     for (int run = 0; run < runs; ++run) {
-        for (const Program *program : {&corvel, &bare}) {
+        for (const Program *program : programs) {
             const Started started(display, *program);
             std::this_thread::sleep_for(memorySettle);
             Figures &own = figures[program];
@@ -446,26 +451,31 @@ int main(int argc, char *argv[])
     std::printf("start-up to window mapped, and memory %lld s later: %d runs each, interleaved\n",
                 static_cast<long long>(memorySettle.count()), runs);
     std::printf("%-22s %10s %10s %10s\n", "", "median", "min", "max");
-    for (const Program *program : {&corvel, &bare}) {
+    for (const Program *program : programs) {
         const Figures &own = figures[program];
         printRow(program->name + " start-up ms", own.milliseconds);
         printRow(program->name + " CPU ms to map", own.cpu);
         printRow(program->name + " VmRSS kB", own.rss);
         printRow(program->name + " Pss kB", own.pss);
     }
-    std::printf("corvel/bare, medians:\n");
-    printRatio("  start-up", figures[&corvel].milliseconds, figures[&bare].milliseconds);
-    printRatio("  CPU to map", figures[&corvel].cpu, figures[&bare].cpu);
-    printRatio("  VmRSS", figures[&corvel].rss, figures[&bare].rss);
-    printRatio("  Pss", figures[&corvel].pss, figures[&bare].pss);
-    std::printf("window sizes: corvel %s, bare %s\n\n", figures[&corvel].size.c_str(), figures[&bare].size.c_str());
+    for (const Program *yardstick : {&bare, &text}) {
+        const Figures &own = figures[&corvel];
+        const Figures &other = figures[yardstick];
+        std::printf("corvel/%s, medians:\n", yardstick->name.c_str());
+        printRatio("  start-up", own.milliseconds, other.milliseconds);
+        printRatio("  CPU to map", own.cpu, other.cpu);
+        printRatio("  VmRSS", own.rss, other.rss);
+        printRatio("  Pss", own.pss, other.pss);
+    }
+    std::printf("window sizes: corvel %s, bare %s, bare+text %s\n\n", figures[&corvel].size.c_str(),
+                figures[&bare].size.c_str(), figures[&text].size.c_str());
 
     if (idleSpan.count() == 0)
         return 0;
     std::printf("idle for %lld s, %lld s after start-up; then again %lld s after the window took the focus\n",
                 static_cast<long long>(idleSpan.count()), static_cast<long long>(idleSettle.count()),
                 static_cast<long long>(focusSettle.count()));
-    for (const Program *program : {&corvel, &bare}) {
+    for (const Program *program : programs) {
         const Started started(display, *program);
         std::this_thread::sleep_for(idleSettle);
         printIdle(program->name + " shown", watchIdle(started, idleSpan));
