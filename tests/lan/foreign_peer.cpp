@@ -4,6 +4,12 @@
 //
 //   foreign_peer --text 'raw text'    the argument's bytes as they are
 //   foreign_peer --hex ff             bytes written in hex; an empty argument sends an empty datagram
+//   foreign_peer --file PATH          the file's bytes (payloads too long for an argument)
+//   foreign_peer --flood COUNT --text|--hex|--file ...
+//                                     the same payload COUNT times, as fast as the socket takes it
+//   foreign_peer --flood COUNT --numbered PREFIX
+//                                     PREFIX followed by 1, 2 ... COUNT, so a receiver can count
+//                                     what it lost
 //   foreign_peer --record FILE        until ended, appends a line per datagram received:
 //                                     the sender's address, a blank, the payload in hex
 #include <arpa/inet.h>
@@ -14,8 +20,10 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -54,6 +62,12 @@ std::optional<std::string> payloadFrom(std::string_view mode, std::string_view a
         return std::string(argument);
     if (mode == "--hex")
         return fromHex(argument);
+    if (mode == "--file") {
+        std::ifstream file{std::string(argument), std::ios::binary};
+        if (!file)
+            return std::nullopt;
+        return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    }
     return std::nullopt;
 }
 
@@ -84,7 +98,9 @@ sockaddr_in chatAddress(in_addr_t host)
     return address;
 }
 
-int send(const std::string &payload)
+// Sends COUNT payloads, the number appended to each when numbered. A full socket buffer makes
+// sendto wait; a full device queue (ENOBUFS) is waited out too, so every datagram leaves this host.
+int send(const std::string &payload, long count, bool numbered)
 {
     const int socketFd = ::socket(AF_INET, SOCK_DGRAM, 0);
     if (socketFd < 0)
@@ -93,10 +109,16 @@ int send(const std::string &payload)
     if (::setsockopt(socketFd, SOL_SOCKET, SO_BROADCAST, &enabled, sizeof enabled) != 0)
         return fail("SO_BROADCAST");
     const sockaddr_in destination = chatAddress(INADDR_BROADCAST);
-    const ssize_t sent = ::sendto(socketFd, payload.data(), payload.size(), 0,
-                                  reinterpret_cast<const sockaddr *>(&destination), sizeof destination);
-    if (sent < 0 || static_cast<std::size_t>(sent) != payload.size())
-        return fail("sendto");
+    for (long number = 1; number <= count; ++number) {
+        const std::string datagram = numbered ? payload + std::to_string(number) : payload;
+        ssize_t sent = 0;
+        do
+            sent = ::sendto(socketFd, datagram.data(), datagram.size(), 0,
+                            reinterpret_cast<const sockaddr *>(&destination), sizeof destination);
+        while (sent < 0 && (errno == ENOBUFS || errno == EINTR));
+        if (sent < 0 || static_cast<std::size_t>(sent) != datagram.size())
+            return fail("sendto");
+    }
     ::close(socketFd);
     return 0;
 }
@@ -110,6 +132,11 @@ int record(const char *path)
     const int enabled = 1;
     if (::setsockopt(socketFd, SOL_SOCKET, SO_REUSEADDR, &enabled, sizeof enabled) != 0)
         return fail("SO_REUSEADDR");
+    // A flood on the wire must not push out of the buffer what the copies say meanwhile. The
+    // kernel caps the size at net.core.rmem_max.
+    const int bufferBytes = 8 << 20;
+    if (::setsockopt(socketFd, SOL_SOCKET, SO_RCVBUF, &bufferBytes, sizeof bufferBytes) != 0)
+        return fail("SO_RCVBUF");
     const sockaddr_in any = chatAddress(INADDR_ANY);
     if (::bind(socketFd, reinterpret_cast<const sockaddr *>(&any), sizeof any) != 0)
         return fail("bind");
@@ -135,14 +162,34 @@ int record(const char *path)
 
 } // namespace
 
+int usage()
+{
+    std::fprintf(stderr, "usage: foreign_peer [--flood COUNT] --text TEXT | --hex HEXBYTES | --file PATH\n"
+                         "       foreign_peer --flood COUNT --numbered PREFIX\n"
+                         "       foreign_peer --record FILE\n");
+    return 2;
+}
+
 int main(int argc, char *argv[])
 {
     if (argc == 3 && std::string_view(argv[1]) == "--record")
         return record(argv[2]);
-    const std::optional<std::string> payload = argc == 3 ? payloadFrom(argv[1], argv[2]) : std::nullopt;
-    if (!payload) {
-        std::fprintf(stderr, "usage: foreign_peer --text TEXT | --hex HEXBYTES | --record FILE\n");
-        return 2;
+    long count = 1;
+    int first = 1;
+    if (argc == 5 && std::string_view(argv[1]) == "--flood") {
+        char *end = nullptr;
+        count = std::strtol(argv[2], &end, 10);
+        if (*end != '\0' || count < 1)
+            return usage();
+        first = 3;
+    } else if (argc != 3) {
+        return usage();
     }
-    return send(*payload);
+    const std::string_view mode = argv[first];
+    const bool numbered = mode == "--numbered" && first == 3;
+    const std::optional<std::string> payload =
+        numbered ? std::optional<std::string>(argv[first + 1]) : payloadFrom(mode, argv[first + 1]);
+    if (!payload)
+        return usage();
+    return send(*payload, count, numbered);
 }
