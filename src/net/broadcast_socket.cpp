@@ -10,22 +10,22 @@
 namespace corvel {
 
 using namespace Qt::StringLiterals;
-using namespace std::chrono_literals;
 
 namespace {
 
-// Bounds on one pass over the socket, so that a flood leaves the main loop free between passes.
-// Qt signals readyRead again only once a datagram has been read, so every pass reads at least one:
-// a pass that read none would leave the socket deaf for good.
+// Qt signals readyRead again only once a datagram has been read, so every pass reads at least one,
+// however late it starts: a pass that read none would leave the socket deaf for good.
 constexpr int batchDatagrams = 256;
-constexpr auto batchTime = 2ms;
 
 // Every IPv4 datagram fits, so one read never truncates.
 constexpr qsizetype receiveBufferSize = 65536;
 
 } // namespace
 
-BroadcastSocket::BroadcastSocket(QObject *parent) : QObject(parent), m_buffer(receiveBufferSize, Qt::Uninitialized) {}
+BroadcastSocket::BroadcastSocket(std::chrono::nanoseconds passTime, QObject *parent)
+    : QObject(parent), m_passTime(passTime), m_buffer(receiveBufferSize, Qt::Uninitialized)
+{
+}
 
 BroadcastSocket::~BroadcastSocket() = default;
 
@@ -71,7 +71,7 @@ void BroadcastSocket::setReceiveHandler(ReceiveHandler handler)
 
 void BroadcastSocket::readBatch()
 {
-    const QDeadlineTimer deadline(batchTime, Qt::PreciseTimer);
+    const QDeadlineTimer deadline(m_passTime, Qt::PreciseTimer);
     for (int read = 0; read < batchDatagrams && (read == 0 || !deadline.hasExpired()); ++read) {
         // pendingDatagramSize() is -1 when nothing is pending, and 0 for an empty datagram.
         if (m_socket->pendingDatagramSize() < 0)

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QObject>
 
+#include <chrono>
+
 class QUdpSocket;
 
 namespace corvel {
@@ -17,7 +19,9 @@ class BroadcastSocket final : public QObject, public DatagramSocket {
 public:
     static constexpr quint16 port = 54545;
 
-    explicit BroadcastSocket(QObject *parent = nullptr);
+    // A pass over the socket ends after passTime, so that a flood leaves the main loop free.
+    explicit BroadcastSocket(std::chrono::nanoseconds passTime = std::chrono::milliseconds(2),
+                             QObject *parent = nullptr);
     ~BroadcastSocket() override;
 
     bool access() override;
@@ -27,6 +31,7 @@ public:
 private:
     void readBatch();
 
+    std::chrono::nanoseconds m_passTime;
     QUdpSocket *m_socket = nullptr;
     ReceiveHandler m_handler;
     QByteArray m_buffer;
