@@ -185,9 +185,6 @@ add_host() {
     fi
 }
 
-link_up() { ip -n "$run-$1" link set dev eth0 up; }
-add_default_route() { ip -n "$run-$1" route add default dev eth0; }
-
 # The command line that runs a command on a host, with the run's display socket in place; every
 # step execs the next, so a command started in the background as "${on[@]}" COMMAND & leaves its
 # own pid in $!. Sets the array on.
@@ -440,7 +437,6 @@ hex_of() { printf '%s' "$1" | od -An -v -tx1 | tr -d ' \n'; }
 
 # How many datagrams with exactly these bytes the recorder on HOST has seen, from any sender.
 wire_count() { awk -v payload="$(hex_of "$2")" '$2 == payload { n++ } END { print n + 0 }' "$work/wire-$1"; }
-wire_reaches() { (($(wire_count "$1" "$2") >= $3)); }
 
 # How many datagrams the recorder on HOST has seen from an address.
 wire_count_from() { awk -v sender="$2" '$1 == sender { n++ } END { print n + 0 }' "$work/wire-$1"; }
@@ -448,6 +444,7 @@ wire_count_from() { awk -v sender="$2" '$1 == sender { n++ } END { print n + 0 }
 # Waits until the recorder on HOST has seen TEXT COUNT times, and checks that it was no more.
 expect_wire() {
     local host=$1 text=$2 expected=$3 seen
+    wire_reaches() { (($(wire_count "$1" "$2") >= $3)); }
     wait_until 10 "the wire to carry '$text' $expected times" wire_reaches "$host" "$text" "$expected"
     seen=$(wire_count "$host" "$text")
     ((seen == expected)) || fail "the wire carried '$text' $seen times, expected $expected"

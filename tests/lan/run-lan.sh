@@ -225,14 +225,14 @@ transcript_of d
 [[ $(wire_count_from x "${address[d]}") == 0 ]] || fail "host d sent without a link"
 type_on d "anyone there?"
 key_on d Return
-link_up d
+ip -n "$run-d" link set dev eth0 up
 # A link without a default route is no network either.
 key_on d Return
 transcript_of d
 [[ $transcript == "$no_network"$'\n '"$no_network"$'\n '"$no_network" ]] ||
     fail "host d does not add the notice for each attempt: $transcript"
 ! grep '^Data sent: ' "$work/d.out" || fail "host d sent without a route"
-add_default_route d
+ip -n "$run-d" route add default dev eth0
 # The field has kept the line through the failed attempts.
 key_on d Return
 expect_line 10 d "Data sent:   dave    >    anyone there?"
