@@ -28,6 +28,7 @@ scenario_rows=()
 scenarios_tried=0
 scenarios_passed=0
 messages_lost=0
+flood_dropped=0
 crashes=0
 
 fail() {
@@ -64,9 +65,10 @@ end_scenario() {
     scenario=""
 }
 
-# Datagrams that should have arrived and did not; they are counted, and a scenario decides
-# whether they fail it (a flood may lose what the kernel's buffer cannot hold).
+# Datagrams that should have arrived and did not, and flood datagrams that the kernel dropped
+# because the receiver's buffer was full, which is how a flood is meant to end.
 note_lost() { messages_lost=$((messages_lost + $1)); }
+note_dropped() { flood_dropped=$((flood_dropped + $1)); }
 
 print_summary() {
     local title=$1
@@ -78,6 +80,7 @@ print_summary() {
     printf '%-46s %s\n' "scenarios passed" "$scenarios_passed"
     printf '%-46s %s\n' "crashes (copies that ended unasked)" "$crashes"
     printf '%-46s %s\n' "messages lost" "$messages_lost"
+    printf '%-46s %s\n' "flood datagrams dropped (receive buffer full)" "$flood_dropped"
 }
 
 # --- processes ---
@@ -355,22 +358,32 @@ click_on() {
     timeout 10 xdotool mousemove --window "${window[$1]}" "$x" "$y" click 1
 }
 
-# Reads a copy's whole transcript through the clipboard into $transcript, and leaves the keys
-# with the message field and the transcript without a selection, whose highlight would hide the
-# lines' colours.
-transcript=""
-transcript_of() {
-    local host=$1 marker="nothing copied yet $RANDOM"
-    # xclip keeps the marker on offer until the copy below takes the clipboard over.
-    printf '%s' "$marker" | timeout 10 xclip -selection clipboard
-    clipboard_is() { transcript=$(timeout 10 xclip -o -selection clipboard 2>/dev/null) && [[ $transcript == "$1" ]]; }
-    wait_until 5 "the clipboard to hold a marker" clipboard_is "$marker"
-    click_on "$host" transcript
+# copy_to_file HOST transcript|message FILE: selects all of the control, copies it and writes what
+# the clipboard then holds byte for byte (a transcript may hold NUL bytes, which no shell variable
+# can). A placeholder owns the clipboard first, so an old copy is never taken for the new one.
+# Afterwards neither control has a selection, whose highlight would hide the lines' colours, and
+# the message field has the keys with its cursor at the end, so that typing adds to it.
+copy_to_file() {
+    local host=$1 control=$2 into=$3 placeholder="nothing copied yet $RANDOM$RANDOM"
+    printf '%s' "$placeholder" | timeout 10 xclip -selection clipboard
+    clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null; }
+    holds_placeholder() { [[ $(clipboard | head -c 100 | tr -d '\0') == "$placeholder" ]]; }
+    wait_until 5 "the clipboard to hold a placeholder" holds_placeholder
+    click_on "$host" "$control"
     timeout 10 xdotool key ctrl+a ctrl+c
-    copied() { ! clipboard_is "$marker" && [[ -n $transcript ]]; }
-    wait_until 5 "host $host's transcript on the clipboard" copied
+    has_copied() { ! holds_placeholder; }
+    wait_until 5 "host $host to copy its $control" has_copied
+    clipboard >"$into"
     click_on "$host" transcript
     click_on "$host" message
+    key_on "$host" End
+}
+
+# Reads a copy's whole transcript into $transcript.
+transcript=""
+transcript_of() {
+    copy_to_file "$1" transcript "$work/clipboard"
+    transcript=$(tr -d '\0' <"$work/clipboard")
 }
 
 # The transcript read last, a line each, with every time stamp written as [time].
@@ -437,6 +450,46 @@ hex_of() { printf '%s' "$1" | od -An -v -tx1 | tr -d ' \n'; }
 
 # How many datagrams with exactly these bytes the recorder on HOST has seen, from any sender.
 wire_count() { awk -v payload="$(hex_of "$2")" '$2 == payload { n++ } END { print n + 0 }' "$work/wire-$1"; }
+
+# mark_traffic RECORDER HOST...: from now on, count_losses compares what the recorder sees on the
+# wire with what the hosts print as received.
+declare -A traffic_mark=()
+mark_traffic() {
+    local host
+    traffic_mark[wire]=$(stat -c %s "$work/wire-$1")
+    traffic_recorder=$1
+    shift
+    for host in "$@"; do
+        traffic_mark[$host]=$(stat -c %s "$work/$host.out")
+    done
+}
+
+# count_losses HOST...: every text that went on the wire since mark_traffic and that a host
+# did not print as received counts as lost. Texts of printable ASCII only, which is all that the
+# scenarios send, so that a line of standard output is a whole text.
+count_losses() {
+    local host lost
+    for host in "$@"; do
+        lost=$(LC_ALL=C awk '
+            BEGIN { for (i = 32; i < 127; i++) character[sprintf("%02x", i)] = sprintf("%c", i) }
+            FNR == NR {
+                text = ""
+                for (i = 1; i < length($2); i += 2) {
+                    pair = substr($2, i, 2)
+                    if (!(pair in character)) next
+                    text = text character[pair]
+                }
+                sent[text]++
+                next
+            }
+            index($0, "Data received: ") == 1 { received[substr($0, 16)]++ }
+            END { for (text in sent) if (sent[text] > received[text]) lost += sent[text] - received[text]; print lost + 0 }
+        ' <(tail -c +$((traffic_mark[wire] + 1)) "$work/wire-$traffic_recorder") \
+            <(tail -c +$((traffic_mark[$host] + 1)) "$work/$host.out"))
+        ((lost == 0)) || echo "host $host did not show $lost of the texts on the wire" >&2
+        note_lost "$lost"
+    done
+}
 
 # How many datagrams the recorder on HOST has seen from an address.
 wire_count_from() { awk -v sender="$2" '$1 == sender { n++ } END { print n + 0 }' "$work/wire-$1"; }

@@ -112,28 +112,6 @@ from_copies_since() { echo $(($(wire_since "$1" "${address[a]}") + $(wire_since 
 
 has_sent_since() { tail -c +$(($1 + 1)) "$work/wire-x" | grep -q " $(hex_of "$2")\$"; }
 
-# --- what a copy's widgets hold, through the clipboard ---
-
-clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null; }
-
-# copy_to_file HOST transcript|message FILE: selects all of the control, copies it and writes what
-# the clipboard then holds byte for byte (a transcript may hold NUL bytes, which no shell variable
-# can). A placeholder owns the clipboard first, so an old copy is never taken for the new one.
-copy_to_file() {
-    local host=$1 control=$2 into=$3 placeholder="nothing copied yet $RANDOM$RANDOM"
-    printf '%s' "$placeholder" | timeout 10 xclip -selection clipboard
-    holds_placeholder() { [[ $(clipboard | head -c 100 | tr -d '\0') == "$placeholder" ]]; }
-    wait_until 5 "the clipboard to hold a placeholder" holds_placeholder
-    click_on "$host" "$control"
-    timeout 10 xdotool key ctrl+a ctrl+c
-    has_copied() { ! holds_placeholder; }
-    wait_until 5 "host $host to copy its $control" has_copied
-    clipboard >"$into"
-    # The message field keeps the keys, its text unselected, so that typing adds to it.
-    click_on "$host" message
-    key_on "$host" End
-}
-
 lan_begin lan-hostile 1600x320
 for host in a b x y; do
     add_host "$host" routed
@@ -374,7 +352,7 @@ for host in "${copies[@]}"; do
     send_until_shown "$host" "${mallory}the flood is over"
     shown=$(($(count_matching "$host" '^Data received:   x    >    flood x [0-9]*$') +
         $(count_matching "$host" '^Data received:   y    >    flood y [0-9]*$')))
-    note_lost $((2 * flood_each - shown))
+    note_dropped $((2 * flood_each - shown))
     measured "host $host: printed $shown of $((2 * flood_each)) flood lines, lost $((2 * flood_each - shown));" \
         "VmRSS ${rss_before[$host]} kB before, $(rss_kb "$host") kB after"
 done

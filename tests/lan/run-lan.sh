@@ -85,6 +85,8 @@ for host in a b c; do
     expect_shown "$host" "[time]$(answer "$host")" 0
 done
 
+mark_traffic x b c
+
 begin_scenario "chat line"
 before=$(date +%T)
 type_on a "hello lan"
@@ -354,5 +356,9 @@ expect_alive b c d e
 type_on b "still here"
 key_on b Return
 expect_line 10 c "Data received:   bob    >    still here"
+
+begin_scenario "nothing lost"
+count_losses b c
+((messages_lost == 0)) || fail "$messages_lost texts on the wire never reached a copy that was up"
 
 end_scenario passed
