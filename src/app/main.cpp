@@ -2,24 +2,23 @@
 #include "app/Document.h"
 #include "platform/platform_choice.h"
 #include "platform/trace.h"
+#include "widgets/png_pixmap.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
-#include <QPixmap>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// Offering every rendered size keeps the icon sharp at any scale. Naming the format spares Qt
-// from loading every image plugin to guess it.
+// Offering every rendered size keeps the icon sharp at any scale.
 QIcon windowIcon()
 {
     QIcon icon;
     const QDir images(u":/"_s);
     for (const QString &file : images.entryList({u"corvel-*.png"_s}))
-        icon.addPixmap(QPixmap(images.filePath(file), "PNG"));
+        icon.addPixmap(corvel::pngPixmap(images.filePath(file)));
     return icon;
 }
 

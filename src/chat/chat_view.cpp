@@ -1,5 +1,7 @@
 #include "chat/chat_view.h"
 
+#include "widgets/png_pixmap.h"
+
 #include <QMenu>
 #include <QMouseEvent>
 
@@ -13,6 +15,7 @@ namespace corvel {
 ChatView::ChatView(QWidget *parent) : QWidget(parent)
 {
     ui.setupUi(this);
+    ui.logo->setPixmap(pngPixmap(u":/corvel-64.png"_s));
     // A key acts as a click on its button, at once and by the same path, so that it acknowledges
     // a call exactly as the click would. A button's own shortcut would click only after a 100 ms
     // animation.
