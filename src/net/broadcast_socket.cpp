@@ -3,6 +3,7 @@
 #include "platform/trace.h"
 
 #include <QDeadlineTimer>
+#include <QNetworkProxy>
 #include <QUdpSocket>
 
 #include <chrono>
@@ -36,6 +37,9 @@ bool BroadcastSocket::access()
     // Several copies on one host must each receive every broadcast, so the port is shared.
     // Qt makes every UDP socket it opens broadcast-capable (SO_BROADCAST).
     auto *socket = new QUdpSocket(this);
+    // A broadcast is for the local network and no proxy can carry it. Left to its default, bind
+    // asks the system proxy configuration, which starts a resolver thread of its own.
+    socket->setProxy(QNetworkProxy::NoProxy);
     if (!socket->bind(QHostAddress::AnyIPv4, port, QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint)) {
         trace(QString(u">>> Error while initializing socket: "_s + socket->errorString()));
         delete socket;
