@@ -68,32 +68,36 @@ void ViewController::connectControls()
 
 void ViewController::viewDidLoad()
 {
-    const QColor captions = m_defaults.boolForKey(keys::inverted) ? Qt::white : Qt::black;
-    for (QLabel *caption : {logoTxt, labSize}) {
-        QPalette palette = caption->palette();
-        palette.setColor(QPalette::WindowText, captions);
-        caption->setPalette(palette);
+    {
+        // Both settings written here go to disk in one write.
+        const SettingsStore::Batch batch(m_defaults);
+        const QColor captions = m_defaults.boolForKey(keys::inverted) ? Qt::white : Qt::black;
+        for (QLabel *caption : {logoTxt, labSize}) {
+            QPalette palette = caption->palette();
+            palette.setColor(QPalette::WindowText, captions);
+            caption->setPalette(palette);
+        }
+
+        if (!m_defaults.holdsValue(keys::username))
+            m_defaults.setString(keys::username, loginName());
+
+        if (const auto stored = static_cast<int>(m_defaults.integerForKey(keys::fontSize)); stored != 0) {
+            txtSize->setText(QString::number(stored));
+            stepFontSize->setValue(stored);
+        }
+        const int points = txtSize->text().toInt();
+
+        txtChat->setReadOnly(true);
+        m_transcript.setBackground(Qt::white);
+        m_transcript.setPointSize(points);
+        txtMsg->setFocus();
+        QFont messageFont = txtMsg->font();
+        messageFont.setPointSize(points);
+        txtMsg->setFont(messageFont);
+        txtSize->setReadOnly(true);
+        txtSize->setText(QString::number(points));
+        size();
     }
-
-    if (!m_defaults.holdsValue(keys::username))
-        m_defaults.setString(keys::username, loginName());
-
-    if (const auto stored = static_cast<int>(m_defaults.integerForKey(keys::fontSize)); stored != 0) {
-        txtSize->setText(QString::number(stored));
-        stepFontSize->setValue(stored);
-    }
-    const int points = txtSize->text().toInt();
-
-    txtChat->setReadOnly(true);
-    m_transcript.setBackground(Qt::white);
-    m_transcript.setPointSize(points);
-    txtMsg->setFocus();
-    QFont messageFont = txtMsg->font();
-    messageFont.setPointSize(points);
-    txtMsg->setFont(messageFont);
-    txtSize->setReadOnly(true);
-    txtSize->setText(QString::number(points));
-    size();
 
     if (!m_isNetworkReachable()) {
         m_transcript.replace(noNetwork);

@@ -11,6 +11,7 @@
 #include <pwd.h>
 #include <system_error>
 #include <unistd.h>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -108,7 +109,7 @@ bool SettingsStore::holdsValue(QStringView key) const
 void SettingsStore::setString(QStringView key, const QString &value)
 {
     m_settings->setValue(keyString(key), value);
-    sync();
+    changed();
 }
 
 void SettingsStore::setFloat(QStringView key, float value)
@@ -117,25 +118,25 @@ void SettingsStore::setFloat(QStringView key, float value)
     std::array<char, 32> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
     m_settings->setValue(keyString(key), QString::fromLatin1(buffer.data(), result.ptr - buffer.data()));
-    sync();
+    changed();
 }
 
 void SettingsStore::setBool(QStringView key, bool value)
 {
     m_settings->setValue(keyString(key), value);
-    sync();
+    changed();
 }
 
 void SettingsStore::setInteger(QStringView key, qint64 value)
 {
     m_settings->setValue(keyString(key), value);
-    sync();
+    changed();
 }
 
 void SettingsStore::remove(QStringView key)
 {
     m_settings->remove(keyString(key));
-    sync();
+    changed();
 }
 
 QString SettingsStore::userName() const
@@ -153,6 +154,25 @@ QString SettingsStore::okPreset() const
 void SettingsStore::sync()
 {
     m_settings->sync();
+}
+
+void SettingsStore::changed()
+{
+    if (m_batches > 0)
+        m_heldBack = true;
+    else
+        sync();
+}
+
+SettingsStore::Batch::Batch(SettingsStore &store) : m_store(store)
+{
+    ++m_store.m_batches;
+}
+
+SettingsStore::Batch::~Batch()
+{
+    if (--m_store.m_batches == 0 && std::exchange(m_store.m_heldBack, false))
+        m_store.sync();
 }
 
 QString loginName()

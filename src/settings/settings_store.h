@@ -42,8 +42,25 @@ public:
     // Writes pending changes to disk now (they are written on destruction anyway).
     void sync();
 
+    // While one lives, changes wait and are then written to disk together, once.
+    class Batch {
+    public:
+        explicit Batch(SettingsStore &store);
+        ~Batch();
+        Batch(const Batch &) = delete;
+        Batch &operator=(const Batch &) = delete;
+
+    private:
+        SettingsStore &m_store;
+    };
+
 private:
+    // Every change goes to disk at once, unless a batch holds it back.
+    void changed();
+
     std::unique_ptr<QSettings> m_settings;
+    int m_batches = 0;
+    bool m_heldBack = false;
 };
 
 // The login name of the user who runs the program, from the password database.
