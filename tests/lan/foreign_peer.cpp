@@ -17,6 +17,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -73,7 +74,7 @@ std::optional<std::string> payloadFrom(std::string_view mode, std::string_view a
 
 std::string toHex(const unsigned char *bytes, std::size_t size)
 {
-    static constexpr char digits[] = "0123456789abcdef";
+    constexpr std::string_view digits = "0123456789abcdef";
     std::string hex;
     hex.reserve(size * 2);
     for (std::size_t index = 0; index < size; ++index) {
@@ -143,20 +144,20 @@ int record(const char *path)
     std::ofstream log(path, std::ios::app);
     if (!log)
         return fail(path);
-    static unsigned char buffer[65536];
+    static std::array<unsigned char, 65536> buffer;
     for (;;) {
         sockaddr_in sender{};
         socklen_t senderSize = sizeof sender;
         const ssize_t size =
-            ::recvfrom(socketFd, buffer, sizeof buffer, 0, reinterpret_cast<sockaddr *>(&sender), &senderSize);
+            ::recvfrom(socketFd, buffer.data(), buffer.size(), 0, reinterpret_cast<sockaddr *>(&sender), &senderSize);
         if (size < 0) {
             if (errno == EINTR)
                 continue;
             return fail("recvfrom");
         }
-        char senderText[INET_ADDRSTRLEN] = {};
-        ::inet_ntop(AF_INET, &sender.sin_addr, senderText, sizeof senderText);
-        log << senderText << ' ' << toHex(buffer, static_cast<std::size_t>(size)) << '\n' << std::flush;
+        std::array<char, INET_ADDRSTRLEN> senderText{};
+        ::inet_ntop(AF_INET, &sender.sin_addr, senderText.data(), senderText.size());
+        log << senderText.data() << ' ' << toHex(buffer.data(), static_cast<std::size_t>(size)) << '\n' << std::flush;
     }
 }
 
