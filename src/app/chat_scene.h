@@ -5,6 +5,7 @@
 #include "platform/qt_application.h"
 #include "platform/qt_main_loop.h"
 #include "settings/settings_store.h"
+#include "widgets/cursor_blink_limit.h"
 #include "window/Window.h"
 
 #include <QPointer>
@@ -31,6 +32,7 @@ private:
 
     SettingsStore m_settings;
     QtMainLoop m_loop;
+    CursorBlinkLimit m_blinkLimit{m_loop};
     BroadcastSocket m_socket;
     QtApplication m_application;
     ChatView *m_view; // owned by the window
