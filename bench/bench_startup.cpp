@@ -43,7 +43,8 @@ using namespace std::chrono_literals;
 constexpr auto mapTimeout = 20s;
 constexpr auto memorySettle = 2s;
 constexpr auto idleSettle = 3s;
-constexpr auto focusSettle = 1s;
+// A text cursor blinks for ten seconds after the last input, the focus included; idle begins after.
+constexpr auto focusSettle = 11s;
 // The calls a thread waits in, and the one that arms a timer.
 constexpr const char *waitCalls =
     "trace=poll,ppoll,epoll_wait,epoll_pwait,select,pselect6,clock_nanosleep,nanosleep,timerfd_settime";
