@@ -98,6 +98,20 @@ socket_state() {
         "receive queues on port 54545: $(on_host "$1" ss -Hnuap 'sport = :54545' | awk '{ printf "%s ", $2 }')"
 }
 
+# flood_from_x_and_y --text TEXT | --numbered PREFIX: both peers send flood_each datagrams at
+# once and at full speed; {} in the argument stands for the sending host's name.
+flood_from_x_and_y() {
+    local mode=$1 argument=$2 host
+    local -A flooder=()
+    for host in x y; do
+        ip netns exec "$run-$host" "$foreign_peer" --flood "$flood_each" "$mode" "${argument//\{\}/$host}" &
+        flooder[$host]=$!
+    done
+    for host in x y; do
+        wait "${flooder[$host]}" || fail "$host could not send its flood"
+    done
+}
+
 # --- the wire, as recorded on x ---
 
 wire_size() { stat -c %s "$work/wire-x"; }
@@ -310,12 +324,7 @@ for host in "${copies[@]}"; do
     rss_before[$host]=$(rss_kb "$host")
 done
 flood_begin=$(now_ms)
-ip netns exec "$run-x" "$foreign_peer" --flood "$flood_each" --numbered "  x    >    flood x " &
-flooder_x=$!
-ip netns exec "$run-y" "$foreign_peer" --flood "$flood_each" --numbered "  y    >    flood y " &
-flooder_y=$!
-wait "$flooder_x" || fail "x could not send its flood"
-wait "$flooder_y" || fail "y could not send its flood"
+flood_from_x_and_y --numbered "  {}    >    flood {} "
 flood_end=$(now_ms)
 answered_at=$(wire_size)
 answers_before=()
@@ -359,12 +368,7 @@ done
 expect_alive "${copies[@]}"
 
 begin_scenario "flash flood, then idle"
-ip netns exec "$run-x" "$foreign_peer" --flood "$flood_each" --text "<flash>" &
-flooder_x=$!
-ip netns exec "$run-y" "$foreign_peer" --flood "$flood_each" --text "<flash>" &
-flooder_y=$!
-wait "$flooder_x" || fail "x could not send its flood"
-wait "$flooder_y" || fail "y could not send its flood"
+flood_from_x_and_y --text "<flash>"
 send_until_shown a "${mallory}the flashing flood is over"
 flashes_seen=$(count_lines a "Data received: <flash>")
 type_on a "!"
