@@ -26,8 +26,11 @@ private Q_SLOTS:
             if (alpha != 0.0F)
                 store.setFloat(keys::alpha, alpha);
             store.setBool(keys::inverted, inverted);
-            Window window(store, std::make_unique<QLabel>());
+            auto content = std::make_unique<QLabel>();
+            content->setWindowTitle(QStringLiteral("Corvel"));
+            Window window(store, std::move(content));
             window.windowDidLoad();
+            QCOMPARE(window.window()->windowTitle(), QStringLiteral("Corvel"));
             QVERIFY(window.window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
             window.window()->show();
             store.setFloat(keys::alpha, 0.3F);

@@ -8,6 +8,8 @@ namespace corvel {
 
 Backdrop::Backdrop(std::unique_ptr<QWidget> content)
 {
+    // The layout names the window; as a child the content's title would reach no window manager.
+    setWindowTitle(content->windowTitle());
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(content.release());
