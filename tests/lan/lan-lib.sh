@@ -160,6 +160,8 @@ on_host() {
 }
 
 # --- set-up: lan_begin NAME WIDTHxHEIGHT ---
+# What a run leaves in the artifact directory starts with NAME-, so no run's name may begin
+# another's.
 
 lan_begin() {
     run_name=$1

@@ -126,7 +126,7 @@ from_copies_since() { echo $(($(wire_since "$1" "${address[a]}") + $(wire_since 
 
 has_sent_since() { tail -c +$(($1 + 1)) "$work/wire-x" | grep -q " $(hex_of "$2")\$"; }
 
-lan_begin lan-hostile 1600x320
+lan_begin hostile 1600x320
 for host in a b x y; do
     add_host "$host" routed
 done
