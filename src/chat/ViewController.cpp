@@ -10,15 +10,6 @@ using namespace Qt::StringLiterals;
 
 namespace corvel {
 
-namespace {
-
-// Presence answers allowed per copy: a stream of queries must not turn every copy into a flood
-// source, while anything a person does stays far inside.
-constexpr double presenceAnswerBurst = 20;
-constexpr double presenceAnswersPerSecond = 20;
-
-} // namespace
-
 ViewController::ViewController(ChatServices services, ChatView &view)
     : noNetwork(u" SYSTEM  >  NO NETWORK CONECTION"_s), styleSys{Qt::black}, styleMe{Qt::blue}, styleNotMe{Qt::red},
       stepFontSize(view.ui.stepFontSize), txtChat(view.ui.txtChat), txtMsg(view.ui.txtMsg), txtSize(view.ui.txtSize),
@@ -27,7 +18,7 @@ ViewController::ViewController(ChatServices services, ChatView &view)
       m_application(services.application), m_isNetworkReachable(std::move(services.isNetworkReachable)),
       m_openPreferences(std::move(services.openPreferences)), m_view(view),
       m_transcript(*view.ui.txtChat, services.loop, std::move(services.clock)),
-      m_presenceAnswers(presenceAnswerBurst, presenceAnswersPerSecond)
+      m_presenceAnswers(services.loop, [this] { broadcastPresenceAnswer(); })
 {
     m_socket.setReceiveHandler([this](QByteArrayView payload) { receive(payload); });
     connectControls();

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "chat/answer_coalescer.h"
 #include "chat/style.h"
-#include "chat/token_bucket.h"
 #include "chat/transcript.h"
 #include "net/datagram_socket.h"
 #include "platform/lifetime.h"
@@ -114,6 +114,7 @@ private:
     void autoHideAfterSend();
     void cancelPendingHides();
     void showLine(const QString &text);
+    void broadcastPresenceAnswer();
 
     SettingsStore &m_defaults;
     MainLoop &m_loop;
@@ -124,7 +125,7 @@ private:
     ChatView &m_view;
     Transcript m_transcript;
     std::optional<MainLoop::TimerId> m_flashTicker;
-    TokenBucket m_presenceAnswers;
+    AnswerCoalescer m_presenceAnswers;
     Lifetime m_lifetime;
 };
 

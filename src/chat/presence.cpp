@@ -33,10 +33,15 @@ void ViewController::isOnline()
                  m_lifetime.guard([this] { (void)m_socket.broadcast(wire::presenceQueryLine.toString()); }));
 }
 
+// Every request is answered, but a stream of them, or a room that starts at once, makes one answer
+// for many.
 void ViewController::online()
 {
-    if (!m_presenceAnswers.take(m_loop.now()))
-        return;
+    m_presenceAnswers.request();
+}
+
+void ViewController::broadcastPresenceAnswer()
+{
     const QString answer = wire::presenceAnswer(m_defaults.userName());
     if (!m_socket.access())
         return;

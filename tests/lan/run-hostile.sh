@@ -269,6 +269,7 @@ for text in "${combinations[@]}"; do
     peer_sends x --text "$text"
     sleep 0.05
 done
+last_request_at=$(wire_size)
 expect_line_everywhere "Data received: ${combinations[-1]}"
 # b's answers to the last requests are still under way.
 for host in "${copies[@]}"; do
@@ -276,8 +277,9 @@ for host in "${copies[@]}"; do
 done
 for host in "${copies[@]}"; do
     answered=$(($(count_lines "$host" "Data sent: $(answer_of "$host")") - answers_before[$host]))
-    ((answered >= (requests < 20 ? requests : 20) && answered <= requests)) ||
-        fail "host $host answered $answered of $requests presence requests"
+    # Requests close together share one answer; the last one is answered after it came.
+    ((answered >= 1 && answered <= requests)) || fail "host $host answered $answered of $requests presence requests"
+    has_sent_since "$last_request_at" "$(answer_of "$host")" || fail "host $host did not answer the last request"
     # Besides the texts whose first tag is "<clear>", every answer of b's clears.
     cleared_by_b=$(($(count_lines "$host" "Data received: $(answer_of b)") - cleared_by_b_before[$host]))
     cleared=$(($(count_lines "$host" "clear") - clears_before[$host]))

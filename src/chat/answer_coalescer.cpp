@@ -1,0 +1,29 @@
+#include "chat/answer_coalescer.h"
+
+#include <QRandomGenerator>
+
+#include <algorithm>
+
+namespace corvel {
+
+AnswerCoalescer::AnswerCoalescer(MainLoop &loop, MainLoop::Task answer) : m_loop(loop), m_answer(std::move(answer)) {}
+
+void AnswerCoalescer::request()
+{
+    if (m_pending)
+        return;
+    m_pending = true;
+    Seconds delay = minDelay + Seconds(QRandomGenerator::global()->bounded((maxDelay - minDelay).count()));
+    if (m_lastAnswer)
+        delay = std::max(delay, *m_lastAnswer + minInterval - m_loop.now());
+    m_loop.after(delay, m_lifetime.guard([this] { answer(); }));
+}
+
+void AnswerCoalescer::answer()
+{
+    m_pending = false;
+    m_lastAnswer = m_loop.now();
+    m_answer();
+}
+
+} // namespace corvel

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/lifetime.h"
+#include "platform/main_loop.h"
+
+#include <optional>
+
+namespace corvel {
+
+// Many requests, one answer. The answer goes out after every request that it covers, so whoever
+// asked hears it; it waits a short random delay, so that the copies on a LAN do not all answer in
+// the same millisecond, and answers stay at least minInterval apart, so that a stream of requests
+// makes at most one answer per interval.
+class AnswerCoalescer {
+public:
+    static constexpr Seconds minDelay{0.01};
+    static constexpr Seconds maxDelay{0.09};
+    static constexpr Seconds minInterval{0.5};
+
+    AnswerCoalescer(MainLoop &loop, MainLoop::Task answer);
+
+    void request();
+
+private:
+    void answer();
+
+    MainLoop &m_loop;
+    MainLoop::Task m_answer;
+    std::optional<Seconds> m_lastAnswer;
+    bool m_pending = false;
+    Lifetime m_lifetime;
+};
+
+} // namespace corvel
