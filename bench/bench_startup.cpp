@@ -398,7 +398,8 @@ void printRatio(const std::string &label, const std::vector<double> &corvel, con
     std::printf("%-22s %10.2fx  %s\n", label.c_str(), ratio, ratio <= 1.25 ? "within 1.25x" : "OVER 1.25x");
 }
 
-// Every interface of this namespace is in /proc/net/dev, two header lines first.
+// Every interface of this namespace is in /proc/net/dev, two header lines first. The wrapper's
+// lan0 and lan1 are a veth pair that stays inside it.
 void requirePrivateNetwork()
 {
     std::istringstream lines(readFile("/proc/net/dev"));
@@ -409,7 +410,7 @@ void requirePrivateNetwork()
         std::istringstream fields(line);
         std::string interface;
         fields >> interface;
-        if (interface != "lo:")
+        if (interface != "lo:" && !interface.starts_with("lan"))
             fail("Corvel would broadcast on " + interface + " run me through tests/netns/run-in-netns.sh");
     }
 }

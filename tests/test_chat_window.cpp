@@ -43,7 +43,8 @@ class ChatWindowTest : public QObject {
 private Q_SLOTS:
     void startUp_data();
     void startUp();
-    void startUpWithoutNetworkSendsNothing();
+    void badStart_data();
+    void badStart();
     void ownLineWindow_data();
     void ownLineWindow();
     void emptySend();
@@ -100,17 +101,41 @@ void ChatWindowTest::startUp()
     QCOMPARE(copy.transcript(), greeting);
 }
 
-void ChatWindowTest::startUpWithoutNetworkSendsNothing()
+void ChatWindowTest::badStart_data()
 {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("no network") << u"network"_s << u" SYSTEM  >  NO NETWORK CONECTION"_s;
+    QTest::newRow("port held") << u"port"_s << u" SYSTEM  >  NOT SENT: the chat port cannot be opened, trying again"_s;
+    QTest::newRow("name too long") << u"name"_s << u"NOT SENT: the message is too long"_s;
+}
+
+// No welcome and no query, an empty field; and once the fault is gone the copy hears the
+// network without its user doing anything. A held port is tried again ever more slowly.
+void ChatWindowTest::badStart()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, shown);
     ManualMainLoop loop;
     FakeNetwork network(loop);
-    ChatCopy copy(network, loop, u"ann"_s);
+    ChatCopy copy(network, loop, fault == u"name" ? QString(maxDatagramPayload, u'n') : u"ann"_s);
     copy.settings.setBool(keys::hide, true);
-    copy.reachable = false;
+    copy.reachable = fault != u"network";
+    copy.socket.canSetUp = fault != u"port";
+    const TraceCapture traces;
     copy.start();
+    loop.advance(Seconds(60));
+    QVERIFY2(copy.transcript().contains(shown), qPrintable(copy.transcript()));
+    QVERIFY(!copy.transcript().contains(u"Welcome"_s));
+    QVERIFY(copy.view->ui.txtMsg->text().isEmpty());
+    QVERIFY(network.traffic.isEmpty());
+    QVERIFY(traces.count(u">>> Error while initializing socket: Address already in use"_s) < 15);
+    copy.reachable = copy.socket.canSetUp = true;
     loop.advance(Seconds(10));
-    QCOMPARE(copy.transcript(), u" SYSTEM  >  NO NETWORK CONECTION"_s);
-    QCOMPARE(copy.socket.setUps, 0);
+    network.inject(wire::chatLine(u"bob", u"hi").toUtf8());
+    loop.advance(Seconds(1));
+    QVERIFY2(copy.transcript().endsWith(stamp + wire::chatLine(u"bob", u"hi")), qPrintable(copy.transcript()));
+    QCOMPARE(copy.socket.setUps, 1);
 }
 
 void ChatWindowTest::ownLineWindow_data()

@@ -1,35 +1,38 @@
-#include "net/route_table.h"
+#include "net/lan_interfaces.h"
 
 #include <QTest>
 
-#include <utility>
-
 using namespace Qt::StringLiterals;
+using namespace corvel;
+using Flag = QNetworkInterface::InterfaceFlag;
 
 class ReachabilityTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void parse();
+    void interfacesToSendOn();
 };
 
-void ReachabilityTest::parse()
+// Which interfaces a broadcast goes out on, and what the start-up line then says.
+void ReachabilityTest::interfacesToSendOn()
 {
-    // As the kernel writes /proc/net/route: a header, then one tab-separated line per route.
-    const QString header = u"Iface\tDestination\tGateway \tFlags\tRefCnt\tUse\tMetric\tMask\t\tMTU\tWindow\tIRTT\n"_s;
-    const auto route = [](QStringView destination, QStringView flags, QStringView mask) -> QString {
-        return u"eth0\t"_s + destination + u"\t0101A8C0\t"_s + flags + u"\t0\t0\t100\t"_s + mask + u"\t0\t0\t0  \n"_s;
+    const QNetworkInterface::InterfaceFlags lan = Flag::IsUp | Flag::IsRunning | Flag::CanBroadcast;
+    const QHostAddress v4(u"10.0.0.2"_s);
+    const QHostAddress v6(u"fe80::1"_s);
+    const QList<InterfaceDescription> all = {
+        {u"eth0"_s, 2, lan | Flag::CanMulticast, {v6, v4}},
+        {u"lo"_s, 1, lan | Flag::IsLoopBack, {QHostAddress::LocalHost}},
+        {u"cable-out"_s, 3, Flag::IsUp | Flag::CanBroadcast, {v4}},
+        {u"down"_s, 4, Flag::IsRunning | Flag::CanBroadcast, {v4}},
+        {u"tun0"_s, 5, Flag::IsUp | Flag::IsRunning | Flag::IsPointToPoint, {v4}},
+        {u"v6only"_s, 6, lan, {v6}},
+        {u"bare"_s, 7, lan, {}},
+        {u"noindex"_s, 0, lan, {v4}},
+        {u"wlan0"_s, 8, lan, {QHostAddress(u"192.168.1.7"_s), QHostAddress(u"192.168.2.7"_s)}},
     };
-    const QString lan = route(u"0001A8C0", u"0001", u"00FFFFFF");
-    const QList<std::pair<QString, bool>> tables = {
-        {QString(), false},
-        {header + lan, false},
-        {header + route(u"00000000", u"0002", u"00000000"), false},
-        {header + lan + route(u"00000000", u"0003", u"00000000") + lan, true},
-        {header + route(u"00000000", u"0001", u"000000FF"), false},
-        {header + u"eth0\t00000000\t00000000\t0003\t0\t0\t0\n"_s + route(u"0000000G", u"0003", u"00000000"), false},
-        {header + u"\t\t\n"_s + route(u"00000000", u"0001", u"00000000"), true}};
-    for (const auto &[table, reachable] : tables)
-        QVERIFY2(corvel::hasDefaultRouteUp(table) == reachable, qPrintable(table));
+    const QList<InterfaceDescription> lans = lanInterfaces(all);
+    QCOMPARE(describeLans(lans), u"eth0 10.0.0.2, wlan0 192.168.1.7 192.168.2.7"_s);
+    QCOMPARE(lans.value(0).index, 2);
+    QCOMPARE(describeLans(lanInterfaces(all.mid(1, 7))), u"none"_s);
 }
 
 QTEST_GUILESS_MAIN(ReachabilityTest)

@@ -10,6 +10,14 @@ using namespace Qt::StringLiterals;
 
 namespace corvel {
 
+namespace {
+
+// A copy without a socket hears nothing, so it keeps trying; ever more slowly, never busily.
+constexpr Seconds firstSocketRetry{0.5};
+constexpr Seconds lastSocketRetry{8.0};
+
+} // namespace
+
 ViewController::ViewController(ChatServices services, ChatView &view)
     : noNetwork(u" SYSTEM  >  NO NETWORK CONECTION"_s), styleSys{Qt::black}, styleMe{Qt::blue}, styleNotMe{Qt::red},
       stepFontSize(view.ui.stepFontSize), txtChat(view.ui.txtChat), txtMsg(view.ui.txtMsg), txtSize(view.ui.txtSize),
@@ -90,16 +98,44 @@ void ViewController::viewDidLoad()
         size();
     }
 
+    // Set up before anything else, so that a copy without a network still hears the network
+    // from the moment it appears.
+    const bool hasSocket = keepSocket();
     if (!m_isNetworkReachable()) {
         m_transcript.replace(noNetwork);
+        return;
+    }
+    if (!hasSocket) {
+        m_transcript.replace(wire::systemPrefix % u"NOT SENT: the chat port cannot be opened, trying again"_s);
         return;
     }
     const QString user = m_defaults.userName();
     txtMsg->setText(wire::presenceTag.toString());
     send();
+    // A query that did not go out leaves the notice that says why, and the user an empty field.
+    if (!txtMsg->text().isEmpty()) {
+        txtMsg->clear();
+        return;
+    }
     m_transcript.replace(u"  SYSTEM  >  Welcome to Corvel "_s % user % u" . You are online"_s);
     if (m_defaults.boolForKey(keys::hide))
         m_transcript.appendWithoutScrolling(u"\n  SYSTEM  >  Auto Hide Mode is active."_s, styleSys);
+}
+
+bool ViewController::keepSocket()
+{
+    if (m_socket.access())
+        return true;
+    retrySocket(firstSocketRetry);
+    return false;
+}
+
+void ViewController::retrySocket(Seconds wait)
+{
+    m_loop.after(wait, m_lifetime.guard([this, wait] {
+        if (!m_socket.access())
+            retrySocket(std::min(wait * 2, lastSocketRetry));
+    }));
 }
 
 } // namespace corvel

@@ -108,6 +108,9 @@ public:
 
 private:
     void connectControls();
+    // Sets the socket up, or keeps trying in the background; says whether there is one now.
+    bool keepSocket();
+    void retrySocket(Seconds wait);
     [[nodiscard]] bool broadcastOwnLine(const QString &line);
     void reportUnsent(DatagramSocket::SendResult result);
     void scheduleHide();

@@ -3,6 +3,7 @@
 #include "platform/trace.h"
 
 #include <QDeadlineTimer>
+#include <QNetworkDatagram>
 #include <QNetworkProxy>
 #include <QUdpSocket>
 
@@ -47,6 +48,7 @@ bool BroadcastSocket::access()
     }
     connect(socket, &QUdpSocket::readyRead, this, &BroadcastSocket::readBatch);
     m_socket = socket;
+    (void)currentLans();
     return true;
 }
 
@@ -60,12 +62,33 @@ DatagramSocket::SendResult BroadcastSocket::broadcast(const QString &text)
                   .arg(maxDatagramPayload));
         return SendResult::TooLarge;
     }
-    if (m_socket->writeDatagram(payload, QHostAddress::Broadcast, port) != payload.size()) {
-        trace(QString(u">>> Error while sending: "_s + m_socket->errorString()));
-        return SendResult::Refused;
+    const QList<InterfaceDescription> lans = currentLans();
+    // One interface that takes it is enough: the others' failures are told, the text counts as sent.
+    bool taken = false;
+    for (const InterfaceDescription &lan : lans) {
+        QNetworkDatagram datagram(payload, QHostAddress::Broadcast, port);
+        datagram.setInterfaceIndex(uint(lan.index));
+        if (m_socket->writeDatagram(datagram) == payload.size())
+            taken = true;
+        else
+            trace(u">>> Error while sending: "_s % lan.name % u": "_s % m_socket->errorString());
     }
+    if (lans.isEmpty())
+        trace(u">>> Error while sending: no network interface is up"_s);
+    if (!taken)
+        return SendResult::Refused;
     trace(QString(u"Data sent: "_s + text));
     return SendResult::Sent;
+}
+
+QList<InterfaceDescription> BroadcastSocket::currentLans()
+{
+    QList<InterfaceDescription> lans = lanInterfaces(systemInterfaces());
+    if (QString shown = describeLans(lans); shown != m_lansShown) {
+        trace(u"Networks: "_s % shown);
+        m_lansShown = std::move(shown);
+    }
+    return lans;
 }
 
 void BroadcastSocket::setReceiveHandler(ReceiveHandler handler)

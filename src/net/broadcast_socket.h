@@ -1,6 +1,7 @@
 #pragma once
 
 #include "net/datagram_socket.h"
+#include "net/lan_interfaces.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -12,8 +13,10 @@ class QUdpSocket;
 namespace corvel {
 
 // The LAN channel: one UDP socket on port 54545 of every IPv4 interface, shared with the other
-// copies on this host, sending to the limited-broadcast address. Set up lazily and retried after
-// a failure; received datagrams reach the handler on the main thread, the own ones included.
+// copies on this host. Each datagram goes to the limited-broadcast address once through every LAN
+// interface there is at that moment, named by its index (IP_PKTINFO), so that no route is needed
+// and a VPN's default route cannot swallow it. Set up lazily and retried after a failure; received
+// datagrams reach the handler on the main thread, the own ones included (once per interface).
 class BroadcastSocket final : public QObject, public DatagramSocket {
     Q_OBJECT
 public:
@@ -30,11 +33,14 @@ public:
 
 private:
     void readBatch();
+    // The interfaces to send on now; says so on standard output whenever they change.
+    QList<InterfaceDescription> currentLans();
 
     std::chrono::nanoseconds m_passTime;
     QUdpSocket *m_socket = nullptr;
     ReceiveHandler m_handler;
     QByteArray m_buffer;
+    QString m_lansShown;
 };
 
 } // namespace corvel

@@ -1,20 +1,12 @@
 #include "net/reachability.h"
 
-#include "net/route_table.h"
-
-#include <QFile>
-#include <QString>
-
-using namespace Qt::StringLiterals;
+#include "net/lan_interfaces.h"
 
 namespace corvel {
 
 bool Reachability::isNetworkReachable()
 {
-    QFile table(u"/proc/net/route"_s);
-    if (!table.open(QIODevice::ReadOnly))
-        return false;
-    return hasDefaultRouteUp(QString::fromLatin1(table.readAll()));
+    return !lanInterfaces(systemInterfaces()).isEmpty();
 }
 
 } // namespace corvel

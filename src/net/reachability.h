@@ -2,13 +2,13 @@
 
 namespace corvel {
 
-// Whether any network can be reached: the machine has a default IPv4 route that is up. Asked
-// afresh each time, so a change of the network shows at the next check.
+// Whether any network can be reached: at least one interface a broadcast can go out on (see
+// lanInterfaces). Asked afresh each time, so a change of the network shows at the next check.
+// A default route says nothing about the LAN and plays no part.
 class Reachability {
 public:
     Reachability() = delete;
 
-    // False when the routing table cannot be read.
     [[nodiscard]] static bool isNetworkReachable();
 };
 
