@@ -96,7 +96,7 @@ void ChatCommandsTest::floodsOfCallsAndFlashesKeepOneTicker()
     QCOMPARE(lan.network.traffic.count(bobAcknowledges), 1);
 }
 
-// A call that did not go out leaves the copy callable, and keeps what was typed.
+// A call that did not go out, or whose echo was lost, leaves the copy callable; what was typed stays.
 void ChatCommandsTest::failedCallLeavesTheCopyCallable()
 {
     Lan lan;
@@ -111,6 +111,18 @@ void ChatCommandsTest::failedCallLeavesTheCopyCallable()
     QCOMPARE(lan.ann.view->ui.txtMsg->text(), u"lunch?"_s);
 
     lan.bob.view->ui.cmdCall->click();
+    lan.after(0.05);
+    QVERIFY(lan.ann.controller->flashbool && !lan.ann.transcript().contains(u"CALLING"_s));
+
+    // A call whose echo is lost claims calls for a short while only.
+    lan.ann.view->ui.txtMsg->clear();
+    lan.ann.reachable = true;
+    lan.ann.socket.setReceiveHandler({});
+    lan.ann.view->ui.cmdCall->click();
+    lan.after(0.05);
+    lan.ann.socket.setReceiveHandler([&lan](QByteArrayView payload) { lan.ann.controller->receive(payload); });
+    lan.after(2);
+    lan.cid.view->ui.cmdCall->click();
     lan.after(0.05);
     QVERIFY(lan.ann.controller->flashbool && !lan.ann.transcript().contains(u"CALLING"_s));
 }

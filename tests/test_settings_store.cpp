@@ -1,6 +1,7 @@
 #include "settings/keys.h"
 #include "settings/settings_store.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -54,6 +55,18 @@ private Q_SLOTS:
             QVERIFY2(store.holdsValue(key.name) && store.stringForKey(key.name) == written.stringForKey(key.name),
                      qPrintable(key.name.toString()));
         QCOMPARE(store.userName(), QString());
+    }
+
+    void unsavedWritesAreToldOnce()
+    {
+        const QTemporaryDir dir;
+        QFile(dir.filePath(u"file"_s)).open(QIODevice::WriteOnly); // where the store's directory should be
+        SettingsStore store(dir.filePath(u"file/Corvel.conf"_s));
+        int told = 0;
+        store.setUnsavedHandler([&told](const QString &) { ++told; });
+        store.setBool(keys::hide, true);
+        store.setBool(keys::autoClear, true);
+        QVERIFY(told == 1 && store.boolForKey(keys::autoClear));
     }
 };
 

@@ -15,6 +15,8 @@ namespace {
 // A copy without a socket hears nothing, so it keeps trying; ever more slowly, never busily.
 constexpr Seconds firstSocketRetry{0.5};
 constexpr Seconds lastSocketRetry{8.0};
+// How long after a send its echo still counts as the copy's own line.
+constexpr Seconds ownLineWindow{0.1};
 
 } // namespace
 
@@ -26,15 +28,23 @@ ViewController::ViewController(ChatServices services, ChatView &view)
       m_application(services.application), m_isNetworkReachable(std::move(services.isNetworkReachable)),
       m_openPreferences(std::move(services.openPreferences)), m_view(view),
       m_transcript(*view.ui.txtChat, services.loop, std::move(services.clock)),
-      m_presenceAnswers(services.loop, [this] { broadcastPresenceAnswer(); })
+      m_ownLines(services.loop, ownLineWindow), m_presenceAnswers(services.loop, [this] { broadcastPresenceAnswer(); })
 {
     m_socket.setReceiveHandler([this](QByteArrayView payload) { receive(payload); });
+    m_defaults.setUnsavedHandler([this](const QString &file) {
+        // After whatever start-up puts into the transcript, so that the line is not replaced.
+        m_loop.after(Seconds(0), m_lifetime.guard([this, file] {
+            const QString notice = wire::systemPrefix % u"SETTINGS NOT SAVED: "_s % file % u" cannot be written"_s;
+            m_transcript.append(m_transcript.timeStampedLine(notice), styleSys);
+        }));
+    });
     connectControls();
 }
 
 ViewController::~ViewController()
 {
     m_socket.setReceiveHandler({});
+    m_defaults.setUnsavedHandler({});
     if (m_flashTicker)
         m_loop.stop(*m_flashTicker);
 }
@@ -80,9 +90,10 @@ void ViewController::viewDidLoad()
         if (!m_defaults.holdsValue(keys::username))
             m_defaults.setString(keys::username, loginName());
 
-        if (const auto stored = static_cast<int>(m_defaults.integerForKey(keys::fontSize)); stored != 0) {
-            txtSize->setText(QString::number(stored));
-            stepFontSize->setValue(stored);
+        // The stepper keeps a size from a hand-edited file within its range.
+        if (const qint64 stored = m_defaults.integerForKey(keys::fontSize); stored != 0) {
+            stepFontSize->setValue(static_cast<double>(stored));
+            txtSize->setText(QString::number(static_cast<int>(stepFontSize->value())));
         }
         const int points = txtSize->text().toInt();
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chat/answer_coalescer.h"
+#include "chat/own_lines.h"
 #include "chat/style.h"
 #include "chat/transcript.h"
 #include "net/datagram_socket.h"
@@ -91,8 +92,8 @@ public:
     Style styleSys;
     Style styleMe;
     Style styleNotMe;
-    // Open for 0.1 s after each own broadcast: every chat line arriving meanwhile counts as ours.
-    bool clicked = false;
+    // The own-line window: open while a line this copy sent may still come back as its own.
+    [[nodiscard]] bool clicked() const { return m_ownLines.isOpen(); }
 
     // Outlets.
     Stepper *stepFontSize;
@@ -111,8 +112,8 @@ private:
     // Sets the socket up, or keeps trying in the background; says whether there is one now.
     bool keepSocket();
     void retrySocket(Seconds wait);
-    [[nodiscard]] bool broadcastOwnLine(const QString &line);
-    void reportUnsent(DatagramSocket::SendResult result);
+    [[nodiscard]] bool broadcastOwnLine(const QString &user, const QString &message);
+    void reportUnsent(DatagramSocket::SendResult result, qsizetype messageLimit);
     void scheduleHide();
     void autoHideAfterSend();
     void cancelPendingHides();
@@ -127,6 +128,7 @@ private:
     std::function<void()> m_openPreferences;
     ChatView &m_view;
     Transcript m_transcript;
+    OwnLines m_ownLines;
     std::optional<MainLoop::TimerId> m_flashTicker;
     AnswerCoalescer m_presenceAnswers;
     Lifetime m_lifetime;

@@ -11,6 +11,10 @@ namespace {
 
 constexpr Seconds flashInterval{1.0};
 constexpr Seconds yellowPhase{0.5};
+// A call's echo comes back within milliseconds; one lost on the way must not make this copy take
+// the next real call for its own.
+constexpr Seconds callEchoWait{2.0};
+constexpr std::string_view pendingCallEcho = "callbool";
 
 } // namespace
 
@@ -26,15 +30,18 @@ void ViewController::call()
         send();
     stopFlash();
     if (!m_isNetworkReachable()) {
-        m_transcript.appendPlain(noNetwork);
+        m_transcript.appendPlain(noNetwork, styleSys);
         return;
     }
     if (!m_socket.access())
         return;
     // Only a call that really went out may claim the next call text as its own echo; otherwise
     // this copy would stay deaf to the next call from somebody else.
-    if (m_socket.broadcast(wire::callText.toString()) == DatagramSocket::SendResult::Sent)
-        callbool = true;
+    if (m_socket.broadcast(wire::callText.toString()) != DatagramSocket::SendResult::Sent)
+        return;
+    callbool = true;
+    m_loop.cancelPerforms(pendingCallEcho);
+    m_loop.perform(pendingCallEcho, callEchoWait, m_lifetime.guard([this] { callbool = false; }));
 }
 
 // However many calls and flash commands arrive, one ticker flashes, and it stops with the

@@ -20,7 +20,7 @@ void ViewController::cmdOnline()
 void ViewController::isOnline()
 {
     if (!m_isNetworkReachable()) {
-        m_transcript.appendPlain(noNetwork);
+        m_transcript.appendPlain(noNetwork, styleSys);
         return;
     }
     const QString announcement = wire::queryAnnouncement(m_defaults.userName());

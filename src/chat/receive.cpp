@@ -56,10 +56,9 @@ void ViewController::receive(QByteArrayView payload)
     }
 }
 
-// Whose chat line it is, is decided by the own-line window alone: names prove nothing.
 void ViewController::showLine(const QString &text)
 {
-    if (clicked) {
+    if (m_ownLines.claim(text)) {
         m_transcript.append(m_transcript.timeStampedLine(text), styleMe);
         trace(u"this is me");
     } else {

@@ -10,12 +10,6 @@ using namespace Qt::StringLiterals;
 
 namespace corvel {
 
-namespace {
-
-constexpr Seconds ownLineWindow{0.1};
-
-} // namespace
-
 void ViewController::cmdSendClicked()
 {
     if (m_defaults.boolForKey(keys::autoClear))
@@ -29,44 +23,43 @@ void ViewController::send()
 {
     const QString user = m_defaults.userName();
     if (!m_isNetworkReachable()) {
-        m_transcript.appendPlain(noNetwork);
+        m_transcript.appendPlain(noNetwork, styleSys);
         return;
     }
     const QString message = txtMsg->text();
     if (!m_socket.access())
         return;
     if (!message.isEmpty()) {
-        if (broadcastOwnLine(wire::chatLine(user, message)))
+        if (broadcastOwnLine(user, message))
             txtMsg->clear();
     } else if (m_defaults.boolForKey(keys::hide)) {
-        (void)broadcastOwnLine(wire::chatLine(user, m_defaults.okPreset()));
+        (void)broadcastOwnLine(user, m_defaults.okPreset());
     } else {
         m_transcript.append(u"\n "_s, styleMe);
     }
 }
 
-// Opens the own-line window around the broadcast, so that the echo is shown as ours. A line the
-// socket did not take opens nothing, and the caller keeps the user's text.
-bool ViewController::broadcastOwnLine(const QString &line)
+// The echo of a line that went out is shown as ours. A line the socket did not take is expected
+// back by nobody, and the caller keeps the user's text.
+bool ViewController::broadcastOwnLine(const QString &user, const QString &message)
 {
-    const bool windowWasOpen = clicked;
-    clicked = true;
+    const QString line = wire::chatLine(user, message);
     const DatagramSocket::SendResult result = m_socket.broadcast(line);
     if (result != DatagramSocket::SendResult::Sent) {
-        clicked = windowWasOpen;
-        reportUnsent(result);
+        // The name and the separator take their share of the datagram.
+        reportUnsent(result, maxDatagramPayload - wire::chatLine(user, {}).toUtf8().size());
         return false;
     }
-    m_loop.after(ownLineWindow, m_lifetime.guard([this] { clicked = false; }));
+    m_ownLines.expect(line);
     return true;
 }
 
-void ViewController::reportUnsent(DatagramSocket::SendResult result)
+void ViewController::reportUnsent(DatagramSocket::SendResult result, qsizetype messageLimit)
 {
     QString why;
     switch (result) {
     case DatagramSocket::SendResult::TooLarge:
-        why = u"NOT SENT: the message is too long for one datagram (at most %1 bytes)"_s.arg(maxDatagramPayload);
+        why = u"NOT SENT: the message is too long for one datagram (at most %1 bytes)"_s.arg(messageLimit);
         break;
     case DatagramSocket::SendResult::Refused:
         why = u"NOT SENT: the network refused the message"_s;

@@ -80,10 +80,9 @@ void Transcript::dropOldestLines()
     oldest.removeSelectedText();
 }
 
-void Transcript::appendPlain(const QString &notice)
+void Transcript::appendPlain(const QString &notice, const Style &style)
 {
-    replace(text() % u"\n "_s % notice);
-    scrollToEnd();
+    append(u"\n "_s % notice, style);
 }
 
 void Transcript::replace(const QString &newText)

@@ -38,8 +38,8 @@ public:
     void append(const QString &text, const Style &style);
     // Adds the text in the style without scrolling.
     void appendWithoutScrolling(const QString &text, const Style &style);
-    // Rewrites the whole transcript as plain text: what it held, then "\n " and the notice.
-    void appendPlain(const QString &notice);
+    // Adds "\n " and the notice in the style; everything shown before stays as it was.
+    void appendPlain(const QString &notice, const Style &style);
     // Replaces everything with the plain text, without scrolling.
     void replace(const QString &text);
     void scrollToEnd();

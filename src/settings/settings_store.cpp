@@ -154,6 +154,13 @@ QString SettingsStore::okPreset() const
 void SettingsStore::sync()
 {
     m_settings->sync();
+    if (m_settings->status() != QSettings::NoError && m_onUnsaved && !std::exchange(m_unsavedTold, true))
+        m_onUnsaved(m_settings->fileName());
+}
+
+void SettingsStore::setUnsavedHandler(std::function<void(const QString &file)> handler)
+{
+    m_onUnsaved = std::move(handler);
 }
 
 void SettingsStore::changed()

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -41,6 +42,9 @@ public:
 
     // Writes pending changes to disk now (they are written on destruction anyway).
     void sync();
+    // Called once, at the first write that did not reach the disk (read-only directory, full
+    // disk), with the file's name; the values still hold for this run.
+    void setUnsavedHandler(std::function<void(const QString &file)> handler);
 
     // While one lives, changes wait and are then written to disk together, once.
     class Batch {
@@ -61,6 +65,8 @@ private:
     std::unique_ptr<QSettings> m_settings;
     int m_batches = 0;
     bool m_heldBack = false;
+    std::function<void(const QString &file)> m_onUnsaved;
+    bool m_unsavedTold = false;
 };
 
 // The login name of the user who runs the program, from the password database.
