@@ -60,10 +60,12 @@ private Q_SLOTS:
 
         Fixture stored;
         stored.store.setFloat(keys::alpha, 0.5F);
-        stored.store.setFloat(keys::delay, 2.9F);
+        stored.store.setFloat(keys::delay, 0.0F); // hide at once: a choice, kept
         const options loaded(stored.store);
         QCOMPARE(outlet<Stepper>(loaded, "OptStep")->value(), 0.5);
         QCOMPARE(outlet<QLineEdit>(loaded, "stepOpticity")->text(), u"0.5"_s);
+        QCOMPARE(outlet<QLineEdit>(loaded, "stepDelay")->text(), u"0"_s);
+        QCOMPARE(stored.store.floatForKey(keys::delay), 0.0F);
         QCOMPARE(stored.written(), QStringList({u"Delay"_s, u"alpha"_s}));
     }
 
@@ -72,6 +74,10 @@ private Q_SLOTS:
         Fixture fixture;
         fixture.store.setFloat(keys::alpha, 0.5F);
         options panel(fixture.store);
+        SettingsStore otherSession(fixture.file); // the same user's panel in another session
+        options other(otherSession);
+        outlet<QLineEdit>(other, "txtPS1")->setText(u"from the other panel"_s);
+        outlet<QAbstractButton>(other, "cmdApply")->click();
         outlet<Stepper>(panel, "OptStep")->findChildren<QAbstractButton *>().constLast()->click();
         QCOMPARE(fixture.store.floatForKey(keys::alpha), 0.55F);
 
@@ -83,7 +89,8 @@ private Q_SLOTS:
         QCOMPARE(fixture.store.floatForKey(keys::alpha), 0.55F);
         QCOMPARE(fixture.store.stringForKey(keys::username), loginName());
         QCOMPARE(outlet<QLineEdit>(panel, "txtUser")->text(), loginName());
-        QCOMPARE(fixture.store.stringForKey(keys::presets[0]), std::optional(QString()));
+        QCOMPARE(fixture.store.stringForKey(keys::presets[0]), std::optional(u"from the other panel"_s));
+        QVERIFY(!fixture.written().contains(u"pSet2"_s)); // untouched: not written
         QCOMPARE(fixture.store.stringForKey(keys::presets[8]), std::optional(u"bye"_s));
         QCOMPARE(fixture.store.stringForKey(keys::okPreset), std::optional(u"roger"_s));
     }

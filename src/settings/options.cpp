@@ -76,19 +76,27 @@ void options::viewDidLoad()
     loadStep(m_ui->stepOpticity, m_ui->OptStep, keys::alpha);
     loadStep(m_ui->stepDelay, m_ui->DelayStep, keys::delay);
 
-    m_ui->okPreset->setText(m_settings.okPreset());
-    m_ui->txtUser->setText(m_settings.userName());
-    const auto fields = presetFields();
+    loadText(m_ui->txtUser, keys::username, m_settings.userName());
+    const std::array fields = {m_ui->txtPS1, m_ui->txtPS2, m_ui->txtPS3, m_ui->txtPS4, m_ui->txtPS5,
+                               m_ui->txtPS6, m_ui->txtPS7, m_ui->txtPS8, m_ui->txtPS9};
     for (std::size_t i = 0; i < fields.size(); ++i)
-        fields[i]->setText(m_settings.stringForKey(keys::presets[i]).value_or(QString()));
+        loadText(fields[i], keys::presets[i], m_settings.stringForKey(keys::presets[i]).value_or(QString()));
+    loadText(m_ui->okPreset, keys::okPreset, m_settings.okPreset());
 }
 
-// A value of 0 means the key was never set: the stepper's own starting value becomes the stored one.
+void options::loadText(QLineEdit *field, QStringView key, const QString &text)
+{
+    field->setText(text);
+    m_texts.push_back({field, key, text});
+}
+
+// A key that holds nothing takes the stepper's starting value, and so does a 0 that the stepper
+// cannot show: the window ignores an opacity that low. A "Delay" of 0 is a choice and stays.
 void options::loadStep(QLineEdit *field, Stepper *stepper, QStringView key)
 {
     const float noted = stepper->floatValue();
     const float stored = m_settings.floatForKey(key);
-    if (stored == 0.0F) {
+    if (!m_settings.holdsValue(key) || (stored == 0.0F && stepper->minimum() > 0.0)) {
         m_settings.setFloat(key, noted);
         return;
     }
@@ -133,12 +141,6 @@ void options::setOkPresetEnabled(bool enabled)
     m_ui->okPreset->setPalette(palette);
 }
 
-std::array<QLineEdit *, 9> options::presetFields() const
-{
-    return {m_ui->txtPS1, m_ui->txtPS2, m_ui->txtPS3, m_ui->txtPS4, m_ui->txtPS5,
-            m_ui->txtPS6, m_ui->txtPS7, m_ui->txtPS8, m_ui->txtPS9};
-}
-
 void options::HideWith_sender()
 {
     if (const auto on = takeSwitch(m_ui->HideMode, keys::hide, u"dont Hide", u"Hide"))
@@ -165,17 +167,21 @@ void options::OptStep()
     applyStep(m_ui->stepOpticity, m_ui->OptStep, keys::alpha);
 }
 
+// Only what the user changed here is written: a second panel of the same user, open at the same
+// time, keeps what it applied.
 void options::cmdApply()
 {
-    m_settings.setString(keys::username, m_ui->txtUser->text());
-    if (m_ui->txtUser->text().isEmpty()) {
-        m_ui->txtUser->setText(loginName());
-        m_settings.setString(keys::username, m_ui->txtUser->text());
+    std::vector<const LoadedText *> changed;
+    for (const LoadedText &text : m_texts) {
+        if (text.field->text() != text.shown)
+            changed.push_back(&text);
     }
-    const auto fields = presetFields();
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        m_settings.setString(keys::presets[i], fields[i]->text());
-    m_settings.setString(keys::okPreset, m_ui->okPreset->text());
+    // An emptied name is a change too; what is stored is the login name.
+    if (m_ui->txtUser->text().isEmpty())
+        m_ui->txtUser->setText(loginName());
+    const SettingsStore::Batch batch(m_settings);
+    for (const LoadedText *text : changed)
+        m_settings.setString(text->key, text->field->text());
     accept();
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QCheckBox;
 class QLineEdit;
@@ -45,10 +46,18 @@ private:
     // The state the box has just taken: stored and traced; nothing for a mixed state.
     std::optional<bool> takeSwitch(const QCheckBox *box, QStringView key, QStringView offTrace, QStringView onTrace);
     void setOkPresetEnabled(bool enabled);
-    [[nodiscard]] std::array<QLineEdit *, 9> presetFields() const;
+    void loadText(QLineEdit *field, QStringView key, const QString &text);
+
+    // A text field, its key and the text it showed when the panel loaded.
+    struct LoadedText {
+        QLineEdit *field;
+        QStringView key;
+        QString shown;
+    };
 
     std::unique_ptr<Ui::options> m_ui;
     SettingsStore &m_settings;
+    std::vector<LoadedText> m_texts; // in the order Apply stores them
 };
 
 } // namespace corvel
