@@ -1,12 +1,15 @@
 #include "app/AppDelegate.h"
 #include "app/Document.h"
 #include "platform/platform_choice.h"
+#include "platform/start_up_messages.h"
 #include "platform/trace.h"
 #include "widgets/png_pixmap.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -29,7 +32,9 @@ int main(int argc, char *argv[])
     const corvel::SessionEnvironment session = corvel::SessionEnvironment::current();
     if (const QByteArray platform = corvel::platformToForce(session); !platform.isEmpty())
         qputenv("QT_QPA_PLATFORM", platform);
+    std::optional<corvel::StartUpMessages> startUp(std::in_place, corvel::displayFailure(session));
     QApplication application(argc, argv);
+    startUp.reset();
     if (const QString notice = corvel::platformNotice(session, QApplication::platformName()); !notice.isEmpty())
         corvel::trace(notice);
     QApplication::setApplicationName(u"Corvel"_s);

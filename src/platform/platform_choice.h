@@ -25,4 +25,7 @@ struct SessionEnvironment {
 // ended up on; empty when there is nothing to tell.
 [[nodiscard]] QString platformNotice(const SessionEnvironment &environment, QStringView runningPlatform);
 
+// The one line that tells why no window can open when Qt could reach no display at all.
+[[nodiscard]] QString displayFailure(const SessionEnvironment &environment);
+
 } // namespace corvel
