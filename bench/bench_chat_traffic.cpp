@@ -1,10 +1,13 @@
 // Feeds received datagrams through the chat window's dispatcher into a real transcript
-// (offscreen) and prints what it costs: chat lines alone, then the mixed traffic of a busy network.
+// (offscreen) and prints what it costs: chat lines alone, full-size lines, then the mixed traffic
+// of a busy network.
+#include "net/datagram_socket.h"
 #include "net/wire.h"
 #include "platform/trace.h"
 #include "support/chat_copy.h"
 
 #include <QApplication>
+#include <QFile>
 
 #include <algorithm>
 #include <cstdio>
@@ -40,21 +43,35 @@ struct Receiver {
 
 // Hands the payloads to the copy in passes of the main loop, as the socket does, and returns
 // the CPU time of every pass in seconds.
-std::vector<double> feed(Receiver &receiver, const std::vector<QByteArray> &payloads)
+std::vector<double> feed(Receiver &receiver, const std::vector<QByteArray> &payloads,
+                         std::size_t perPass = datagramsPerPass)
 {
     ChatCopy &copy = receiver.copy;
     ManualMainLoop &loop = receiver.loop;
     std::vector<double> passes;
     for (std::size_t next = 0; next < payloads.size();) {
         const double start = threadSeconds();
-        const std::size_t end = std::min(payloads.size(), next + datagramsPerPass);
+        const std::size_t end = std::min(payloads.size(), next + perPass);
         for (; next < end; ++next)
             copy.controller->receive(payloads[next]);
-        loop.advance(Seconds(double(datagramsPerPass) / 20'000)); // the pace of a busy network
+        loop.advance(Seconds(double(perPass) / 20'000)); // the pace of a busy network
         QCoreApplication::processEvents();
         passes.push_back(threadSeconds() - start);
     }
     return passes;
+}
+
+// The resident memory of this process, in MB.
+long rssMegabytes()
+{
+    QFile status(u"/proc/self/status"_s);
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').front().toLong() / 1024;
+    }
+    return -1;
 }
 
 double sum(const std::vector<double> &values, std::size_t from, std::size_t to)
@@ -83,6 +100,27 @@ void chatLines(int count)
                     sum(passes, passes.size() - 4, passes.size()) / lines * 1e6);
     }
     std::printf("\n");
+}
+
+// Lines that fill a whole datagram, of ordinary words or of one unbroken word, a few per pass.
+void fullSizeLines(int count, const QString &word)
+{
+    constexpr std::size_t linesPerPass = 8;
+    Receiver receiver;
+    const qsizetype room = maxDatagramPayload - wire::chatLine(u"bob", u"").size(); // ASCII: a byte a character
+    QString message;
+    while (message.size() + word.size() + 1 <= room)
+        message += word % u' ';
+    const QByteArray payload = wire::chatLine(u"bob", message).toUtf8();
+    const std::vector<double> passes =
+        feed(receiver, std::vector<QByteArray>(std::size_t(count), payload), linesPerPass);
+    std::printf("full-size lines %5d (%lld bytes, words of %lld): %.2f ms a line, %.2f ms at the end; "
+                "%lld characters kept, RSS %ld MB",
+                count, static_cast<long long>(payload.size()), static_cast<long long>(word.size()),
+                sum(passes, 0, passes.size()) / count * 1e3, passes.back() / linesPerPass * 1e3,
+                static_cast<long long>(receiver.copy.controller->transcript().characters()), rssMegabytes());
+    feed(receiver, {wire::chatLine(u"bob", wire::clearTag).toUtf8()});
+    std::printf(", %ld MB after a clear\n", rssMegabytes());
 }
 
 void mixedTraffic(int count)
@@ -129,6 +167,11 @@ int main(int argc, char *argv[])
     for (const int count : {1'000, 10'000, 100'000}) {
         if (only == 0 || only == count)
             chatLines(count);
+    }
+    constexpr int fullSizeCount = 2'000;
+    for (const QString &word : {u"word"_s, u"x"_s.repeated(65'000)}) {
+        if (only == 0 || only == fullSizeCount)
+            fullSizeLines(fullSizeCount, word);
     }
     mixedTraffic(only == 0 ? 100'000 : only);
     return 0;

@@ -1,4 +1,4 @@
-// The transcript under a flood: one scroll per pass, and only the newest lines kept.
+// The transcript under a flood: one scroll per pass, and only the newest whole lines kept.
 #include "chat/transcript.h"
 #include "platform/manual_main_loop.h"
 
@@ -21,7 +21,8 @@ private Q_SLOTS:
         view.show();
         Transcript transcript(view, loop);
         transcript.replace(u"first"_s);
-        const int total = Transcript::maxLines + 1'500;
+        const Transcript::Limits limits;
+        const int total = limits.lines + 1'500;
         for (int line = 1; line <= total; ++line) {
             transcript.append(u"\n line %1"_s.arg(line), Style{Qt::red});
             if (line % 256 == 0) {
@@ -32,11 +33,36 @@ private Q_SLOTS:
         }
         loop.runPending();
         const QTextDocument *document = view.document();
-        QVERIFY(document->blockCount() <= Transcript::maxLines);
-        QVERIFY(document->blockCount() >= Transcript::maxLines - Transcript::dropBatch);
+        QVERIFY(document->blockCount() <= limits.lines);
+        QVERIFY(document->blockCount() >= limits.lines - limits.dropLines);
         QCOMPARE(document->lastBlock().text(), u" line %1"_s.arg(total));
         QCOMPARE(document->lastBlock().begin().fragment().charFormat().foreground().color(), QColor(Qt::red));
         QVERIFY(!transcript.text().contains(u"first"_s));
+    }
+
+    // Every third line is too long to be shown whole, and all come in one pass.
+    void theCharacterBoundDropsOldestWholeLines()
+    {
+        ManualMainLoop loop;
+        QPlainTextEdit view;
+        const Transcript::Limits limits{.lines = 1'000, .dropLines = 10, .characters = 60'000, .dropCharacters = 6'000};
+        Transcript transcript(view, loop, &QTime::currentTime, limits);
+        const auto line = [](int number) {
+            return u" line %1 "_s.arg(number).leftJustified(qsizetype(number % 3) * 4'000, u'x');
+        };
+        const int total = 300;
+        for (int number = 1; number <= total; ++number) {
+            transcript.append(u'\n' + line(number), Style{Qt::red});
+            QVERIFY(transcript.characters() <= limits.characters + limits.dropCharacters + line(number).size());
+        }
+        loop.runPending();
+        const QString text = transcript.text();
+        QVERIFY(text.size() <= limits.characters);
+        QVERIFY(transcript.characters() >= limits.characters - limits.dropCharacters - line(2).size());
+        const QStringList kept = text.split(u'\n');
+        for (qsizetype at = 0; at < kept.size(); ++at)
+            QCOMPARE(kept[at], line(total - int(kept.size()) + 1 + int(at)));
+        QVERIFY(view.document()->lastBlock().previous().text().endsWith(u"copy the line for all of it]"_s));
     }
 };
 

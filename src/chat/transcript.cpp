@@ -1,17 +1,32 @@
 #include "chat/transcript.h"
 
+#include "chat/long_line.h"
+
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <malloc.h>
+
 using namespace Qt::StringLiterals;
 
 namespace corvel {
 
-Transcript::Transcript(QPlainTextEdit &view, MainLoop &loop, Clock clock)
-    : m_view(view), m_loop(loop), m_clock(std::move(clock)), m_cursor(view.document())
+namespace {
+
+// Where QTextCursor::insertText starts a new block.
+bool endsBlock(QChar character)
+{
+    return character == u'\n' || character == u'\r' || character == QChar::ParagraphSeparator ||
+           character == QChar(0xfdd0) || character == QChar(0xfdd1);
+}
+
+} // namespace
+
+Transcript::Transcript(QPlainTextEdit &view, MainLoop &loop, Clock clock, Limits limits)
+    : m_view(view), m_loop(loop), m_clock(std::move(clock)), m_limits(limits), m_cursor(view.document())
 {
     // The transcript is only ever appended to by the program; an undo history would keep every
     // line twice.
@@ -46,9 +61,45 @@ void Transcript::insert(const QString &text, const Style &style, bool scroll)
         m_loop.after(Seconds(0), m_lifetime.guard([this] { finishPass(); }));
     }
     // setPosition, unlike moving to the end, does not lay out the last line for every insert.
-    m_cursor.setPosition(m_view.document()->characterCount() - 1);
-    m_cursor.insertText(text, style.format());
+    QTextDocument *document = m_view.document();
+    m_cursor.setPosition(document->characterCount() - 1);
+    if (text.size() > LongLine::shownCharacters)
+        insertShortened(text, style.format());
+    else
+        m_cursor.insertText(text, style.format());
     m_scrollPending = m_scrollPending || scroll;
+    // However much one pass brings, the document never holds much more than its limits.
+    if (document->blockCount() > m_limits.lines + m_limits.dropLines ||
+        characters() > m_limits.characters + m_limits.dropCharacters)
+        closePass();
+}
+
+// Inserts the text with each of its lines that is too long shortened.
+void Transcript::insertShortened(const QString &text, const QTextCharFormat &format)
+{
+    qsizetype pending = 0; // what is not inserted yet begins here
+    qsizetype lineStart = 0;
+    for (qsizetype at = 0; at <= text.size(); ++at) {
+        if (at < text.size() && !endsBlock(text.at(at)))
+            continue;
+        // A line that continues one already shown stays whole: only the program's own texts do.
+        const bool startsBlock = lineStart > 0 || m_cursor.positionInBlock() == 0;
+        if (at - lineStart > LongLine::shownCharacters && startsBlock) {
+            m_cursor.insertText(text.sliced(pending, lineStart - pending), format);
+            auto *line = new LongLine(text.sliced(lineStart, at - lineStart));
+            m_cursor.insertText(line->text().first(line->shown()) % line->note(), format);
+            m_cursor.block().setUserData(line);
+            m_hiddenCharacters += line->text().size();
+            pending = at;
+        }
+        lineStart = at + 1;
+    }
+    m_cursor.insertText(text.sliced(pending), format);
+}
+
+bool Transcript::overLimits(int lines, qsizetype characters) const
+{
+    return lines > m_limits.lines || characters > m_limits.characters;
 }
 
 void Transcript::closePass()
@@ -67,17 +118,31 @@ void Transcript::finishPass()
         scrollToEnd();
 }
 
-// The oldest lines go in batches, selected by position: moving a cursor block by block, as the
-// document's own block limit does, would lay out every line on its way out.
+// Once over a limit, the oldest whole lines go until a batch's worth is below both, selected by
+// position: moving a cursor block by block, as the document's own block limit does, would lay out
+// every line on its way out. The newest line always stays.
 void Transcript::dropOldestLines()
 {
     QTextDocument *document = m_view.document();
-    if (document->blockCount() <= maxLines)
+    int lines = document->blockCount();
+    qsizetype characters = this->characters();
+    if (!overLimits(lines, characters))
         return;
-    const QTextBlock firstKept = document->findBlockByNumber(document->blockCount() - maxLines + dropBatch);
+    QTextBlock firstKept = document->firstBlock();
+    qsizetype hiddenDropped = 0;
+    while (firstKept != document->lastBlock() && (lines > m_limits.lines - m_limits.dropLines ||
+                                                  characters > m_limits.characters - m_limits.dropCharacters)) {
+        const auto *line = dynamic_cast<const LongLine *>(firstKept.userData());
+        const qsizetype hidden = line != nullptr ? line->text().size() : 0;
+        hiddenDropped += hidden;
+        characters -= firstKept.length() + hidden;
+        --lines;
+        firstKept = firstKept.next();
+    }
     QTextCursor oldest(document);
     oldest.setPosition(firstKept.position(), QTextCursor::KeepAnchor);
     oldest.removeSelectedText();
+    m_hiddenCharacters -= hiddenDropped;
 }
 
 void Transcript::appendPlain(const QString &notice, const Style &style)
@@ -89,7 +154,10 @@ void Transcript::replace(const QString &newText)
 {
     closePass();
     m_scrollPending = false;
+    m_hiddenCharacters = 0;
     m_view.setPlainText(newText);
+    // The allocator keeps what a long transcript freed for its own reuse; the system gets it back.
+    malloc_trim(0);
     dropOldestLines();
 }
 
@@ -133,7 +201,13 @@ QColor Transcript::background() const
 
 QString Transcript::text() const
 {
-    return m_view.toPlainText();
+    const QTextDocument &document = *m_view.document();
+    return wholeText(document, 0, document.characterCount() - 1);
+}
+
+qsizetype Transcript::characters() const
+{
+    return m_view.document()->characterCount() + m_hiddenCharacters;
 }
 
 } // namespace corvel

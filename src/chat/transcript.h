@@ -14,6 +14,16 @@ class QPlainTextEdit;
 
 namespace corvel {
 
+// A flood must not exhaust memory: a transcript keeps only its newest lines, as many as both
+// limits allow. Full-size datagrams would take gigabytes within the line limit alone, and the
+// document counts its characters in an int. Whole lines go, oldest first, in batches.
+struct TranscriptLimits {
+    int lines = 50'000;
+    int dropLines = 1'000;
+    qsizetype characters = 8'000'000;
+    qsizetype dropCharacters = 500'000;
+};
+
 // The chat window's transcript. Received text is only ever inserted as plain characters with a
 // format, never interpreted as markup. Appends made in one pass of the main loop form one edit
 // block with one scroll to the end after them, and only the newest lines are kept, so that a
@@ -22,11 +32,9 @@ class Transcript {
 public:
     using Clock = std::function<QTime()>;
 
-    // A flood must not exhaust memory: only the newest lines are kept.
-    static constexpr int maxLines = 50'000;
-    static constexpr int dropBatch = 1'000;
+    using Limits = TranscriptLimits;
 
-    Transcript(QPlainTextEdit &view, MainLoop &loop, Clock clock = &QTime::currentTime);
+    Transcript(QPlainTextEdit &view, MainLoop &loop, Clock clock = &QTime::currentTime, Limits limits = {});
     ~Transcript();
     Transcript(const Transcript &) = delete;
     Transcript &operator=(const Transcript &) = delete;
@@ -49,10 +57,15 @@ public:
     void setBackground(const QColor &colour);
     [[nodiscard]] QColor background() const;
 
+    // Every character, shortened lines in full.
     [[nodiscard]] QString text() const;
+    // What the transcript holds, shortened lines counted in full.
+    [[nodiscard]] qsizetype characters() const;
 
 private:
     void insert(const QString &text, const Style &style, bool scroll);
+    void insertShortened(const QString &text, const QTextCharFormat &format);
+    [[nodiscard]] bool overLimits(int lines, qsizetype characters) const;
     void closePass();
     void finishPass();
     void dropOldestLines();
@@ -60,7 +73,9 @@ private:
     QPlainTextEdit &m_view;
     MainLoop &m_loop;
     Clock m_clock;
-    QTextCursor m_cursor; // the one cursor that appends, so that a pass forms one edit block
+    Limits m_limits;
+    qsizetype m_hiddenCharacters = 0; // of the shortened lines, which their blocks keep
+    QTextCursor m_cursor;             // the one cursor that appends, so that a pass forms one edit block
     bool m_passOpen = false;
     bool m_scrollPending = false;
     Lifetime m_lifetime;
