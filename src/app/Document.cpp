@@ -19,6 +19,11 @@ void Document::makeWindowControllers()
     m_scene->controller().viewDidLoad();
 }
 
+void Document::reopen()
+{
+    m_scene->controller().show();
+}
+
 DocumentError Document::unsupported()
 {
     return {u"NSOSStatusErrorDomain"_s, -4};

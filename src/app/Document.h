@@ -30,6 +30,8 @@ public:
 
     // Creates the chat window: its frame, its view and its controller, loaded and shown.
     void makeWindowControllers();
+    // The program was launched again: its window comes back to the front.
+    void reopen();
 
     // Saving and reading always fail with this error.
     [[nodiscard]] static DocumentError unsupported();

@@ -1,5 +1,6 @@
 #include "app/AppDelegate.h"
 #include "app/Document.h"
+#include "app/single_instance.h"
 #include "platform/platform_choice.h"
 #include "platform/start_up_messages.h"
 #include "platform/trace.h"
@@ -43,8 +44,22 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(windowIcon());
     QApplication::setQuitOnLastWindowClosed(corvel::AppDelegate::applicationShouldTerminateAfterLastWindowClosed());
 
+    // A second launch brings the running copy's window back rather than putting the user on the
+    // network twice; --new-instance is for the rare wish of a second copy.
+    std::optional<corvel::SingleInstance> instance;
+    if (!QApplication::arguments().contains(u"--new-instance"_s)) {
+        instance.emplace();
+        if (!instance->claim()) {
+            if (instance->reachedRunningCopy())
+                return 0;
+            instance.reset();
+        }
+    }
+
     corvel::Document document;
     document.makeWindowControllers();
+    if (instance)
+        instance->listen([&document] { document.reopen(); });
     QApplication::exec();
     return 0;
 }

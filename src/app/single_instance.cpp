@@ -1,0 +1,84 @@
+#include "app/single_instance.h"
+
+#include <QLocalSocket>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QThread>
+
+using namespace Qt::StringLiterals;
+
+namespace corvel {
+
+namespace {
+
+// A copy that holds the lock may still be starting and not yet listen: it gets this long.
+constexpr int connectAttempts = 30;
+constexpr int connectWaitMs = 100;
+
+// ":0", "wayland-0" or a socket path, made fit for a file name.
+QString displayName()
+{
+    QString display = qEnvironmentVariable("DISPLAY");
+    if (display.isEmpty())
+        display = qEnvironmentVariable("WAYLAND_DISPLAY");
+    if (display.isEmpty())
+        display = u"none"_s;
+    static const QRegularExpression unfit(u"[^A-Za-z0-9_.:-]"_s);
+    return display.replace(unfit, u"_"_s);
+}
+
+} // namespace
+
+SingleInstance::SingleInstance(const QString &runtimeDirectory, const QString &display)
+    : m_lock(runtimeDirectory + u"/corvel-"_s + display + u".lock"_s),
+      m_socketPath(runtimeDirectory + u"/corvel-"_s + display + u".socket"_s)
+{
+    // The running copy holds the lock for as long as it runs: only a dead owner makes it stale.
+    m_lock.setStaleLockTime(0);
+}
+
+SingleInstance::SingleInstance()
+    : SingleInstance(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation), displayName())
+{
+}
+
+bool SingleInstance::claim()
+{
+    if (m_lock.tryLock(0))
+        return true;
+    m_reached = askRunningCopyToShow();
+    return false;
+}
+
+bool SingleInstance::askRunningCopyToShow()
+{
+    QLocalSocket socket;
+    for (int attempt = 0; attempt < connectAttempts; ++attempt) {
+        socket.connectToServer(m_socketPath);
+        if (socket.waitForConnected(connectWaitMs)) {
+            socket.write("show\n");
+            const bool written = socket.waitForBytesWritten(1000);
+            socket.disconnectFromServer();
+            return written;
+        }
+        QThread::msleep(connectWaitMs);
+    }
+    return false;
+}
+
+void SingleInstance::listen(std::function<void()> onLaunch)
+{
+    // A socket file left by a copy that crashed would keep the server from listening.
+    QLocalServer::removeServer(m_socketPath);
+    m_server.setSocketOptions(QLocalServer::UserAccessOption);
+    QObject::connect(&m_server, &QLocalServer::newConnection, &m_server, [this, onLaunch = std::move(onLaunch)] {
+        // Being reached is the whole request: nothing the other side wrote is read.
+        while (QLocalSocket *launch = m_server.nextPendingConnection()) {
+            launch->deleteLater();
+            onLaunch();
+        }
+    });
+    m_server.listen(m_socketPath);
+}
+
+} // namespace corvel

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QLocalServer>
+#include <QLockFile>
+#include <QString>
+
+#include <functional>
+
+namespace corvel {
+
+// One copy per user and display. A later launch asks the running copy to show its window and
+// then ends; the lock file tells a running copy from one that crashed, whose socket file is then
+// simply replaced.
+class SingleInstance {
+public:
+    // The lock and the socket of this process's display, in this user's runtime directory.
+    SingleInstance();
+    // The lock and the socket of one display, in the given per-user runtime directory.
+    SingleInstance(const QString &runtimeDirectory, const QString &display);
+
+    // True when this process is now the running copy. Otherwise the running copy has been asked
+    // to show itself, or could not be reached, which the caller learns from reachedRunningCopy().
+    [[nodiscard]] bool claim();
+    [[nodiscard]] bool reachedRunningCopy() const { return m_reached; }
+
+    // After a successful claim: every later launch runs the callback.
+    void listen(std::function<void()> onLaunch);
+
+private:
+    bool askRunningCopyToShow();
+
+    QLockFile m_lock;
+    QString m_socketPath;
+    QLocalServer m_server;
+    bool m_reached = false;
+};
+
+} // namespace corvel
