@@ -1,5 +1,6 @@
 #include "app/chat_scene.h"
 
+#include "app/desktop_shell.h"
 #include "chat/chat_view.h"
 #include "net/reachability.h"
 #include "settings/options.h"
@@ -15,7 +16,9 @@ ChatScene::ChatScene()
     m_window = std::make_unique<Window>(m_settings, std::move(view));
     ChatServices services{m_settings, m_loop, m_socket, m_application, &Reachability::isNetworkReachable};
     services.openPreferences = [this] { openPreferences(); };
+    services.arrived = [this](Arrival arrival, const QString &text) { m_shell->arrived(arrival, text); };
     m_controller = std::make_unique<ViewController>(std::move(services), *m_view);
+    m_shell = std::make_unique<DesktopShell>(*m_view, *m_controller, m_application, m_settings, m_loop);
 }
 
 ChatScene::~ChatScene() = default;

@@ -15,6 +15,7 @@
 namespace corvel {
 
 class ChatView;
+class DesktopShell;
 
 // The chat window with everything its controller works with, as the program runs it.
 class ChatScene {
@@ -38,6 +39,7 @@ private:
     ChatView *m_view; // owned by the window
     std::unique_ptr<Window> m_window;
     std::unique_ptr<ViewController> m_controller;
+    std::unique_ptr<DesktopShell> m_shell;
 };
 
 } // namespace corvel

@@ -26,7 +26,7 @@ ViewController::ViewController(ChatServices services, ChatView &view)
       cmdCall(view.ui.cmdCall), logo(view.ui.logo), logoTxt(view.ui.logoTxt), labSize(view.ui.labSize),
       m_defaults(services.defaults), m_loop(services.loop), m_socket(services.socket),
       m_application(services.application), m_isNetworkReachable(std::move(services.isNetworkReachable)),
-      m_openPreferences(std::move(services.openPreferences)), m_view(view),
+      m_openPreferences(std::move(services.openPreferences)), m_arrived(std::move(services.arrived)), m_view(view),
       m_transcript(*view.ui.txtChat, services.loop, std::move(services.clock)),
       m_ownLines(services.loop, ownLineWindow), m_presenceAnswers(services.loop, [this] { broadcastPresenceAnswer(); })
 {

@@ -26,6 +26,9 @@ class ChatView;
 class SettingsStore;
 class Stepper;
 
+// What reaches the user from someone else.
+enum class Arrival { Line, Call };
+
 // What the chat window works with besides its own view; the program passes the real ones,
 // tests pass fakes and a main loop on virtual time.
 struct ChatServices {
@@ -37,6 +40,8 @@ struct ChatServices {
     Transcript::Clock clock = &QTime::currentTime;
     // Opens the preferences panel; the chat window never talks to it otherwise.
     std::function<void()> openPreferences = [] {};
+    // Told of every line from someone else and of every call, with its text.
+    std::function<void(Arrival, const QString &text)> arrived = [](Arrival, const QString &) {};
 };
 
 // The chat window's controller and the owner of all chat state: the call flags, the own-line
@@ -126,6 +131,7 @@ private:
     Application &m_application;
     std::function<bool()> m_isNetworkReachable;
     std::function<void()> m_openPreferences;
+    std::function<void(Arrival, const QString &)> m_arrived;
     ChatView &m_view;
     Transcript m_transcript;
     OwnLines m_ownLines;

@@ -36,6 +36,7 @@ void ViewController::receive(QByteArrayView payload)
             m_transcript.append(m_transcript.timeStampedLine(*text), styleSys);
         } else {
             flash();
+            m_arrived(Arrival::Call, *text);
         }
         return;
     case wire::MessageKind::Flash:
@@ -63,6 +64,7 @@ void ViewController::showLine(const QString &text)
         trace(u"this is me");
     } else {
         m_transcript.append(m_transcript.timeStampedLine(text), styleNotMe);
+        m_arrived(Arrival::Line, text);
     }
 }
 

@@ -4,7 +4,7 @@
 
 #include <array>
 
-// The seventeen keys of the per-user store, spelled exactly as every version of Corvel reads them.
+// The keys of the per-user store, spelled exactly as every version of Corvel reads them.
 namespace corvel::keys {
 
 inline constexpr QStringView username = u"Username";
@@ -15,6 +15,8 @@ inline constexpr QStringView inverted = u"Inverted";
 inline constexpr QStringView hide = u"Hide";
 inline constexpr QStringView autoClear = u"autoClear";
 inline constexpr QStringView fontSize = u"fsize";
+// Desktop notifications while the window is hidden or not active; on when it holds nothing.
+inline constexpr QStringView notifications = u"Notifications";
 inline constexpr std::array<QStringView, 9> presets = {u"pSet1", u"pSet2", u"pSet3", u"pSet4", u"pSet5",
                                                        u"pSet6", u"pSet7", u"pSet8", u"pSet9"};
 
@@ -26,7 +28,7 @@ struct Key {
     bool removedByClearAllData;
 };
 
-inline constexpr std::array<Key, 17> all = {{
+inline constexpr std::array<Key, 18> all = {{
     {username, StoredType::Text, true},
     {okPreset, StoredType::Text, false},
     {delay, StoredType::Float, false},
@@ -44,11 +46,12 @@ inline constexpr std::array<Key, 17> all = {{
     {presets[6], StoredType::Text, true},
     {presets[7], StoredType::Text, true},
     {presets[8], StoredType::Text, true},
+    {notifications, StoredType::Boolean, true},
 }};
 
 // What clear-all-data removes, in the order it removes them.
-inline constexpr std::array<QStringView, 12> removedByClearAllData = {fontSize,   username,   presets[0], presets[1],
-                                                                      presets[2], presets[3], presets[4], presets[5],
-                                                                      presets[6], presets[7], presets[8], inverted};
+inline constexpr std::array<QStringView, 13> removedByClearAllData = {
+    fontSize,   username,   presets[0], presets[1], presets[2], presets[3],   presets[4],
+    presets[5], presets[6], presets[7], presets[8], inverted,   notifications};
 
 } // namespace corvel::keys

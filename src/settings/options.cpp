@@ -39,6 +39,7 @@ options::options(SettingsStore &settings, QWidget *parent)
     connect(m_ui->HideMode, &QCheckBox::clicked, this, &options::HideWith_sender);
     connect(m_ui->ClearMode, &QCheckBox::clicked, this, &options::AClearWith_sender);
     connect(m_ui->invertCheck, &QCheckBox::clicked, this, &options::InvertWith_sender);
+    connect(m_ui->NotifyMode, &QCheckBox::clicked, this, &options::NotifyWith_sender);
     connect(m_ui->DelayStep, &Stepper::stepped, this, &options::DelayStep);
     connect(m_ui->OptStep, &Stepper::stepped, this, &options::OptStep);
     connect(m_ui->cmdApply, &QPushButton::clicked, this, &options::cmdApply);
@@ -72,6 +73,7 @@ void options::viewDidLoad()
     setOkPresetEnabled(hide);
     m_ui->ClearMode->setChecked(m_settings.boolForKey(keys::autoClear));
     m_ui->invertCheck->setChecked(m_settings.boolForKey(keys::inverted));
+    m_ui->NotifyMode->setChecked(m_settings.notifications());
 
     loadStep(m_ui->stepOpticity, m_ui->OptStep, keys::alpha);
     loadStep(m_ui->stepDelay, m_ui->DelayStep, keys::delay);
@@ -155,6 +157,11 @@ void options::AClearWith_sender()
 void options::InvertWith_sender()
 {
     takeSwitch(m_ui->invertCheck, keys::inverted, u"not inverted", u"inerted");
+}
+
+void options::NotifyWith_sender()
+{
+    takeSwitch(m_ui->NotifyMode, keys::notifications, u"dont notify", u"notify");
 }
 
 void options::DelayStep()

@@ -35,6 +35,7 @@ public Q_SLOTS:
     void HideWith_sender();
     void AClearWith_sender();
     void InvertWith_sender();
+    void NotifyWith_sender();
     void DelayStep();
     void OptStep();
     void cmdApply();

@@ -151,6 +151,11 @@ QString SettingsStore::okPreset() const
     return stringForKey(keys::okPreset).value_or(u"ok"_s);
 }
 
+bool SettingsStore::notifications() const
+{
+    return !holdsValue(keys::notifications) || boolForKey(keys::notifications);
+}
+
 void SettingsStore::sync()
 {
     m_settings->sync();

@@ -39,6 +39,8 @@ public:
     [[nodiscard]] QString userName() const;
     // "OKpreset", or "ok" when it holds nothing.
     [[nodiscard]] QString okPreset() const;
+    // "Notifications", or on when it holds nothing.
+    [[nodiscard]] bool notifications() const;
 
     // Writes pending changes to disk now (they are written on destruction anyway).
     void sync();

@@ -34,6 +34,7 @@ public:
     FakeSocket socket;
     FakeApplication application;
     bool reachable = true;
+    std::function<void(Arrival, const QString &)> arrived = [](Arrival, const QString &) {};
     std::unique_ptr<ChatView> view;
     std::unique_ptr<ViewController> controller;
 };

@@ -1,0 +1,124 @@
+#include "app/desktop_shell.h"
+
+#include "chat/chat_view.h"
+#include "platform/application.h"
+#include "settings/settings_store.h"
+
+#include <QApplication>
+#include <QPainter>
+
+using namespace Qt::StringLiterals;
+
+namespace corvel {
+
+namespace {
+
+// The program's icon with a red dot in its corner: something waits.
+QIcon markedIcon(const QIcon &icon)
+{
+    constexpr int side = 64;
+    QPixmap pixmap = icon.pixmap(side, side);
+    if (pixmap.isNull()) {
+        pixmap = QPixmap(side, side);
+        pixmap.fill(Qt::transparent);
+    }
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::white, 4));
+    painter.setBrush(QColor(0xe0, 0x10, 0x10));
+    painter.drawEllipse(QRectF(side * 0.45, 2, side * 0.53, side * 0.53));
+    return {pixmap};
+}
+
+} // namespace
+
+DesktopShell::DesktopShell(ChatView &view, ViewController &controller, Application &application,
+                           SettingsStore &settings, MainLoop &loop)
+    : m_view(view), m_controller(controller), m_application(application), m_settings(settings),
+      m_notifications([this] { m_controller.show(); }),
+      m_batch(loop, [this](const Notice &notice) { m_notifications.show(notice); }), m_icon(QApplication::windowIcon()),
+      m_markedIcon(markedIcon(m_icon))
+{
+    m_view.window()->installEventFilter(this);
+    buildMenu();
+    m_tray.setContextMenu(&m_menu);
+    connect(&m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger)
+            toggle();
+    });
+    updateTrayIcon();
+    // Asking for a tray can mean a round trip to the session bus: not before the window is up.
+    loop.after(Seconds(0), m_lifetime.guard([this] { showTrayIcon(); }));
+}
+
+DesktopShell::~DesktopShell()
+{
+    m_view.window()->removeEventFilter(this);
+}
+
+void DesktopShell::buildMenu()
+{
+    QAction *showHide = m_menu.addAction(u"Show"_s, this, &DesktopShell::toggle);
+    connect(&m_menu, &QMenu::aboutToShow, this,
+            [this, showHide] { showHide->setText(windowShown() ? u"Hide"_s : u"Show"_s); });
+    m_menu.addSeparator();
+    const Ui::ChatWindow &ui = m_view.ui;
+    m_menu.addActions({ui.actionCall, ui.actionOnline});
+    // The panel belongs to the window; alone on screen, closing it would end the program.
+    m_menu.addAction(ui.actionPreferences->text(), this, [this] {
+        if (!windowShown())
+            m_controller.show();
+        m_view.ui.actionPreferences->trigger();
+    });
+    m_menu.addSeparator();
+    m_menu.addAction(u"Quit"_s, ui.actionExit, &QAction::trigger);
+}
+
+void DesktopShell::showTrayIcon()
+{
+    if (QSystemTrayIcon::isSystemTrayAvailable())
+        m_tray.show();
+}
+
+bool DesktopShell::windowShown() const
+{
+    return !m_application.isHidden() && m_view.window()->isVisible();
+}
+
+void DesktopShell::toggle()
+{
+    if (windowShown())
+        m_controller.hiding();
+    else
+        m_controller.show();
+}
+
+void DesktopShell::arrived(Arrival arrival, const QString &text)
+{
+    if (!windowShown()) {
+        m_unread.add(arrival);
+        updateTrayIcon();
+    }
+    const bool away = !windowShown() || !m_view.window()->isActiveWindow();
+    if (away && m_settings.notifications())
+        m_batch.add(arrival, text);
+}
+
+void DesktopShell::updateTrayIcon()
+{
+    m_tray.setIcon(m_unread.any() ? m_markedIcon : m_icon);
+    m_tray.setToolTip(m_unread.summary());
+}
+
+bool DesktopShell::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Show) {
+        m_unread = {};
+        updateTrayIcon();
+    }
+    if (event->type() == QEvent::WindowActivate)
+        m_batch.discard();
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace corvel

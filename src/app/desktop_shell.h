@@ -1,0 +1,57 @@
+#pragma once
+
+#include "app/desktop_notifications.h"
+#include "app/notification_batch.h"
+#include "app/unread.h"
+
+#include <QMenu>
+#include <QObject>
+#include <QSystemTrayIcon>
+
+namespace corvel {
+
+class Application;
+class ChatView;
+class SettingsStore;
+
+// The ways back to a window out of sight, which no dock offers on Linux: a tray icon that shows
+// what arrived meanwhile, and desktop notifications while the window is hidden or not active.
+class DesktopShell : public QObject {
+    Q_OBJECT
+public:
+    DesktopShell(ChatView &view, ViewController &controller, Application &application, SettingsStore &settings,
+                 MainLoop &loop);
+    ~DesktopShell() override;
+
+    // A line from someone else or a call has arrived.
+    void arrived(Arrival arrival, const QString &text);
+    // The tray icon's click: shows the window, or hides it when it is shown.
+    void toggle();
+
+    // Exists everywhere; shown only where a tray exists.
+    [[nodiscard]] const QSystemTrayIcon &trayIcon() const { return m_tray; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildMenu();
+    void showTrayIcon();
+    void updateTrayIcon();
+    [[nodiscard]] bool windowShown() const;
+
+    ChatView &m_view;
+    ViewController &m_controller;
+    Application &m_application;
+    SettingsStore &m_settings;
+    Unread m_unread;
+    DesktopNotifications m_notifications;
+    NotificationBatch m_batch;
+    QSystemTrayIcon m_tray;
+    QMenu m_menu;
+    QIcon m_icon;
+    QIcon m_markedIcon;
+    Lifetime m_lifetime;
+};
+
+} // namespace corvel

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "app/unread.h"
+#include "platform/lifetime.h"
+#include "platform/main_loop.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+namespace corvel {
+
+// One desktop notification: a summary and a plain-text body.
+struct Notice {
+    QString summary;
+    QString body;
+    friend bool operator==(const Notice &, const Notice &) = default;
+};
+
+// Gathers arrivals into notifications, at most one a second, so that a flood on the network never
+// floods the desktop: what arrives meanwhile is counted into the next one.
+class NotificationBatch {
+public:
+    using Send = std::function<void(const Notice &)>;
+    NotificationBatch(MainLoop &loop, Send send);
+
+    void add(Arrival arrival, const QString &text);
+    // The user is back: what waits is no news any more.
+    void discard();
+
+private:
+    void flush();
+
+    MainLoop &m_loop;
+    Send m_send;
+    Unread m_waiting;
+    QString m_lastText;
+    bool m_scheduled = false;
+    std::optional<Seconds> m_lastSent;
+    Lifetime m_lifetime;
+};
+
+} // namespace corvel

@@ -1,0 +1,130 @@
+// The ways back to a hidden window: notifications against a notification server of the test's own
+// on a private session bus, and what the tray icon shows.
+#include "app/desktop_shell.h"
+#include "net/wire.h"
+#include "settings/keys.h"
+#include "support/chat_copy.h"
+#include "support/trace_capture.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QProcess>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace corvel;
+using namespace corvel::test;
+
+namespace {
+
+const QString notifications = u"org.freedesktop.Notifications"_s;
+const QString notificationsPath = u"/org/freedesktop/Notifications"_s;
+
+// Reads markup, as most servers do, and records every notification.
+class NotificationServer : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+public:
+    QList<Notice> shown;
+
+public Q_SLOTS:
+    static QStringList GetCapabilities() { return {u"body"_s, u"body-markup"_s, u"actions"_s}; }
+    uint Notify(const QString & /*app*/, uint /*replaces*/, const QString & /*icon*/, const QString &summary,
+                const QString &body, const QStringList & /*actions*/, const QVariantMap & /*hints*/, int /*timeout*/)
+    {
+        shown.append({summary, body});
+        return uint(shown.size());
+    }
+};
+
+} // namespace
+
+class DesktopShellTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase()
+    {
+        m_bus.start(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address"_s});
+        QVERIFY(m_bus.waitForReadyRead(10000));
+        qputenv("DBUS_SESSION_BUS_ADDRESS", m_bus.readLine().trimmed());
+        QDBusConnection server = QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"server"_s);
+        QVERIFY(server.registerObject(notificationsPath, &m_server, QDBusConnection::ExportAllSlots));
+        QVERIFY(server.registerService(notifications));
+    }
+    void cleanupTestCase()
+    {
+        m_bus.kill();
+        m_bus.waitForFinished();
+    }
+
+    void notifiesWhileAwayAtMostOnceASecond()
+    {
+        ManualMainLoop loop;
+        FakeNetwork network(loop);
+        ChatCopy ann(network, loop, u"ann"_s);
+        DesktopShell shell(*ann.view, *ann.controller, ann.application, ann.settings, loop);
+        ann.arrived = [&shell](Arrival arrival, const QString &text) { shell.arrived(arrival, text); };
+        TraceCapture quiet;
+        ann.start();
+        loop.advance(Seconds(1));
+        const auto arrive = [&](const QString &line, Seconds then) {
+            network.inject(wire::chatLine(u"bob", line).toUtf8());
+            loop.advance(then);
+        };
+
+        ann.view->hide();
+        ann.application.hide();
+        network.inject(wire::callText.toUtf8());
+        arrive(u"<b>bold</b>"_s, Seconds(0));
+        arrive(u"2 & <a href='x'>link</a>"_s, Seconds(0.05));
+        QTRY_COMPARE(m_server.shown.size(), 1);
+        QCOMPARE(m_server.shown[0], (Notice{u"Corvel: 2 unread lines and a call"_s,
+                                            u"bob    &gt;    2 &amp; &lt;a href=&apos;x&apos;&gt;link&lt;/a&gt;"_s}));
+        QCOMPARE(shell.trayIcon().toolTip(), u"Corvel: 2 unread lines and a call"_s);
+
+        // The copy's own line is nobody's news; the next line waits for the second to pass.
+        ann.view->ui.txtMsg->setText(u"mine"_s);
+        ann.view->ui.cmdSend->click();
+        loop.advance(Seconds(0.2));
+        arrive(u"3"_s, Seconds(0.5));
+        barrier();
+        QCOMPARE(m_server.shown.size(), 1);
+        loop.advance(Seconds(0.5));
+        QTRY_COMPARE(m_server.shown.size(), 2);
+        QCOMPARE(m_server.shown[1], (Notice{u"Corvel: 1 unread line"_s, u"bob    &gt;    3"_s}));
+
+        // A click on the notification brings the window back, and with it the plain icon.
+        QDBusMessage click = QDBusMessage::createSignal(notificationsPath, notifications, u"ActionInvoked"_s);
+        click << uint(2) << u"default"_s;
+        QDBusConnection(u"server"_s).send(click);
+        QTRY_VERIFY(!ann.application.hidden);
+        ann.view->show();
+        QCOMPARE(shell.trayIcon().toolTip(), u"Corvel"_s);
+
+        // None while the window is active, nor with the setting off.
+        ann.view->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(ann.view.get()));
+        arrive(u"4"_s, Seconds(2));
+        ann.settings.setBool(keys::notifications, false);
+        ann.view->hide();
+        arrive(u"5"_s, Seconds(2));
+        barrier();
+        QCOMPARE(m_server.shown.size(), 2);
+        QCOMPARE(shell.trayIcon().toolTip(), u"Corvel: 1 unread line"_s);
+    }
+
+private:
+    // Whatever the program sent to the server before this call has reached it after.
+    static void barrier()
+    {
+        QDBusConnection::sessionBus().call(
+            QDBusMessage::createMethodCall(notifications, notificationsPath, notifications, u"GetCapabilities"_s),
+            QDBus::BlockWithGui);
+    }
+
+    QProcess m_bus;
+    NotificationServer m_server;
+};
+
+QTEST_MAIN(DesktopShellTest)
+#include "test_desktop_shell.moc"
