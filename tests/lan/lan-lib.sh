@@ -172,7 +172,7 @@ lan_begin() {
     begin_scenario "prerequisites"
     ((EUID == 0)) || fail "the LAN tests make network namespaces and must run as root"
     local tool
-    for tool in ip ss unshare mount Xvfb xdotool xclip import convert awk od timeout; do
+    for tool in ip ss unshare mount Xvfb xdotool xclip import convert awk od timeout dbus-daemon dbus-send; do
         command -v "$tool" >/dev/null || fail "$tool is missing (scripts/install-deps installs it)"
     done
     [[ -x $corvel ]] || fail "no program at $corvel"
@@ -217,14 +217,44 @@ start_copy() {
         printf '[General]\nUsername=%s\n' "${user[$host]}"
         printf '%s\n' "$@"
     } >"$work/$host/Corvel/Corvel.conf"
-    : >"$work/$host.out"
-    local on
+    run_corvel "$host" "$host"
+}
+
+# run_corvel HOST NAME [ARGUMENT ...]: the program as HOST's user runs it (on the session bus, once
+# there is one), with its standard output in $work/NAME.out and its pid in pid[NAME].
+run_corvel() {
+    local host=$1 name=$2 on
+    shift 2
+    : >"$work/$name.out"
     on_host_prefix "$host"
     "${on[@]}" env DISPLAY=":$display" QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/$host" \
-        HOME="$work/$host" XDG_RUNTIME_DIR="$work/$host/runtime" \
+        HOME="$work/$host" XDG_RUNTIME_DIR="$work/$host/runtime" DBUS_SESSION_BUS_ADDRESS="$session_bus" \
         LSAN_OPTIONS="suppressions=$lan_dir/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}" \
-        "$corvel" >>"$work/$host.out" 2>>"$work/$host.err" &
-    pid[$host]=$!
+        "$corvel" "$@" >>"$work/$name.out" 2>>"$work/$name.err" &
+    pid[$name]=$!
+}
+
+# start_session_bus [PROGRAM ...]: a session bus of the run's own, reached through a socket file
+# that every host sees, and the programs given on it (a tray host, say).
+session_bus=""
+start_session_bus() {
+    local program
+    dbus-daemon --session --nofork --address="unix:path=$work/bus" --print-address=3 3>"$work/bus-address" \
+        2>"$work/bus.err" &
+    pid[bus]=$!
+    wait_until 10 "the session bus" test -s "$work/bus-address"
+    session_bus=$(head -n 1 "$work/bus-address")
+    for program in "$@"; do
+        DBUS_SESSION_BUS_ADDRESS=$session_bus "$program" 2>>"$work/bus.err" &
+        pid[$(basename "$program")]=$!
+    done
+}
+
+# bus_call DESTINATION PATH METHOD [ARGUMENT ...]: a method call on the run's session bus.
+bus_call() {
+    local destination=$1 path=$2
+    shift 2
+    timeout 10 dbus-send --bus="$session_bus" --print-reply --dest="$destination" "$path" "$@"
 }
 
 settings_file() { echo "$work/$1/Corvel/Corvel.conf"; }
@@ -277,6 +307,8 @@ find_window() {
     found=$(xdotool search --onlyvisible --pid "${pid[$1]}" 2>/dev/null | head -n 1) || return 1
     [[ -n $found ]] && window[$1]=$found
 }
+
+window_gone() { ! find_window "$1"; }
 
 focus() { timeout 10 xdotool windowfocus --sync "${window[$1]}"; }
 

@@ -1,19 +1,21 @@
 #!/usr/bin/env bash
 # Corvel end to end on a simulated LAN: what people do with it, across hosts.
 #
-#   run-lan.sh CORVEL FOREIGN_PEER PORT_HOLDER ARTIFACT_DIR
+#   run-lan.sh CORVEL FOREIGN_PEER PORT_HOLDER TRAY_WATCHER ARTIFACT_DIR
 #
 # Hosts a, b and c run Corvel on a working network. d starts with its link down, e next to a
 # program that keeps the chat port to itself; both must hear the LAN once the fault is gone. f runs in
 # auto-hide mode with every setting stored, and ends by clearing all its data. x only sends the
-# foreign peer's datagrams and records what is on the wire.
+# foreign peer's datagrams and records what is on the wire. The copies share a session bus with a
+# tray host on it, and no notification server.
 set -euo pipefail
 
-usage="usage: run-lan.sh CORVEL FOREIGN_PEER PORT_HOLDER ARTIFACT_DIR"
+usage="usage: run-lan.sh CORVEL FOREIGN_PEER PORT_HOLDER TRAY_WATCHER ARTIFACT_DIR"
 corvel=${1:?$usage}
 foreign_peer=${2:?$usage}
 port_holder=${3:?$usage}
-artifacts=${4:?$usage}
+tray_watcher=${4:?$usage}
+artifacts=${5:?$usage}
 
 declare -A user=([a]=alice [b]=bob [c]=carol [d]=dave [e]=erin [f]=frank)
 declare -A address=([a]=10.77.0.1 [b]=10.77.0.2 [c]=10.77.0.3 [d]=10.77.0.4 [e]=10.77.0.5 [f]=10.77.0.6
@@ -23,7 +25,7 @@ declare -A place=([a]="0 0" [b]="800 0" [c]="1600 0" [d]="0 350" [e]="800 350" [
 # shellcheck source=lan-lib.sh
 source "$(dirname "$0")/lan-lib.sh"
 
-[[ -x $port_holder ]] || { echo "no port holder at $port_holder" >&2; exit 1; }
+[[ -x $port_holder && -x $tray_watcher ]] || { echo "no port holder or tray watcher" >&2; exit 1; }
 
 welcome() { echo "  SYSTEM  >  Welcome to Corvel ${user[$1]} . You are online"; }
 answer() { echo " SYSTEM  >  ${user[$1]} IS ONLINE"; }
@@ -42,6 +44,9 @@ add_host d down
 add_host e routed
 expect_display_on a
 start_recorder x
+start_session_bus "$tray_watcher"
+tray_host_up() { bus_call org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner string:org.kde.StatusNotifierWatcher | grep -q true; }
+wait_until 10 "the tray host" tray_host_up
 
 begin_scenario "start-up presence"
 # One copy after the other, each once its query is out: then every copy has heard exactly the
@@ -287,6 +292,56 @@ for host in a b c; do
 done
 import -silent -window root "$artifacts/lan-success.png"
 
+begin_scenario "hidden window, tray and second launch"
+# Every tray icon registers with the tray host under its program's bus name.
+tray_item_of() {
+    local name
+    for name in $(bus_call org.kde.StatusNotifierWatcher /StatusNotifierWatcher org.freedesktop.DBus.Properties.Get \
+        string:org.kde.StatusNotifierWatcher string:RegisteredStatusNotifierItems | grep -o ':[0-9.]*'); do
+        bus_call org.freedesktop.DBus / org.freedesktop.DBus.GetConnectionUnixProcessID "string:$name" |
+            grep -qw "uint32 ${pid[$1]}" && echo "$name" && return
+    done
+    return 1
+}
+wait_until 10 "host b's tray icon" tray_item_of b
+item=$(tray_item_of b)
+tray_of_b() { bus_call "$item" /StatusNotifierItem "$@"; }
+tray_property() { tray_of_b org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierItem "string:$1"; }
+marked() { tray_property ToolTip | grep -qF '"Corvel: 1 unread line"'; }
+unmarked() { tray_property ToolTip | grep -qF '"Corvel"'; }
+unmarked || fail "host b's tray icon says: $(tray_property ToolTip)"
+plain_icon=$(tray_property IconPixmap | md5sum)
+# Hidden by hand, with no delay stored: a line that arrives leaves it hidden and marks the icon.
+key_on b ctrl+h
+wait_until 5 "host b's window to go" window_gone b
+peer_sends x --text "  mallory    >    while you were away"
+expect_line 10 b "Data received:   mallory    >    while you were away"
+wait_until 5 "host b's unread mark" marked
+[[ $(tray_property IconPixmap | md5sum) != "$plain_icon" ]] || fail "host b's tray icon looks as before"
+window_gone b || fail "host b's window came back by itself"
+# A second launch brings the window back and ends at once, having sent nothing.
+sent_by_b=$(wire_count_from x "${address[b]}")
+run_corvel b b-again
+wait_until 10 "the second launch on host b to end" has_ended "${pid[b-again]}"
+status=0
+wait "${pid[b-again]}" || status=$?
+unset "pid[b-again]"
+((status == 0)) || fail "the second launch on host b ended with status $status: $(cat "$work/b-again.err")"
+wait_until 5 "host b's window to come back" find_window b
+wait_until 5 "host b's unread mark to go" unmarked
+[[ $(wire_count_from x "${address[b]}") == "$sent_by_b" ]] || fail "the second launch on host b sent something"
+# The icon's activation hides the window and shows it again.
+tray_of_b org.kde.StatusNotifierItem.Activate int32:0 int32:0 >/dev/null
+wait_until 5 "host b's window to go" window_gone b
+tray_of_b org.kde.StatusNotifierItem.Activate int32:0 int32:0 >/dev/null
+wait_until 5 "host b's window to come back" find_window b
+# --new-instance is a second copy of its own, which announces itself.
+run_corvel b b-new --new-instance
+expect_line 20 b-new "Data sent:   bob    >    <online?>"
+wait_until 10 "the window of the new instance on host b" find_window b-new
+expect_wire x "  bob    >    <online?>" 2
+quit_copy b-new
+
 begin_scenario "auto-hide"
 # Every key is stored, so that clearing all data below has something to remove and to keep.
 start_copy f Hide=true Delay=2 'OKpreset=on my way' alpha=0.8 Inverted=true autoClear=false fsize=14 \
@@ -305,7 +360,6 @@ key_on f Return
 expect_line 10 f "Data sent:   frank    >    brb"
 expect_line 5 f "window hiden"
 (($(now_ms) - sent >= 2000)) || fail "host f hid $(($(now_ms) - sent)) ms after the send, before its delay"
-window_gone() { ! find_window "$1"; }
 wait_until 2 "host f's window to go" window_gone f
 shown=$(count_lines f "show window")
 peer_sends x --text "  mallory    >    are you there?"

@@ -1,0 +1,46 @@
+// A desktop's tray host as far as programs can tell: it owns the StatusNotifierWatcher name on the
+// session bus and says that a host is there, so that programs put their tray icons on the bus.
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusError>
+#include <QObject>
+#include <QStringList>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+class Watcher : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
+    Q_PROPERTY(bool IsStatusNotifierHostRegistered READ hostRegistered)
+    Q_PROPERTY(int ProtocolVersion READ protocolVersion)
+    Q_PROPERTY(QStringList RegisteredStatusNotifierItems READ items)
+public:
+    [[nodiscard]] static bool hostRegistered() { return true; }
+    [[nodiscard]] static int protocolVersion() { return 0; }
+    [[nodiscard]] QStringList items() const { return m_items; }
+
+public Q_SLOTS:
+    void RegisterStatusNotifierItem(const QString &service) { m_items << service; }
+    void RegisterStatusNotifierHost(const QString & /*service*/) {}
+
+private:
+    QStringList m_items;
+};
+
+int main(int argc, char *argv[])
+{
+    const QCoreApplication application(argc, argv);
+    Watcher watcher;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.registerObject(u"/StatusNotifierWatcher"_s, &watcher,
+                            QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties) ||
+        !bus.registerService(u"org.kde.StatusNotifierWatcher"_s)) {
+        std::fprintf(stderr, "tray_watcher: %s\n", qPrintable(bus.lastError().message()));
+        return 1;
+    }
+    return QCoreApplication::exec();
+}
+
+#include "tray_watcher.moc"
