@@ -1,8 +1,8 @@
 #include "net/broadcast_socket.h"
 
+#include "net/datagram_reader.h"
 #include "platform/trace.h"
 
-#include <QDeadlineTimer>
 #include <QNetworkDatagram>
 #include <QNetworkProxy>
 #include <QUdpSocket>
@@ -13,19 +13,8 @@ namespace corvel {
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// Qt signals readyRead again only once a datagram has been read, so every pass reads at least one,
-// however late it starts: a pass that read none would leave the socket deaf for good.
-constexpr int batchDatagrams = 256;
-
-// Every IPv4 datagram fits, so one read never truncates.
-constexpr qsizetype receiveBufferSize = 65536;
-
-} // namespace
-
 BroadcastSocket::BroadcastSocket(std::chrono::nanoseconds passTime, QObject *parent)
-    : QObject(parent), m_passTime(passTime), m_buffer(receiveBufferSize, Qt::Uninitialized)
+    : QObject(parent), m_passTime(passTime)
 {
 }
 
@@ -46,7 +35,14 @@ bool BroadcastSocket::access()
         delete socket;
         return false;
     }
-    connect(socket, &QUdpSocket::readyRead, this, &BroadcastSocket::readBatch);
+    // Qt never reads the socket itself: without a read, it stops watching the descriptor.
+    m_reader = std::make_unique<DatagramReader>(
+        int(socket->socketDescriptor()),
+        [this](QByteArrayView payload) {
+            if (m_handler)
+                m_handler(payload);
+        },
+        m_passTime);
     m_socket = socket;
     (void)currentLans();
     return true;
@@ -94,21 +90,6 @@ QList<InterfaceDescription> BroadcastSocket::currentLans()
 void BroadcastSocket::setReceiveHandler(ReceiveHandler handler)
 {
     m_handler = std::move(handler);
-}
-
-void BroadcastSocket::readBatch()
-{
-    const QDeadlineTimer deadline(m_passTime, Qt::PreciseTimer);
-    for (int read = 0; read < batchDatagrams && (read == 0 || !deadline.hasExpired()); ++read) {
-        // pendingDatagramSize() is -1 when nothing is pending, and 0 for an empty datagram.
-        if (m_socket->pendingDatagramSize() < 0)
-            return;
-        const qint64 size = m_socket->readDatagram(m_buffer.data(), m_buffer.size());
-        if (size < 0)
-            return;
-        if (m_handler)
-            m_handler(QByteArrayView(m_buffer.constData(), size));
-    }
 }
 
 } // namespace corvel

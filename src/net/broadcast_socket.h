@@ -7,10 +7,13 @@
 #include <QObject>
 
 #include <chrono>
+#include <memory>
 
 class QUdpSocket;
 
 namespace corvel {
+
+class DatagramReader;
 
 // The LAN channel: one UDP socket on port 54545 of every IPv4 interface, shared with the other
 // copies on this host. Each datagram goes to the limited-broadcast address once through every LAN
@@ -22,7 +25,8 @@ class BroadcastSocket final : public QObject, public DatagramSocket {
 public:
     static constexpr quint16 port = 54545;
 
-    // A pass over the socket ends after passTime, so that a flood leaves the main loop free.
+    // A pass over the received datagrams ends after passTime, so that a flood leaves the main loop
+    // free.
     explicit BroadcastSocket(std::chrono::nanoseconds passTime = std::chrono::milliseconds(2),
                              QObject *parent = nullptr);
     ~BroadcastSocket() override;
@@ -32,15 +36,14 @@ public:
     void setReceiveHandler(ReceiveHandler handler) override;
 
 private:
-    void readBatch();
     // The interfaces to send on now; says so on standard output whenever they change.
     QList<InterfaceDescription> currentLans();
 
     std::chrono::nanoseconds m_passTime;
     QUdpSocket *m_socket = nullptr;
     ReceiveHandler m_handler;
-    QByteArray m_buffer;
     QString m_lansShown;
+    std::unique_ptr<DatagramReader> m_reader; // reads m_socket's descriptor, so it goes first
 };
 
 } // namespace corvel

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QObject>
+#include <QTimer>
+
+#include <chrono>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace corvel {
+
+// Takes the datagrams of a bound UDP socket off the kernel on a thread of its own, as fast as they
+// come, into a queue bounded in datagrams and in bytes; the main thread takes them in passes of
+// bounded time. So a burst loses nothing while the main thread lays out lines, and a flood neither
+// starves the main loop nor exhausts memory: what a full queue drops is counted and reported once
+// a second. The thread sleeps in the kernel while nothing arrives.
+class DatagramReader final : public QObject {
+    Q_OBJECT
+public:
+    using Handler = std::function<void(QByteArrayView payload)>;
+
+    static constexpr qsizetype maxQueuedBytes = qsizetype(64) << 20;
+    static constexpr qsizetype maxQueuedDatagrams = qsizetype(256) << 10;
+
+    // The descriptor stays the caller's and must outlive the reader. The handler runs on the
+    // thread that creates the reader, for every datagram in the order of arrival.
+    DatagramReader(int descriptor, Handler handler, std::chrono::nanoseconds passTime);
+    ~DatagramReader() override;
+    DatagramReader(const DatagramReader &) = delete;
+    DatagramReader &operator=(const DatagramReader &) = delete;
+
+private:
+    // Datagrams back to back, so that a queue of small ones costs a few allocations, not one each.
+    struct Chunk {
+        QByteArray bytes;
+        std::vector<qsizetype> ends;
+    };
+
+    void readUntilStopped();
+    // Reader thread: queues what fits and says whether the main thread must be woken.
+    [[nodiscard]] bool enqueue(const std::vector<QByteArrayView> &datagrams);
+    void takePass();
+    void reportDrops();
+
+    int m_descriptor;
+    int m_stop; // an eventfd that ends the reader thread
+    Handler m_handler;
+    std::chrono::nanoseconds m_passTime;
+    QTimer m_dropReport;
+    Chunk m_chunk;          // main thread: the chunk being taken
+    qsizetype m_taking = 0; // main thread: its next datagram
+
+    std::mutex m_mutex; // guards what follows
+    std::deque<Chunk> m_queue;
+    qsizetype m_queuedBytes = 0;
+    qsizetype m_queuedDatagrams = 0;
+    std::uint64_t m_dropped = 0;
+    bool m_passPending = false;
+
+    std::thread m_thread; // last, so that it starts when everything else is ready
+};
+
+} // namespace corvel
