@@ -38,9 +38,13 @@ Transcript::~Transcript()
     closePass();
 }
 
+// The lines of one pass share one reading of the clock: each reading of the local time looks at
+// the time zone file again, which would cost more than the rest of a line.
 QString Transcript::timeStampedLine(const QString &text) const
 {
-    return u"\n "_s % m_clock().toString(u"HH:mm:ss"_s) % u"  \t "_s % text;
+    if (!m_passOpen || m_passStamp.isNull())
+        m_passStamp = m_clock().toString(u"HH:mm:ss"_s);
+    return u"\n "_s % m_passStamp % u"  \t "_s % text;
 }
 
 void Transcript::append(const QString &text, const Style &style)
@@ -107,6 +111,7 @@ void Transcript::closePass()
     if (!m_passOpen)
         return;
     m_passOpen = false;
+    m_passStamp.clear();
     m_cursor.endEditBlock();
     dropOldestLines();
 }

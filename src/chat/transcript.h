@@ -77,6 +77,7 @@ private:
     qsizetype m_hiddenCharacters = 0; // of the shortened lines, which their blocks keep
     QTextCursor m_cursor;             // the one cursor that appends, so that a pass forms one edit block
     bool m_passOpen = false;
+    mutable QString m_passStamp; // the time stamp of the lines of the open pass
     bool m_scrollPending = false;
     Lifetime m_lifetime;
 };

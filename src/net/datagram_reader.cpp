@@ -128,6 +128,7 @@ bool DatagramReader::enqueue(const std::vector<QByteArrayView> &datagrams)
 void DatagramReader::takePass()
 {
     const QDeadlineTimer deadline(m_passTime, Qt::PreciseTimer);
+    const TraceBatch diagnostics;
     do {
         if (m_taking >= qsizetype(m_chunk.ends.size())) {
             const std::lock_guard lock(m_mutex);

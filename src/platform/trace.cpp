@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <cerrno>
+#include <climits>
 #include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -34,13 +35,22 @@ bool prepareStandardOutput()
     return true;
 }
 
-void writeToStandardOutput(QStringView line)
+struct Batch {
+    int depth = 0;
+    QByteArray lines;
+};
+
+Batch &batch()
+{
+    static Batch current;
+    return current;
+}
+
+void writeToStandardOutput(QByteArrayView bytes)
 {
     static const bool prepared = prepareStandardOutput();
     (void)prepared;
-    QByteArray bytes = line.toUtf8();
-    bytes.append('\n');
-    const char *data = bytes.constData();
+    const char *data = bytes.data();
     auto left = static_cast<std::size_t>(bytes.size());
     while (left > 0) {
         const ssize_t written = ::write(STDOUT_FILENO, data, left);
@@ -53,14 +63,47 @@ void writeToStandardOutput(QStringView line)
     }
 }
 
+// A write to a pipe of at most PIPE_BUF bytes goes in whole or not at all, so lines are grouped
+// into writes of that size; a longer line goes alone.
+void writeWholeLines(QByteArrayView lines)
+{
+    while (!lines.isEmpty()) {
+        qsizetype size = lines.indexOf('\n') + 1;
+        for (qsizetype next = size; next > 0 && next <= PIPE_BUF; next = lines.indexOf('\n', next) + 1)
+            size = next;
+        writeToStandardOutput(lines.first(size));
+        lines = lines.sliced(size);
+    }
+}
+
 } // namespace
 
 void trace(QStringView line)
 {
-    if (sink())
+    if (sink()) {
         sink()(line);
-    else
-        writeToStandardOutput(line);
+        return;
+    }
+    if (batch().depth > 0) {
+        batch().lines.append(line.toUtf8()).append('\n');
+        return;
+    }
+    QByteArray bytes = line.toUtf8();
+    bytes.append('\n');
+    writeToStandardOutput(bytes);
+}
+
+TraceBatch::TraceBatch()
+{
+    ++batch().depth;
+}
+
+TraceBatch::~TraceBatch()
+{
+    if (--batch().depth > 0)
+        return;
+    writeWholeLines(batch().lines);
+    batch().lines.clear();
 }
 
 TraceSink setTraceSink(TraceSink newSink)
