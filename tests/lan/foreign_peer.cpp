@@ -7,9 +7,9 @@
 //   foreign_peer --file PATH          the file's bytes (payloads too long for an argument)
 //   foreign_peer --flood COUNT --text|--hex|--file ...
 //                                     the same payload COUNT times, as fast as the socket takes it
-//   foreign_peer --flood COUNT --numbered PREFIX
-//                                     PREFIX followed by 1, 2 ... COUNT, so a receiver can count
-//                                     what it lost
+//   foreign_peer --flood COUNT --numbered PREFIX [SUFFIX]
+//                                     PREFIX, then 1, 2 ... COUNT, then SUFFIX, so a receiver can
+//                                     count what it lost
 //   foreign_peer --record FILE        until ended, appends a line per datagram received:
 //                                     the sender's address, a blank, the payload in hex
 #include <arpa/inet.h>
@@ -99,9 +99,9 @@ sockaddr_in chatAddress(in_addr_t host)
     return address;
 }
 
-// Sends COUNT payloads, the number appended to each when numbered. A full socket buffer makes
+// Sends COUNT payloads, each numbered between payload and suffix when numbered. A full socket buffer makes
 // sendto wait; a full device queue (ENOBUFS) is waited out too, so every datagram leaves this host.
-int send(const std::string &payload, long count, bool numbered)
+int send(const std::string &payload, long count, bool numbered, const std::string &suffix)
 {
     const int socketFd = ::socket(AF_INET, SOCK_DGRAM, 0);
     if (socketFd < 0)
@@ -111,7 +111,7 @@ int send(const std::string &payload, long count, bool numbered)
         return fail("SO_BROADCAST");
     const sockaddr_in destination = chatAddress(INADDR_BROADCAST);
     for (long number = 1; number <= count; ++number) {
-        const std::string datagram = numbered ? payload + std::to_string(number) : payload;
+        const std::string datagram = numbered ? payload + std::to_string(number) + suffix : payload;
         ssize_t sent = 0;
         do
             sent = ::sendto(socketFd, datagram.data(), datagram.size(), 0,
@@ -166,7 +166,7 @@ int record(const char *path)
 int usage()
 {
     std::fprintf(stderr, "usage: foreign_peer [--flood COUNT] --text TEXT | --hex HEXBYTES | --file PATH\n"
-                         "       foreign_peer --flood COUNT --numbered PREFIX\n"
+                         "       foreign_peer --flood COUNT --numbered PREFIX [SUFFIX]\n"
                          "       foreign_peer --record FILE\n");
     return 2;
 }
@@ -177,7 +177,7 @@ int main(int argc, char *argv[])
         return record(argv[2]);
     long count = 1;
     int first = 1;
-    if (argc == 5 && std::string_view(argv[1]) == "--flood") {
+    if ((argc == 5 || argc == 6) && std::string_view(argv[1]) == "--flood") {
         char *end = nullptr;
         count = std::strtol(argv[2], &end, 10);
         if (*end != '\0' || count < 1)
@@ -188,9 +188,11 @@ int main(int argc, char *argv[])
     }
     const std::string_view mode = argv[first];
     const bool numbered = mode == "--numbered" && first == 3;
+    if (argc == 6 && !numbered)
+        return usage();
     const std::optional<std::string> payload =
         numbered ? std::optional<std::string>(argv[first + 1]) : payloadFrom(mode, argv[first + 1]);
     if (!payload)
         return usage();
-    return send(*payload, count, numbered);
+    return send(*payload, count, numbered, argc == 6 ? argv[5] : "");
 }

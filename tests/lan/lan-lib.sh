@@ -59,6 +59,9 @@ end_scenario() {
 # because the receiver's buffer was full, which is how a flood is meant to end.
 note_lost() { messages_lost=$((messages_lost + $1)); }
 note_dropped() { flood_dropped=$((flood_dropped + $1)); }
+# A figure the run measured, for the summary table.
+figure_rows=()
+note_figure() { figure_rows+=("$(printf '%-46s %s' "$1" "$2")"); }
 
 print_summary() {
     local title=$1
@@ -71,6 +74,7 @@ print_summary() {
     printf '%-46s %s\n' "crashes (copies that ended unasked)" "$crashes"
     printf '%-46s %s\n' "messages lost" "$messages_lost"
     printf '%-46s %s\n' "flood datagrams dropped (receive buffer full)" "$flood_dropped"
+    ((${#figure_rows[@]} == 0)) || printf '%s\n' "${figure_rows[@]}"
 }
 
 # --- processes ---
