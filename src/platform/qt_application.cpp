@@ -31,6 +31,9 @@ void QtApplication::activateIgnoringOtherApps()
 {
     for (QWidget *window : QApplication::topLevelWidgets()) {
         if (window->isVisible() && !window->isActiveWindow() && window->windowType() != Qt::Popup) {
+            // A minimized window would be raised and activated where nobody sees it.
+            if (window->isMinimized())
+                window->showNormal();
             window->raise();
             window->activateWindow();
         }
