@@ -42,6 +42,7 @@ private Q_SLOTS:
         options panel(empty.store);
         for (const char *box : {"invertCheck", "HideMode", "ClearMode"})
             QVERIFY(!outlet<QAbstractButton>(panel, box)->isChecked());
+        QVERIFY(outlet<QAbstractButton>(panel, "NotifyMode")->isChecked()); // on unless turned off
         const auto *okPreset = outlet<QLineEdit>(panel, "okPreset");
         QVERIFY(!okPreset->isEnabled());
         QCOMPARE(okPreset->palette().color(QPalette::Disabled, QPalette::Base), QColor(Qt::gray));
