@@ -46,6 +46,9 @@ bool SingleInstance::claim()
 {
     if (m_lock.tryLock(0))
         return true;
+    // A runtime directory that takes no files must not keep the program from starting.
+    if (m_lock.error() != QLockFile::LockFailedError)
+        return true;
     m_reached = askRunningCopyToShow();
     return false;
 }
@@ -68,6 +71,8 @@ bool SingleInstance::askRunningCopyToShow()
 
 void SingleInstance::listen(std::function<void()> onLaunch)
 {
+    if (!m_lock.isLocked())
+        return;
     // A socket file left by a copy that crashed would keep the server from listening.
     QLocalServer::removeServer(m_socketPath);
     m_server.setSocketOptions(QLocalServer::UserAccessOption);

@@ -18,12 +18,13 @@ public:
     // The lock and the socket of one display, in the given per-user runtime directory.
     SingleInstance(const QString &runtimeDirectory, const QString &display);
 
-    // True when this process is now the running copy. Otherwise the running copy has been asked
-    // to show itself, or could not be reached, which the caller learns from reachedRunningCopy().
+    // True when this process is now the running copy, or when the runtime directory cannot tell.
+    // Otherwise the running copy has been asked to show itself, or could not be reached, which the
+    // caller learns from reachedRunningCopy().
     [[nodiscard]] bool claim();
     [[nodiscard]] bool reachedRunningCopy() const { return m_reached; }
 
-    // After a successful claim: every later launch runs the callback.
+    // Once this process holds the lock: every later launch runs the callback.
     void listen(std::function<void()> onLaunch);
 
 private:
