@@ -168,7 +168,8 @@ int main(int argc, char *argv[])
         if (only == 0 || only == count)
             chatLines(count);
     }
-    constexpr int fullSizeCount = 2'000;
+    // More characters in all than a text document can count (2^31), which once crashed the program.
+    constexpr int fullSizeCount = 34'000;
     for (const QString &word : {u"word"_s, u"x"_s.repeated(65'000)}) {
         if (only == 0 || only == fullSizeCount)
             fullSizeLines(fullSizeCount, word);
