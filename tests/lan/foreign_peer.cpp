@@ -10,6 +10,8 @@
 //   foreign_peer --flood COUNT --numbered PREFIX [SUFFIX]
 //                                     PREFIX, then 1, 2 ... COUNT, then SUFFIX, so a receiver can
 //                                     count what it lost
+//   foreign_peer --flood COUNT --rate PER_SECOND ...
+//                                     the same, paced at that many datagrams a second
 //   foreign_peer --record FILE        until ended, appends a line per datagram received:
 //                                     the sender's address, a blank, the payload in hex
 #include <arpa/inet.h>
@@ -23,6 +25,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -99,9 +102,19 @@ sockaddr_in chatAddress(in_addr_t host)
     return address;
 }
 
-// Sends COUNT payloads, each numbered between payload and suffix when numbered. A full socket buffer makes
-// sendto wait; a full device queue (ENOBUFS) is waited out too, so every datagram leaves this host.
-int send(const std::string &payload, long count, bool numbered, const std::string &suffix)
+// The moment at which datagram NUMBER of a paced flood leaves, counted from the flood's start.
+timespec dueTime(timespec start, long number, long perSecond)
+{
+    constexpr long nanosecondsPerSecond = 1'000'000'000;
+    const long long due = static_cast<long long>(start.tv_nsec) + (number - 1) * nanosecondsPerSecond / perSecond;
+    return {start.tv_sec + static_cast<time_t>(due / nanosecondsPerSecond),
+            static_cast<long>(due % nanosecondsPerSecond)};
+}
+
+// Sends COUNT payloads, each numbered between payload and suffix when numbered, PER_SECOND a
+// second or, when 0, as fast as the socket takes them. A full socket buffer makes sendto wait; a
+// full device queue (ENOBUFS) is waited out too, so every datagram leaves this host.
+int send(const std::string &payload, long count, bool numbered, const std::string &suffix, long perSecond)
 {
     const int socketFd = ::socket(AF_INET, SOCK_DGRAM, 0);
     if (socketFd < 0)
@@ -110,7 +123,14 @@ int send(const std::string &payload, long count, bool numbered, const std::strin
     if (::setsockopt(socketFd, SOL_SOCKET, SO_BROADCAST, &enabled, sizeof enabled) != 0)
         return fail("SO_BROADCAST");
     const sockaddr_in destination = chatAddress(INADDR_BROADCAST);
+    timespec start{};
+    ::clock_gettime(CLOCK_MONOTONIC, &start);
     for (long number = 1; number <= count; ++number) {
+        if (perSecond > 0) {
+            const timespec due = dueTime(start, number, perSecond);
+            while (::clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &due, nullptr) == EINTR) {
+            }
+        }
         const std::string datagram = numbered ? payload + std::to_string(number) + suffix : payload;
         ssize_t sent = 0;
         do
@@ -165,9 +185,10 @@ int record(const char *path)
 
 int usage()
 {
-    std::fprintf(stderr, "usage: foreign_peer [--flood COUNT] --text TEXT | --hex HEXBYTES | --file PATH\n"
-                         "       foreign_peer --flood COUNT --numbered PREFIX [SUFFIX]\n"
-                         "       foreign_peer --record FILE\n");
+    std::fprintf(stderr,
+                 "usage: foreign_peer [--flood COUNT [--rate PER_SECOND]] --text TEXT | --hex HEXBYTES | --file PATH\n"
+                 "       foreign_peer --flood COUNT [--rate PER_SECOND] --numbered PREFIX [SUFFIX]\n"
+                 "       foreign_peer --record FILE\n");
     return 2;
 }
 
@@ -175,24 +196,36 @@ int main(int argc, char *argv[])
 {
     if (argc == 3 && std::string_view(argv[1]) == "--record")
         return record(argv[2]);
-    long count = 1;
-    int first = 1;
-    if ((argc == 5 || argc == 6) && std::string_view(argv[1]) == "--flood") {
+    const auto positive = [](const char *text) {
         char *end = nullptr;
-        count = std::strtol(argv[2], &end, 10);
-        if (*end != '\0' || count < 1)
-            return usage();
+        const long value = std::strtol(text, &end, 10);
+        return *end == '\0' && value > 0 ? value : 0;
+    };
+    long count = 1;
+    long perSecond = 0;
+    int first = 1;
+    if (argc >= 5 && std::string_view(argv[1]) == "--flood") {
+        count = positive(argv[2]);
         first = 3;
-    } else if (argc != 3) {
-        return usage();
+        if (argc >= 7 && std::string_view(argv[3]) == "--rate") {
+            perSecond = positive(argv[4]);
+            first = 5;
+            if (perSecond == 0)
+                return usage();
+        }
+        if (count == 0)
+            return usage();
     }
+    if (argc - first < 2)
+        return usage();
     const std::string_view mode = argv[first];
-    const bool numbered = mode == "--numbered" && first == 3;
-    if (argc == 6 && !numbered)
+    const bool numbered = mode == "--numbered" && first > 1;
+    // Only a numbered flood may end in a suffix.
+    if (argc - first > (numbered ? 3 : 2))
         return usage();
     const std::optional<std::string> payload =
         numbered ? std::optional<std::string>(argv[first + 1]) : payloadFrom(mode, argv[first + 1]);
     if (!payload)
         return usage();
-    return send(*payload, count, numbered, argc == 6 ? argv[5] : "");
+    return send(*payload, count, numbered, argc - first == 3 ? argv[first + 2] : "", perSecond);
 }

@@ -424,6 +424,71 @@ sent=$(wire_since "$idle_start" "${address[a]}")
 ((sent == 0)) || fail "a sent $sent datagrams while idle"
 expect_alive "${copies[@]}"
 
+begin_scenario "heavy lines, 100 full-size a second for 30 s"
+# Lines of ordinary words that fill a datagram, numbered at their end. The recorder would write
+# each of them out in hex, so it pauses meanwhile.
+heavy_prefix="  x    >    heavy "
+heavy_words=$(printf 'ordinary words %.0s' {1..4400})
+heavy_text=$heavy_prefix${heavy_words:0:$((65000 - ${#heavy_prefix}))}
+heavy_count=3000
+stop "${pid[recorder-x]}"
+declare -A out_before=() rss_peak=() cpu_before=()
+for host in "${copies[@]}"; do
+    out_before[$host]=$(stat -c %s "$work/$host.out")
+    cpu_before[$host]=$(cpu_ticks "$host")
+    rss_peak[$host]=0
+done
+heavy_begin=$(now_ms)
+ip netns exec "$run-x" "$foreign_peer" --flood "$heavy_count" --rate 100 --numbered "$heavy_text" &
+pid[heavy-x]=$!
+query_answered_ms=""
+answer_printed_since() { grep -qxF "Data sent: $(answer_of a)" < <(tail -c +$(($1 + 1)) "$work/a.out"); }
+while is_running "${pid[heavy-x]}"; do
+    for host in "${copies[@]}"; do
+        rss=$(rss_kb "$host")
+        ((rss <= rss_peak[$host])) || rss_peak[$host]=$rss
+    done
+    if [[ -z $query_answered_ms ]] && (($(now_ms) - heavy_begin > 15000)); then
+        asked_at=$(stat -c %s "$work/a.out") asked=$(now_ms)
+        peer_sends y --text " SYSTEM  >  <online?>"
+        wait_until 1 "a to answer a presence query amid the heavy lines" answer_printed_since "$asked_at"
+        query_answered_ms=$(($(now_ms) - asked))
+    fi
+    sleep 0.5
+done
+wait "${pid[heavy-x]}" || fail "x could not send its heavy lines"
+unset "pid[heavy-x]"
+for host in "${copies[@]}"; do
+    wait_until 10 "host $host to fall quiet" is_quiet "$host"
+done
+heavy_ms=$(($(now_ms) - heavy_begin))
+measured "$heavy_count lines of 65,000 bytes sent in $((heavy_ms / 1000)) s; a answered a query in $query_answered_ms ms"
+note_figure "heavy lines: query answered after (host a)" "$query_answered_ms ms"
+hertz=$(getconf CLK_TCK)
+for host in "${copies[@]}"; do
+    shown=$(tail -c +$((out_before[$host] + 1)) "$work/$host.out" | LC_ALL=C grep -cF "Data received: $heavy_prefix")
+    note_dropped $((heavy_count - shown))
+    cpu_ms=$((($(cpu_ticks "$host") - cpu_before[$host]) * 1000 / hertz))
+    measured "host $host: showed $shown of $heavy_count, CPU $cpu_ms ms in $heavy_ms ms, VmRSS at most ${rss_peak[$host]} kB"
+    note_figure "heavy lines: shown, CPU, RSS (host $host)" \
+        "$shown of $heavy_count, $((cpu_ms * 100 / heavy_ms))% of a core, $((rss_peak[$host] / 1024)) MB"
+    ((shown * 100 >= heavy_count * 95)) || fail "host $host showed $shown of $heavy_count heavy lines"
+    ((cpu_ms * 2 <= heavy_ms)) || fail "host $host used $cpu_ms ms of CPU time in $heavy_ms ms"
+    ((rss_peak[$host] < 300 * 1024)) || fail "host $host grew to ${rss_peak[$host]} kB"
+done
+remember_counts "clear"
+peer_sends x --text "${mallory}<clear>"
+expect_more_everywhere "clear" 1
+for host in "${copies[@]}"; do
+    measured "host $host: VmRSS $(rss_kb "$host") kB after a clear"
+    # Each copy printed 200 MB of heavy lines, which stay out of the artifacts.
+    LC_ALL=C grep -avF "Data received: $heavy_prefix" "$work/$host.out" >"$work/kept" || true
+    truncate -s 0 "$work/$host.out"
+    cat "$work/kept" >>"$work/$host.out"
+done
+start_recorder x
+expect_alive "${copies[@]}"
+
 begin_scenario "exit"
 for host in "${copies[@]}"; do
     quit_copy "$host"
