@@ -25,8 +25,10 @@ class DatagramReader final : public QObject {
 public:
     using Handler = std::function<void(QByteArrayView payload)>;
 
+    // Room for the answers of a LAN of ten thousand hosts; a longer queue would only make a flood
+    // delay everything that comes after it.
     static constexpr qsizetype maxQueuedBytes = qsizetype(64) << 20;
-    static constexpr qsizetype maxQueuedDatagrams = qsizetype(256) << 10;
+    static constexpr qsizetype maxQueuedDatagrams = qsizetype(16) << 10;
 
     // The descriptor stays the caller's and must outlive the reader. The handler runs on the
     // thread that creates the reader, for every datagram in the order of arrival.
