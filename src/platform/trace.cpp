@@ -3,13 +3,21 @@
 #include <QByteArray>
 #include <QString>
 
+#include <algorithm>
 #include <cerrno>
-#include <climits>
+#include <chrono>
+#include <condition_variable>
 #include <csignal>
-#include <fcntl.h>
-#include <sys/stat.h>
+#include <cstdlib>
+#include <deque>
+#include <mutex>
+#include <poll.h>
+#include <string_view>
+#include <thread>
 #include <unistd.h>
 #include <utility>
+
+using namespace Qt::StringLiterals;
 
 namespace corvel {
 
@@ -21,18 +29,31 @@ TraceSink &sink()
     return current;
 }
 
-// A reader that went away must not kill us with SIGPIPE, and a reader that stopped reading a
-// pipe must not stall the chat: on a pipe, a line that does not fit is dropped.
-bool prepareStandardOutput()
+bool isControl(QChar character)
 {
-    std::signal(SIGPIPE, SIG_IGN);
-    struct stat info {};
-    if (::fstat(STDOUT_FILENO, &info) == 0 && S_ISFIFO(info.st_mode)) {
-        const int flags = ::fcntl(STDOUT_FILENO, F_GETFL);
-        if (flags != -1)
-            ::fcntl(STDOUT_FILENO, F_SETFL, flags | O_NONBLOCK);
+    const char16_t code = character.unicode();
+    return (code < 0x20 && code != u'\t') || (code >= 0x7F && code <= 0x9F);
+}
+
+// Received text must not drive the terminal: C0 controls other than tab, DEL and C1 controls are
+// shown as \xHH. A line feed inside a text would also split one diagnostic into two.
+QByteArray visibleLine(QStringView line)
+{
+    if (std::ranges::none_of(line, isControl))
+        return line.toUtf8() + '\n';
+    static constexpr std::u16string_view hexDigits = u"0123456789ABCDEF";
+    QString shown;
+    shown.reserve(line.size() + 16);
+    for (const QChar character : line) {
+        if (isControl(character)) {
+            shown += u"\\x"_s;
+            shown += QChar(hexDigits[character.unicode() >> 4]);
+            shown += QChar(hexDigits[character.unicode() & 0xF]);
+        } else {
+            shown += character;
+        }
     }
-    return true;
+    return shown.toUtf8() + '\n';
 }
 
 struct Batch {
@@ -46,35 +67,132 @@ Batch &batch()
     return current;
 }
 
-void writeToStandardOutput(QByteArrayView bytes)
-{
-    static const bool prepared = prepareStandardOutput();
-    (void)prepared;
-    const char *data = bytes.data();
-    auto left = static_cast<std::size_t>(bytes.size());
-    while (left > 0) {
-        const ssize_t written = ::write(STDOUT_FILENO, data, left);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return;
-        data += written;
-        left -= static_cast<std::size_t>(written);
+// Standard output may be a terminal stopped with Ctrl+S, a pty or a pipe nobody reads: only this
+// thread ever waits for it. The program hands lines over and goes on; when too much is waiting,
+// a new line is dropped whole and counted, and the count is written once output moves again.
+class StandardOutputWriter {
+public:
+    StandardOutputWriter()
+    {
+        // A reader that went away must not kill us with SIGPIPE.
+        std::signal(SIGPIPE, SIG_IGN);
+        std::thread([this] { run(); }).detach();
+        std::atexit([] { instance().waitUntilWritten(); });
     }
-}
 
-// A write to a pipe of at most PIPE_BUF bytes goes in whole or not at all, so lines are grouped
-// into writes of that size; a longer line goes alone.
-void writeWholeLines(QByteArrayView lines)
-{
-    while (!lines.isEmpty()) {
-        qsizetype size = lines.indexOf('\n') + 1;
-        for (qsizetype next = size; next > 0 && next <= PIPE_BUF; next = lines.indexOf('\n', next) + 1)
-            size = next;
-        writeToStandardOutput(lines.first(size));
-        lines = lines.sliced(size);
+    // Never destroyed: the thread may still be blocked in write() while the process ends.
+    static StandardOutputWriter &instance()
+    {
+        static auto *const writer = new StandardOutputWriter;
+        return *writer;
     }
-}
+
+    // Whole lines, each ended by a newline.
+    void write(QByteArray lines)
+    {
+        const std::lock_guard lock(m_mutex);
+        const bool wasIdle = m_lines.empty();
+        if (fits(lines)) {
+            pushDropCount();
+            push(std::move(lines));
+        } else {
+            // Line by line, what still fits.
+            for (QByteArrayView rest = lines; !rest.isEmpty();) {
+                const QByteArrayView line = rest.first(rest.indexOf('\n') + 1);
+                rest = rest.sliced(line.size());
+                if (!fits(line)) {
+                    ++m_dropped;
+                    continue;
+                }
+                pushDropCount();
+                push(line.toByteArray());
+            }
+        }
+        if (wasIdle)
+            m_wake.notify_one();
+    }
+
+private:
+    // Waiting lines, and the batch being written, stay within this.
+    static constexpr std::size_t maxPendingBytes = std::size_t(1) << 20;
+    // What is still waiting when the program ends gets this long to reach standard output.
+    static constexpr std::chrono::seconds exitWait{1};
+
+    [[nodiscard]] bool fits(QByteArrayView lines) const
+    {
+        return m_pendingBytes + std::size_t(lines.size()) <= maxPendingBytes;
+    }
+
+    void push(QByteArray line)
+    {
+        m_pendingBytes += std::size_t(line.size());
+        m_lines.push_back(std::move(line));
+    }
+
+    // The count goes where the lines went missing.
+    void pushDropCount()
+    {
+        if (m_dropped > 0)
+            push(">>> " + QByteArray::number(std::exchange(m_dropped, 0)) +
+                 " diagnostic lines dropped: standard output did not keep up\n");
+    }
+
+    // Everything waiting goes out in one write: a flood of lines costs few system calls.
+    void run()
+    {
+        std::unique_lock lock(m_mutex);
+        for (;;) {
+            m_wake.wait(lock, [this] { return !m_lines.empty(); });
+            std::deque<QByteArray> lines;
+            lines.swap(m_lines);
+            lock.unlock();
+            QByteArray batch;
+            for (const QByteArray &line : lines)
+                batch += line;
+            writeWhole(batch);
+            lock.lock();
+            m_pendingBytes -= std::size_t(batch.size());
+            if (m_pendingBytes == 0)
+                m_written.notify_all();
+        }
+    }
+
+    void waitUntilWritten()
+    {
+        std::unique_lock lock(m_mutex);
+        pushDropCount();
+        m_wake.notify_one();
+        m_written.wait_for(lock, exitWait, [this] { return m_pendingBytes == 0; });
+    }
+
+    // Whole, also when standard output was left non-blocking by whoever opened it.
+    static void writeWhole(const QByteArray &line)
+    {
+        const char *data = line.constData();
+        auto left = std::size_t(line.size());
+        while (left > 0) {
+            const ssize_t written = ::write(STDOUT_FILENO, data, left);
+            if (written < 0 && errno == EINTR)
+                continue;
+            if (written < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+                pollfd ready{STDOUT_FILENO, POLLOUT, 0};
+                ::poll(&ready, 1, -1);
+                continue;
+            }
+            if (written <= 0)
+                return;
+            data += written;
+            left -= std::size_t(written);
+        }
+    }
+
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::condition_variable m_written;
+    std::deque<QByteArray> m_lines;
+    std::size_t m_pendingBytes = 0;
+    std::uint64_t m_dropped = 0;
+};
 
 } // namespace
 
@@ -85,12 +203,10 @@ void trace(QStringView line)
         return;
     }
     if (batch().depth > 0) {
-        batch().lines.append(line.toUtf8()).append('\n');
+        batch().lines += visibleLine(line);
         return;
     }
-    QByteArray bytes = line.toUtf8();
-    bytes.append('\n');
-    writeToStandardOutput(bytes);
+    StandardOutputWriter::instance().write(visibleLine(line));
 }
 
 TraceBatch::TraceBatch()
@@ -100,10 +216,8 @@ TraceBatch::TraceBatch()
 
 TraceBatch::~TraceBatch()
 {
-    if (--batch().depth > 0)
-        return;
-    writeWholeLines(batch().lines);
-    batch().lines.clear();
+    if (--batch().depth == 0 && !batch().lines.isEmpty())
+        StandardOutputWriter::instance().write(std::exchange(batch().lines, {}));
 }
 
 TraceSink setTraceSink(TraceSink newSink)

@@ -7,16 +7,17 @@
 
 namespace corvel {
 
-// Writes one diagnostic line (UTF-8, then a newline) to standard output and flushes it. A closed
-// or broken standard output is ignored: diagnostics never stop the program.
+// Writes one diagnostic line (UTF-8, then a newline) to standard output, control characters shown
+// as \xHH. The line is written whole or dropped (and counted), by a thread of its own: whatever
+// standard output is, stopped, unread or closed, diagnostics never stop or stall the program.
 void trace(QStringView line);
 inline void trace(const QString &line)
 {
     trace(QStringView(line));
 }
 
-// While one lives, lines wait and then go out together, in writes of whole lines, when the last one
-// ends: a pass over many datagrams costs a few writes instead of one per line. Main thread only.
+// While one lives, lines wait and are then handed over together when the last one ends: a pass
+// over many datagrams costs one hand-over instead of one per line. Main thread only.
 class TraceBatch {
 public:
     TraceBatch();

@@ -20,6 +20,7 @@ source "$lan_dir/../../scripts/lib/processes.sh"
 run=corvel-lan-$$
 bridge=$run-bridge
 declare -A pid=() window=()
+launch_through=() # a command that run_corvel starts the program through, with its path after it
 namespaces=()
 xvfb_pid=""
 display=""
@@ -234,7 +235,7 @@ run_corvel() {
     "${on[@]}" env DISPLAY=":$display" QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/$host" \
         HOME="$work/$host" XDG_RUNTIME_DIR="$work/$host/runtime" DBUS_SESSION_BUS_ADDRESS="$session_bus" \
         LSAN_OPTIONS="suppressions=$lan_dir/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}" \
-        "$corvel" "$@" >>"$work/$name.out" 2>>"$work/$name.err" &
+        "${launch_through[@]}" "$corvel" "$@" >>"$work/$name.out" 2>>"$work/$name.err" &
     pid[$name]=$!
 }
 

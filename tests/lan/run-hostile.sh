@@ -16,8 +16,8 @@ corvel=${1:?$usage}
 foreign_peer=${2:?$usage}
 artifacts=${3:?$usage}
 
-declare -A user=([a]=alice [b]='<online?>bob<clear>')
-declare -A address=([a]=10.78.0.1 [b]=10.78.0.2 [x]=10.78.0.9 [y]=10.78.0.10)
+declare -A user=([a]=alice [b]='<online?>bob<clear>' [c]=carol)
+declare -A address=([a]=10.78.0.1 [b]=10.78.0.2 [c]=10.78.0.3 [x]=10.78.0.9 [y]=10.78.0.10)
 # shellcheck source=lan-lib.sh
 source "$(dirname "$0")/lan-lib.sh"
 
@@ -133,7 +133,7 @@ from_copies_since() { echo $(($(wire_since "$1" "${address[a]}") + $(wire_since 
 has_sent_since() { tail -c +$(($1 + 1)) "$work/wire-x" | grep -q " $(hex_of "$2")\$"; }
 
 lan_begin hostile 1600x320
-for host in a b x y; do
+for host in a b c x y; do
     add_host "$host" routed
 done
 expect_display_on a
@@ -219,7 +219,7 @@ printf 'Data received: ' >"$work/big-line"
 cat "$work/big-valid" >>"$work/big-line"
 for host in "${copies[@]}"; do
     wait_until 10 "host $host to print the 65,507-byte text" grep -qxFf "$work/big-line" "$work/$host.out"
-    [[ $(tr '\0' '@' <"$work/$host.out" | LC_ALL=C grep -cxF "Data received: ${mallory}nul@byte") == 1 ]] ||
+    [[ $(count_lines "$host" "Data received: ${mallory}nul\x00byte") == 1 ]] ||
         fail "host $host did not print the text with a NUL byte once"
     copy_to_file "$host" transcript "$work/transcript-$host"
     for text in "${literal[@]}"; do
@@ -272,6 +272,8 @@ for host in "${copies[@]}"; do
 done
 combinations_start=$(wire_size)
 for text in "${combinations[@]}"; do
+    # Before the text goes out: a quick answer may be on the wire before peer_sends returns.
+    last_request_at=$(wire_size)
     peer_sends x --text "$text"
     sleep 0.05
 done
@@ -488,6 +490,42 @@ for host in "${copies[@]}"; do
 done
 start_recorder x
 expect_alive "${copies[@]}"
+
+begin_scenario "a terminal nobody reads, escape sequences from the LAN"
+# c writes to a terminal whose reader has stopped, as under Ctrl+S: it must go on answering, and
+# every diagnostic line arrives whole or is counted as dropped. No peer may drive a terminal.
+launch_through=(bash -c 'exec script -qfe /dev/null -c "stty -onlcr; exec $0"')
+start_copy c
+launch_through=()
+terminal=${pid[c]}
+wait_until 10 "c's program to start under its terminal" pgrep -P "$terminal"
+pid[c]=$(pgrep -P "$terminal") # the window's owner, for a while
+place_window c 800 160
+pid[c]=$terminal
+expect_line 20 c "Data sent:   carol    >    <online?>"
+kill -STOP "${pid[c]}"
+# Paced, so that they reach c rather than overflow its socket: more than c may keep waiting.
+for _ in {1..24}; do
+    peer_sends x --file "$work/big-valid"
+done
+asked=$(wire_size)
+peer_sends x --text " SYSTEM  >  <online?>"
+wait_until 5 "c to answer with its terminal stopped" has_sent_since "$asked" "$(answer_of c)"
+kill -CONT "${pid[c]}"
+wait_until 10 "host a to fall quiet" is_quiet a
+key_on a ctrl+l # a short transcript copies quickly
+escapes=$'\e]0;retitled\a\e[2J\e]52;c;b3duZWQ=\a\e[31mred\xc2\x9b0m\x7f'
+peer_sends x --text "$mallory$escapes"
+for host in a b c; do
+    expect_line 10 "$host" "Data received: $mallory"'\x1B]0;retitled\x07\x1B[2J\x1B]52;c;b3duZWQ=\x07\x1B[31mred\x9B0m\x7F'
+    ! LC_ALL=C grep -q $'\e' "$work/$host.out" || fail "host $host wrote an escape character raw"
+    ((! $(count_matching "$host" 'Data received: .*Data received: '))) || fail "host $host glued lines together"
+done
+copy_to_file a transcript "$work/transcript-a"
+LC_ALL=C grep -qF -- "$mallory$escapes" "$work/transcript-a" || fail "a's transcript does not show the escapes as sent"
+measured "c answered with its terminal stopped; $(LC_ALL=C grep -o '^>>> [0-9]* diagnostic lines dropped' "$work/c.out" |
+    awk '{ n += $2 } END { print n + 0 }') of its lines dropped, the others whole"
+quit_copy c
 
 begin_scenario "exit"
 for host in "${copies[@]}"; do
