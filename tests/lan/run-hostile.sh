@@ -355,6 +355,12 @@ flood_begin=$(now_ms)
 flood_from_x_and_y --numbered "  {}    >    flood {} "
 flood_end=$(now_ms)
 answered_at=$(wire_size)
+# A sanitizer build handles a datagram many times slower, so the queue behind which the query waits
+# takes seconds to show, and it keeps freed memory in quarantine: there both are only measured.
+answer_limit_ms=1000 flood_limit_ms=10000 growth_limit_kb=$((80 * 1024))
+if [[ $(ldd "$corvel") == *libasan* ]]; then
+    answer_limit_ms=60000 flood_limit_ms=60000 growth_limit_kb=$((1024 * 1024))
+fi
 answers_before=()
 declare -A printed_after=() recorded_after=()
 for host in "${copies[@]}"; do
@@ -374,7 +380,8 @@ for ((ask = 0; ${#recorded_after[@]} + ${#printed_after[@]} < 2 * ${#copies[@]};
         [[ -z ${recorded_after[$host]:-} ]] && has_sent_since "$answered_at" "$(answer_of "$host")" &&
             recorded_after[$host]=$(($(now_ms) - flood_end))
     done
-    (($(now_ms) - flood_end < 10000)) || fail "no answer to a presence query within 10 s of the flood's end"
+    (($(now_ms) - flood_end < flood_limit_ms)) ||
+        fail "no answer to a presence query within $flood_limit_ms ms of the flood's end"
     sleep 0.05
 done
 measured "$((2 * flood_each)) datagrams sent in $((flood_end - flood_begin)) ms;" \
@@ -382,8 +389,8 @@ measured "$((2 * flood_each)) datagrams sent in $((flood_end - flood_begin)) ms;
 for host in "${copies[@]}"; do
     measured "host $host answered ${printed_after[$host]} ms after the flood ended (printed)," \
         "${recorded_after[$host]} ms (recorded on x)"
-    # Nothing of the flood is lost, so the query waits behind what the copy has not shown yet.
-    ((recorded_after[$host] - asked_after <= 1000)) ||
+    # The query waits behind what the copy has queued and not shown yet.
+    ((recorded_after[$host] - asked_after <= answer_limit_ms)) ||
         fail "host $host's answer was on the wire $((recorded_after[$host] - asked_after)) ms after the query"
 done
 for host in "${copies[@]}"; do
@@ -398,7 +405,7 @@ for host in "${copies[@]}"; do
         "of them reported as dropped from its full queue $reported; VmRSS ${rss_before[$host]} kB before," \
         "$growth kB more after"
     note_figure "flood of $((2 * flood_each)): shown on $host" "$((shown * 100 / (2 * flood_each)))% ($shown)"
-    ((growth < 80 * 1024)) || fail "host $host grew by $growth kB in the flood"
+    ((growth < growth_limit_kb)) || fail "host $host grew by $growth kB in the flood"
 done
 copy_to_file a message "$work/field-after"
 [[ $(<"$work/field-after") == "$draft" ]] || fail "a's message field holds '$(<"$work/field-after")' after the flood"
