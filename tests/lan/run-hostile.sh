@@ -440,6 +440,11 @@ heavy_prefix="  x    >    heavy "
 heavy_words=$(printf 'ordinary words %.0s' {1..4400})
 heavy_text=$heavy_prefix${heavy_words:0:$((65000 - ${#heavy_prefix}))}
 heavy_count=3000
+# A sanitizer build spends many times the CPU and memory of the program itself on every character,
+# so there only its survival counts, and a query lost from its full queue is asked again; the
+# figures are still shown.
+query_wait=1
+[[ $(ldd "$corvel") == *libasan* ]] && query_wait=60
 stop "${pid[recorder-x]}"
 declare -A out_before=() rss_peak=() cpu_before=()
 for host in "${copies[@]}"; do
@@ -452,6 +457,13 @@ ip netns exec "$run-x" "$foreign_peer" --flood "$heavy_count" --rate 100 --numbe
 pid[heavy-x]=$!
 query_answered_ms=""
 answer_printed_since() { grep -qxF "Data sent: $(answer_of a)" < <(tail -c +$(($1 + 1)) "$work/a.out"); }
+answered_within_a_second() {
+    local until=$(($(now_ms) + 1000))
+    until answer_printed_since "$1"; do
+        (($(now_ms) < until)) || return 1
+        sleep 0.05
+    done
+}
 while is_running "${pid[heavy-x]}"; do
     for host in "${copies[@]}"; do
         rss=$(rss_kb "$host")
@@ -459,8 +471,11 @@ while is_running "${pid[heavy-x]}"; do
     done
     if [[ -z $query_answered_ms ]] && (($(now_ms) - heavy_begin > 15000)); then
         asked_at=$(stat -c %s "$work/a.out") asked=$(now_ms)
-        peer_sends y --text " SYSTEM  >  <online?>"
-        wait_until 1 "a to answer a presence query amid the heavy lines" answer_printed_since "$asked_at"
+        for ((ask = 1; ; ask++)); do
+            peer_sends y --text " SYSTEM  >  <online?>"
+            answered_within_a_second "$asked_at" && break
+            ((ask < query_wait)) || fail "a did not answer a presence query amid the heavy lines within a second"
+        done
         query_answered_ms=$(($(now_ms) - asked))
     fi
     sleep 0.5
@@ -468,7 +483,7 @@ done
 wait "${pid[heavy-x]}" || fail "x could not send its heavy lines"
 unset "pid[heavy-x]"
 for host in "${copies[@]}"; do
-    wait_until 10 "host $host to fall quiet" is_quiet "$host"
+    wait_until "$((query_wait * 10))" "host $host to fall quiet" is_quiet "$host"
 done
 heavy_ms=$(($(now_ms) - heavy_begin))
 measured "$heavy_count lines of 65,000 bytes sent in $((heavy_ms / 1000)) s; a answered a query in $query_answered_ms ms"
@@ -481,6 +496,7 @@ for host in "${copies[@]}"; do
     measured "host $host: showed $shown of $heavy_count, CPU $cpu_ms ms in $heavy_ms ms, VmRSS at most ${rss_peak[$host]} kB"
     note_figure "heavy lines: shown, CPU, RSS (host $host)" \
         "$shown of $heavy_count, $((cpu_ms * 100 / heavy_ms))% of a core, $((rss_peak[$host] / 1024)) MB"
+    ((query_wait == 1)) || continue
     ((shown * 100 >= heavy_count * 95)) || fail "host $host showed $shown of $heavy_count heavy lines"
     ((cpu_ms * 2 <= heavy_ms)) || fail "host $host used $cpu_ms ms of CPU time in $heavy_ms ms"
     ((rss_peak[$host] < 300 * 1024)) || fail "host $host grew to ${rss_peak[$host]} kB"
