@@ -2,6 +2,7 @@
 // (offscreen) and prints what it costs: chat lines alone, full-size lines, then the mixed traffic
 // of a busy network.
 #include "net/datagram_socket.h"
+#include "net/duplicate_window.h"
 #include "net/wire.h"
 #include "platform/trace.h"
 #include "support/chat_copy.h"
@@ -99,7 +100,12 @@ void chatLines(int count)
         std::printf(", %.1f us a line at the start, %.1f us at the end", sum(passes, 0, 4) / lines * 1e6,
                     sum(passes, passes.size() - 4, passes.size()) / lines * 1e6);
     }
-    std::printf("\n");
+    // The duplicate check alone, which the lines above include, at the pace of a busy network.
+    DuplicateWindow window(Seconds(0.5));
+    const double start = threadSeconds();
+    for (std::size_t line = 0; line < payloads.size(); ++line)
+        (void)window.isRepeat(payloads[line], Seconds(double(line) / 20'000));
+    std::printf(", of which %.2f us the duplicate check\n", (threadSeconds() - start) / count * 1e6);
 }
 
 // Lines that fill a whole datagram, of ordinary words or of one unbroken word, a few per pass.
@@ -141,7 +147,8 @@ void mixedTraffic(int count)
     std::vector<QByteArray> payloads;
     payloads.reserve(std::size_t(count));
     for (int datagram = 0; datagram < count; ++datagram)
-        payloads.push_back(mix[std::size_t(datagram) % mix.size()]);
+        // Numbered, or all but the first of each kind would count as twins.
+        payloads.push_back(mix[std::size_t(datagram) % mix.size()] + QByteArray::number(datagram));
     const std::vector<double> passes = feed(receiver, payloads);
     const double total = sum(passes, 0, passes.size());
     std::printf("mixed traffic %7d: %9.0f datagrams/s, longest pass %.1f ms, answers sent %lld\n", count, count / total,

@@ -18,6 +18,10 @@ constexpr Seconds lastSocketRetry{8.0};
 // How long after a send its echo still counts as the copy's own line.
 constexpr Seconds ownLineWindow{0.1};
 
+// Wi-Fi hands out broadcasts at beacon intervals, up to a few hundred milliseconds late; the
+// same datagram through a wire and through the air lands well within this.
+constexpr Seconds duplicateSpan{0.5};
+
 } // namespace
 
 ViewController::ViewController(ChatServices services, ChatView &view)
@@ -27,7 +31,7 @@ ViewController::ViewController(ChatServices services, ChatView &view)
       m_defaults(services.defaults), m_loop(services.loop), m_socket(services.socket),
       m_application(services.application), m_isNetworkReachable(std::move(services.isNetworkReachable)),
       m_openPreferences(std::move(services.openPreferences)), m_arrived(std::move(services.arrived)), m_view(view),
-      m_transcript(*view.ui.txtChat, services.loop, std::move(services.clock)),
+      m_transcript(*view.ui.txtChat, services.loop, std::move(services.clock)), m_duplicates(duplicateSpan),
       m_ownLines(services.loop, ownLineWindow), m_presenceAnswers(services.loop, [this] { broadcastPresenceAnswer(); })
 {
     m_socket.setReceiveHandler([this](QByteArrayView payload) { receive(payload); });

@@ -5,6 +5,7 @@
 #include "chat/style.h"
 #include "chat/transcript.h"
 #include "net/datagram_socket.h"
+#include "net/duplicate_window.h"
 #include "platform/lifetime.h"
 #include "platform/main_loop.h"
 
@@ -134,6 +135,7 @@ private:
     std::function<void(Arrival, const QString &)> m_arrived;
     ChatView &m_view;
     Transcript m_transcript;
+    DuplicateWindow m_duplicates;
     OwnLines m_ownLines;
     std::optional<MainLoop::TimerId> m_flashTicker;
     AnswerCoalescer m_presenceAnswers;

@@ -13,6 +13,8 @@ namespace corvel {
 
 void ViewController::receive(QByteArrayView payload)
 {
+    if (m_duplicates.isRepeat(payload, m_loop.now()))
+        return;
     if (m_defaults.boolForKey(keys::hide))
         show();
     else if (m_application.isHidden())

@@ -51,10 +51,17 @@ wait_until 10 "the tray host" tray_host_up
 begin_scenario "start-up presence"
 # One copy after the other, each once its query is out: then every copy has heard exactly the
 # queries of those started after it, its own included.
+# Twins count once by the time they are handled, so each copy has handled the answers to its query
+# before the next one asks: a copy still busy starting would take both answers for twins.
+started=()
 for host in a b c; do
     start_copy "$host" 'pSet3=preset three'
     expect_line 20 "$host" "Data sent:   ${user[$host]}    >    <online?>"
     place_window "$host" ${place[$host]}
+    for other in "${started[@]}"; do
+        expect_line 10 "$host" "Data received: $(answer "$other")"
+    done
+    started+=("$host")
 done
 declare -A queries_heard=([a]=3 [b]=2 [c]=1)
 # d has no link; on e another program has the chat port before Corvel starts.
