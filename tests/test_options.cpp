@@ -5,6 +5,7 @@
 #include "widgets/stepper.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -85,6 +86,12 @@ private Q_SLOTS:
         outlet<QLineEdit>(panel, "txtUser")->clear();
         outlet<QLineEdit>(panel, "txtPS9")->setText(u"bye"_s);
         outlet<QLineEdit>(panel, "okPreset")->setText(u"roger"_s); // disabled, auto-hide being off
+        auto *destinations = outlet<QLineEdit>(panel, "txtDestinations");
+        destinations->setText(u"10.8.0.5, nonsense"_s);
+        outlet<QAbstractButton>(panel, "cmdApply")->click();
+        QVERIFY(!fixture.store.holdsValue(keys::presets[8])); // a bad entry stores nothing at all
+        QVERIFY(outlet<QLabel>(panel, "labDestinationsRefused")->text().contains(u"\"nonsense\""_s));
+        destinations->setText(u"10.8.0.5"_s);
         outlet<QAbstractButton>(panel, "cmdApply")->click();
 
         QCOMPARE(fixture.store.floatForKey(keys::alpha), 0.55F);
@@ -94,6 +101,7 @@ private Q_SLOTS:
         QVERIFY(!fixture.written().contains(u"pSet2"_s)); // untouched: not written
         QCOMPARE(fixture.store.stringForKey(keys::presets[8]), std::optional(u"bye"_s));
         QCOMPARE(fixture.store.stringForKey(keys::okPreset), std::optional(u"roger"_s));
+        QCOMPARE(fixture.store.stringForKey(keys::destinations), std::optional(u"10.8.0.5"_s));
     }
 };
 

@@ -1,3 +1,4 @@
+#include "net/destinations.h"
 #include "net/lan_interfaces.h"
 
 #include <QTest>
@@ -10,6 +11,7 @@ class ReachabilityTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void interfacesToSendOn();
+    void destinations();
 };
 
 // Which interfaces a broadcast goes out on, and what the start-up line then says.
@@ -33,6 +35,34 @@ void ReachabilityTest::interfacesToSendOn()
     QCOMPARE(describeLans(lans), u"eth0 10.0.0.2, wlan0 192.168.1.7 192.168.2.7"_s);
     QCOMPARE(lans.value(0).index, 2);
     QCOMPARE(describeLans(lanInterfaces(all.mid(1, 7))), u"none"_s);
+}
+
+// The "Destinations" field: what it sends to, or why it is refused (null: refused).
+void ReachabilityTest::destinations()
+{
+    const QList<std::pair<QString, QString>> table = {
+        {u""_s, u""_s},
+        {u"  "_s, u""_s},
+        {u"10.8.0.5"_s, u"10.8.0.5"_s},
+        {u" 10.8.0.5 ,192.168.2.255"_s, u"10.8.0.5 192.168.2.255"_s},
+        {u"10.8.0.5,"_s, {}},
+        {u"10.8.0"_s, {}},
+        {u"10.8.0.256"_s, {}},
+        {u"0.0.0.0"_s, {}},
+        {u"0x0a.1.1.1"_s, {}},
+        {u"fe80::1"_s, {}},
+        {u"host.example"_s, {}},
+        {u"10.8.0.5; 10.8.0.6"_s, {}},
+    };
+    for (const auto &[text, sent] : table) {
+        QString why;
+        const auto addresses = parseDestinations(text, &why);
+        QStringList shown;
+        for (const QHostAddress &address : addresses.value_or(QList<QHostAddress>()))
+            shown.append(address.toString());
+        QVERIFY2(addresses ? shown.join(u' ') == sent : sent.isNull() && why.contains(u"is not an IPv4 address"),
+                 qPrintable(text));
+    }
 }
 
 QTEST_GUILESS_MAIN(ReachabilityTest)

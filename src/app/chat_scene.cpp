@@ -2,7 +2,9 @@
 
 #include "app/desktop_shell.h"
 #include "chat/chat_view.h"
+#include "net/destinations.h"
 #include "net/reachability.h"
+#include "settings/keys.h"
 #include "settings/options.h"
 
 #include <QWidget>
@@ -14,6 +16,11 @@ ChatScene::ChatScene()
     auto view = std::make_unique<ChatView>();
     m_view = view.get();
     m_window = std::make_unique<Window>(m_settings, std::move(view));
+    // A stored text that no longer parses (edited by hand) sends nowhere beyond the LAN.
+    m_socket.setDestinations([this] {
+        return parseDestinations(m_settings.stringForKey(keys::destinations).value_or(QString()))
+            .value_or(QList<QHostAddress>());
+    });
     ChatServices services{m_settings, m_loop, m_socket, m_application, &Reachability::isNetworkReachable};
     services.openPreferences = [this] { openPreferences(); };
     services.arrived = [this](Arrival arrival, const QString &text) { m_shell->arrived(arrival, text); };

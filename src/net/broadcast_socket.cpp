@@ -69,7 +69,14 @@ DatagramSocket::SendResult BroadcastSocket::broadcast(const QString &text)
         else
             trace(u">>> Error while sending: "_s % lan.name % u": "_s % m_socket->errorString());
     }
-    if (lans.isEmpty())
+    const QList<QHostAddress> destinations = m_destinations ? m_destinations() : QList<QHostAddress>();
+    for (const QHostAddress &destination : destinations) {
+        if (m_socket->writeDatagram(payload, destination, port) == payload.size())
+            taken = true;
+        else
+            trace(u">>> Error while sending: "_s % destination.toString() % u": "_s % m_socket->errorString());
+    }
+    if (lans.isEmpty() && destinations.isEmpty())
         trace(u">>> Error while sending: no network interface is up"_s);
     if (!taken)
         return SendResult::Refused;
@@ -85,6 +92,11 @@ QList<InterfaceDescription> BroadcastSocket::currentLans()
         m_lansShown = std::move(shown);
     }
     return lans;
+}
+
+void BroadcastSocket::setDestinations(std::function<QList<QHostAddress>()> destinations)
+{
+    m_destinations = std::move(destinations);
 }
 
 void BroadcastSocket::setReceiveHandler(ReceiveHandler handler)

@@ -7,6 +7,7 @@
 #include <QObject>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 
 class QUdpSocket;
@@ -34,6 +35,8 @@ public:
     bool access() override;
     SendResult broadcast(const QString &text) override;
     void setReceiveHandler(ReceiveHandler handler) override;
+    // Addresses beyond the LAN that every datagram also goes to, asked for at each send.
+    void setDestinations(std::function<QList<QHostAddress>()> destinations);
 
 private:
     // The interfaces to send on now; says so on standard output whenever they change.
@@ -42,6 +45,7 @@ private:
     std::chrono::nanoseconds m_passTime;
     QUdpSocket *m_socket = nullptr;
     ReceiveHandler m_handler;
+    std::function<QList<QHostAddress>()> m_destinations;
     QString m_lansShown;
     std::unique_ptr<DatagramReader> m_reader; // reads m_socket's descriptor, so it goes first
 };

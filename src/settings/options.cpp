@@ -1,5 +1,7 @@
 #include "settings/options.h"
 
+#include "net/destinations.h"
+#include "net/lan_interfaces.h"
 #include "platform/trace.h"
 #include "settings/keys.h"
 #include "settings/settings_store.h"
@@ -84,6 +86,9 @@ void options::viewDidLoad()
     for (std::size_t i = 0; i < fields.size(); ++i)
         loadText(fields[i], keys::presets[i], m_settings.stringForKey(keys::presets[i]).value_or(QString()));
     loadText(m_ui->okPreset, keys::okPreset, m_settings.okPreset());
+    loadText(m_ui->txtDestinations, keys::destinations,
+             m_settings.stringForKey(keys::destinations).value_or(QString()));
+    m_ui->labNetworks->setText(describeLans(lanInterfaces(systemInterfaces())));
 }
 
 void options::loadText(QLineEdit *field, QStringView key, const QString &text)
@@ -178,6 +183,13 @@ void options::OptStep()
 // time, keeps what it applied.
 void options::cmdApply()
 {
+    // A bad entry stores nothing at all, and the panel stays open with the reason.
+    if (QString why; !parseDestinations(m_ui->txtDestinations->text(), &why)) {
+        m_ui->labDestinationsRefused->setText(u"Destinations not applied: "_s + why);
+        m_ui->labDestinationsRefused->show();
+        m_ui->txtDestinations->setFocus();
+        return;
+    }
     std::vector<const LoadedText *> changed;
     for (const LoadedText &text : m_texts) {
         if (text.field->text() != text.shown)
