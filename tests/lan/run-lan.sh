@@ -6,7 +6,8 @@
 # Hosts a, b and c run Corvel on a working network. d starts with its link down, e next to a
 # program that keeps the chat port to itself; both must hear the LAN once the fault is gone. f runs in
 # auto-hide mode with every setting stored, and ends by clearing all its data. x only sends the
-# foreign peer's datagrams and records what is on the wire. The copies share a session bus with a
+# foreign peer's datagrams and records what is on the wire. g comes last, on every kind of network
+# at once (see its scenario). The copies share a session bus with a
 # tray host on it, and no notification server.
 set -euo pipefail
 
@@ -17,7 +18,7 @@ port_holder=${3:?$usage}
 tray_watcher=${4:?$usage}
 artifacts=${5:?$usage}
 
-declare -A user=([a]=alice [b]=bob [c]=carol [d]=dave [e]=erin [f]=frank)
+declare -A user=([a]=alice [b]=bob [c]=carol [d]=dave [e]=erin [f]=frank [g]=gina)
 declare -A address=([a]=10.77.0.1 [b]=10.77.0.2 [c]=10.77.0.3 [d]=10.77.0.4 [e]=10.77.0.5 [f]=10.77.0.6
     [x]=10.77.0.9)
 # No window may cover another: clicks land on whatever is on top.
@@ -418,5 +419,53 @@ expect_line 10 c "Data received:   bob    >    still here"
 begin_scenario "nothing lost"
 count_losses b c
 ((messages_lost == 0)) || fail "$messages_lost texts on the wire never reached a copy that was up"
+
+begin_scenario "VPN, two LANs, two links on one, a router"
+# g has two links on the LAN of a to e (br0), one on a second LAN (br1) with the recorder y, and a
+# VPN (tun0) holding the default route. The router r joins br1 to a third LAN (br2) with the
+# recorder z, which no broadcast reaches and which g lists under Destinations.
+add_host g unrouted br0 eth0 10.77.0.7
+add_host g unrouted br0 eth1 10.77.0.17
+add_host g unrouted br1 eth2 10.78.0.7
+add_host y unrouted br1 eth0 10.78.0.9
+add_host r unrouted br1 eth0 10.78.0.1
+add_host r unrouted br2 eth1 10.79.0.1
+add_host z unrouted br2 eth0 10.79.0.9
+ip netns exec "$run-r" sysctl -qw net.ipv4.ip_forward=1
+ip -n "$run-z" route add default via 10.79.0.1
+ip -n "$run-g" route add 10.79.0.0/24 via 10.78.0.1
+ip -n "$run-g" tuntap add dev tun0 mode tun
+ip -n "$run-g" link set dev tun0 up
+ip -n "$run-g" route add default dev tun0
+start_recorder y
+start_recorder z
+answered=$(wire_count x "$(answer b)")
+start_copy g Destinations=10.79.0.9
+expect_line 20 g "Data sent:   gina    >    <online?>"
+place_window g 1600 350
+expect_line 1 g "Networks: eth0 10.77.0.7, eth1 10.77.0.17, eth2 10.78.0.7"
+# heard TEXT X Y Z: how often each recorder saw the text (br0 once per link of g on it).
+heard() {
+    expect_wire x "$1" "$2"
+    expect_wire y "$1" "$3"
+    expect_wire z "$1" "$4"
+}
+heard "  gina    >    <online?>" 2 1 1
+heard "$(answer g)" 2 1 1
+# b hears both of g's links, and g both answers of b: each counts once.
+expect_wire x "$(answer b)" $((answered + 1))
+expect_line 10 g "Data received: $(answer b)"
+sleep 1
+expect_count b "Data received:   gina    >    <online?>" 1
+expect_count g "Data received: $(answer b)" 1
+expect_count g "Data received:   gina    >    <online?>" 1
+expect_count g "Data sent: $(answer g)" 1
+transcript_of g
+[[ $(head -n 1 <<<"$transcript") == "$(welcome g)" ]] || fail "host g does not welcome: $transcript"
+expect_shown g "[time]$(answer b)" 1
+# A reject route in place of the VPN changes nothing.
+ip -n "$run-g" route replace unreachable default
+key_on g ctrl+o
+heard "  SYSTEM  > gina asked: Who is online? " 2 1 1
 
 end_scenario passed
