@@ -131,7 +131,9 @@ int send(const std::string &payload, long count, bool numbered, const std::strin
             while (::clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &due, nullptr) == EINTR) {
             }
         }
-        const std::string datagram = numbered ? payload + std::to_string(number) + suffix : payload;
+        std::string datagram = payload;
+        if (numbered)
+            datagram.append(std::to_string(number)).append(suffix);
         ssize_t sent = 0;
         do
             sent = ::sendto(socketFd, datagram.data(), datagram.size(), 0,
