@@ -58,24 +58,23 @@ DatagramSocket::SendResult BroadcastSocket::broadcast(const QString &text)
                   .arg(maxDatagramPayload));
         return SendResult::TooLarge;
     }
-    const QList<InterfaceDescription> lans = currentLans();
-    // One interface that takes it is enough: the others' failures are told, the text counts as sent.
+    // One way out that takes it is enough: the others' failures are told, the text counts as sent.
     bool taken = false;
-    for (const InterfaceDescription &lan : lans) {
-        QNetworkDatagram datagram(payload, QHostAddress::Broadcast, port);
-        datagram.setInterfaceIndex(uint(lan.index));
+    const auto sendTo = [&](const QNetworkDatagram &datagram, const QString &where) {
         if (m_socket->writeDatagram(datagram) == payload.size())
             taken = true;
         else
-            trace(u">>> Error while sending: "_s % lan.name % u": "_s % m_socket->errorString());
+            trace(u">>> Error while sending: "_s % where % u": "_s % m_socket->errorString());
+    };
+    const QList<InterfaceDescription> lans = currentLans();
+    for (const InterfaceDescription &lan : lans) {
+        QNetworkDatagram datagram(payload, QHostAddress::Broadcast, port);
+        datagram.setInterfaceIndex(uint(lan.index));
+        sendTo(datagram, lan.name);
     }
     const QList<QHostAddress> destinations = m_destinations ? m_destinations() : QList<QHostAddress>();
-    for (const QHostAddress &destination : destinations) {
-        if (m_socket->writeDatagram(payload, destination, port) == payload.size())
-            taken = true;
-        else
-            trace(u">>> Error while sending: "_s % destination.toString() % u": "_s % m_socket->errorString());
-    }
+    for (const QHostAddress &destination : destinations)
+        sendTo(QNetworkDatagram(payload, destination, port), destination.toString());
     if (lans.isEmpty() && destinations.isEmpty())
         trace(u">>> Error while sending: no network interface is up"_s);
     if (!taken)
