@@ -26,10 +26,10 @@ struct Ann {
         loop.advance(Seconds(1));
         network.traffic.clear();
     }
-    void send(const QString &text)
+    void send(const QString &text) // and Return, which presses the send button
     {
         copy.view->ui.txtMsg->setText(text);
-        copy.view->ui.cmdSend->click();
+        QTest::keyClick(copy.view->ui.txtMsg, Qt::Key_Return);
     }
     ManualMainLoop loop;
     FakeNetwork network;
@@ -41,252 +41,242 @@ struct Ann {
 class ChatWindowTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void startUp_data();
-    void startUp();
-    void badStart_data();
-    void badStart();
-    void ownLineWindow_data();
-    void ownLineWindow();
-    void emptySend();
-    void unsentTextStaysInTheField_data();
-    void unsentTextStaysInTheField();
-    void receivedTextIsDispatchedByKind_data();
-    void receivedTextIsDispatchedByKind();
-    void presenceRequestsAreCoalesced();
-    void everyDatagramDrawsAttention();
+    void startUp_data()
+    {
+        QTest::addColumn<QString>("stored"); // null: nothing stored
+        QTest::addColumn<bool>("hide");
+        QTest::addColumn<qint64>("fontSize");
+        QTest::addColumn<QString>("greeting");
+        const QString login = loginName();
+        QTest::newRow("fresh store") << QString() << false << qint64(0)
+                                     << u"  SYSTEM  >  Welcome to Corvel "_s + login + u" . You are online"_s;
+        QTest::newRow("empty name") << u""_s << false << qint64(14)
+                                    << u"  SYSTEM  >  Welcome to Corvel  . You are online"_s;
+        QTest::newRow("auto-hide") << u"ann"_s << true << (qint64(1) << 32) + 14
+                                   << welcome + u"\n  SYSTEM  >  Auto Hide Mode is active."_s;
+    }
+
+    void startUp()
+    {
+        QFETCH(QString, stored);
+        QFETCH(bool, hide);
+        QFETCH(qint64, fontSize);
+        QFETCH(QString, greeting);
+        ManualMainLoop loop;
+        FakeNetwork network(loop);
+        ChatCopy copy(network, loop, stored);
+        copy.settings.setBool(keys::hide, hide);
+        copy.settings.setInteger(keys::fontSize, fontSize);
+        copy.start();
+
+        const QString name = stored.isNull() ? loginName() : stored;
+        QCOMPARE(copy.settings.stringForKey(keys::username), name);
+        QCOMPARE(network.traffic, QStringList{wire::chatLine(name, u"<online?>")});
+        QCOMPARE(copy.transcript(), greeting);
+        QCOMPARE(copy.colourOf(u"Auto Hide"_s), hide ? QColor(Qt::black) : QColor());
+        const int points = fontSize == 0 ? 15 : int(std::min<qint64>(fontSize, 72)); // the stepper's range
+        QCOMPARE(copy.view->ui.stepFontSize->value(), points);
+        QCOMPARE(copy.view->ui.txtChat->font().pointSize(), points);
+        QCOMPARE(copy.settings.integerForKey(keys::fontSize), points);
+        // The query's echo is a presence request: answered, never shown.
+        loop.advance(Seconds(1));
+        QCOMPARE(network.traffic.last(), wire::presenceAnswer(name));
+        QCOMPARE(copy.transcript(), greeting);
+        QVERIFY(!copy.application.hidden); // auto-hide waits for a send
+    }
+
+    void badStart_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("no network") << u"network"_s << u" SYSTEM  >  NO NETWORK CONECTION"_s;
+        QTest::newRow("port held") << u"port"_s
+                                   << u" SYSTEM  >  NOT SENT: the chat port cannot be opened, trying again"_s;
+        QTest::newRow("name too long") << u"name"_s << u"NOT SENT: the message is too long"_s;
+    }
+
+    // No welcome and no query, an empty field; and once the fault is gone the copy hears the
+    // network without its user doing anything. A held port is tried again ever more slowly.
+    void badStart()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, shown);
+        ManualMainLoop loop;
+        FakeNetwork network(loop);
+        ChatCopy copy(network, loop, fault == u"name" ? QString(maxDatagramPayload, u'n') : u"ann"_s);
+        copy.settings.setBool(keys::hide, true);
+        copy.reachable = fault != u"network";
+        copy.socket.canSetUp = fault != u"port";
+        const TraceCapture traces;
+        copy.start();
+        loop.advance(Seconds(60));
+        QVERIFY2(copy.transcript().contains(shown), qPrintable(copy.transcript()));
+        QVERIFY(!copy.transcript().contains(u"Welcome"_s));
+        QVERIFY(copy.view->ui.txtMsg->text().isEmpty());
+        QVERIFY(network.traffic.isEmpty());
+        QVERIFY(traces.count(u">>> Error while initializing socket: Address already in use"_s) < 15);
+        copy.reachable = copy.socket.canSetUp = true;
+        loop.advance(Seconds(10));
+        network.inject(wire::chatLine(u"bob", u"hi").toUtf8());
+        loop.advance(Seconds(1));
+        QVERIFY2(copy.transcript().endsWith(stamp + wire::chatLine(u"bob", u"hi")), qPrintable(copy.transcript()));
+        QCOMPARE(copy.socket.setUps, 1);
+    }
+
+    void ownLineWindow_data()
+    {
+        QTest::addColumn<double>("delay");
+        QTest::addColumn<QString>("arriving");
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("own echo after 20 ms") << 0.02 << QString() << QColor(Qt::blue);
+        QTest::newRow("own echo after 300 ms") << 0.3 << QString() << QColor(Qt::red);
+        QTest::newRow("another user after 50 ms") << 0.05 << wire::chatLine(u"bob", u"hi") << QColor(Qt::red);
+        QTest::newRow("own text again after 20 ms") << 0.02 << wire::chatLine(u"ann", u"hello") << QColor(Qt::blue);
+        QTest::newRow("system line after 50 ms") << 0.05 << wire::presenceNotice.toString() << QColor(Qt::black);
+    }
+
+    void ownLineWindow()
+    {
+        QFETCH(double, delay);
+        QFETCH(QString, arriving);
+        QFETCH(QColor, colour);
+        Ann ann{Seconds{delay}};
+        TraceCapture traces;
+        ann.send(u"hello"_s);
+        QVERIFY(ann.copy.view->ui.txtMsg->text().isEmpty());
+        if (!arriving.isEmpty())
+            ann.network.inject(arriving.toUtf8());
+        ann.loop.advance(Seconds(delay + 0.001));
+
+        const QString line = arriving.isEmpty() ? u"  ann    >    hello"_s : arriving;
+        QVERIFY(ann.copy.transcript().contains(stamp + line));
+        QCOMPARE(ann.copy.colourOf(line), colour);
+        QCOMPARE(traces.count(u"this is me"_s), delay < 0.1 ? 1 : 0); // once a send
+    }
+
+    void emptySend()
+    {
+        Ann ann;
+        ann.send({});
+        QCOMPARE(ann.copy.transcript(), welcome + u"\n "_s);
+        QCOMPARE(ann.copy.colourOf(u"\n "_s), QColor());
+        QVERIFY(ann.network.traffic.isEmpty());
+
+        ann.copy.settings.setBool(keys::hide, true);
+        ann.send({});
+        ann.copy.settings.setString(keys::okPreset, u"on my way"_s);
+        ann.send({});
+        QCOMPARE(ann.network.traffic, (QStringList{u"  ann    >    ok"_s, u"  ann    >    on my way"_s}));
+    }
+
+    void unsentTextStaysInTheField_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("failure"); // 0 no network, 1 refused, 2 too long
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("no network") << u"hello"_s << 0 << u"\n  SYSTEM  >  NO NETWORK CONECTION"_s;
+        QTest::newRow("refused") << u"hello"_s << 1 << u"the network refused"_s;
+        QTest::newRow("too long") << QString(65'494, u'x') << 2 << u"too long for one datagram (at most 65493 bytes)"_s;
+    }
+
+    void unsentTextStaysInTheField()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, failure);
+        QFETCH(QString, notice);
+        Ann ann;
+        ann.network.inject(wire::chatLine(u"bob", u"a\u00a0b\u2028c").toUtf8());
+        ann.loop.advance(Seconds(0.05));
+        ann.copy.reachable = failure != 0;
+        ann.copy.socket.refusing = failure == 1;
+        ann.send(text);
+        QCOMPARE(ann.copy.view->ui.txtMsg->text(), text);
+        QVERIFY(ann.network.traffic.isEmpty());
+        QVERIFY(ann.copy.transcript().contains(notice));
+        // The notice changes nothing shown before it, and the same text from elsewhere is not ours.
+        ann.network.inject(wire::chatLine(u"ann", text).toUtf8());
+        ann.loop.advance(Seconds(0.05));
+        QCOMPARE(ann.copy.colourOf(notice.trimmed()), QColor(Qt::black));
+        QCOMPARE(ann.copy.colourOf(u"a\u00a0b\u2028c"_s), QColor(Qt::red));
+        QCOMPARE(ann.copy.colourOf(wire::chatLine(u"ann", text).left(99)), QColor(Qt::red));
+    }
+
+    void receivedTextIsDispatchedByKind_data()
+    {
+        QTest::addColumn<QByteArray>("payload");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("answer");
+        const auto row = [](const char *name, const QString &text, const QString &shown, const QString &answer = {}) {
+            QTest::newRow(name) << text.toUtf8() << shown << answer;
+        };
+        row("chat line", u"  bob    >    hi"_s, welcome + stamp + u"  bob    >    hi"_s);
+        row("markup stays text", u"  bob    >    <b>x</b><img src=/etc/passwd>"_s,
+            welcome + stamp + u"  bob    >    <b>x</b><img src=/etc/passwd>"_s);
+        row("empty datagram", {}, welcome + stamp);
+        row("presence request mid-message", u"  bob    >    who <online?> is here"_s, welcome,
+            u" SYSTEM  >  ann IS ONLINE"_s);
+        row("own presence answer", wire::presenceAnswer(u"ann"), welcome);
+        row("other presence answer", u" SYSTEM  >  bob IS ONLINE"_s, welcome + stamp + u" SYSTEM  >  bob IS ONLINE"_s);
+        row("acknowledgement", wire::callAcknowledgement(u"bob"), welcome);
+        row("flash before clear", u"  bob    >    <flash><clear>"_s, welcome);
+        row("clear", u"  bob    >    <clear>"_s, u"  "_s);
+        QTest::newRow("undecodable") << QByteArray("\xff") << welcome << QString();
+        QTest::newRow("NUL inside") << QByteArray("  bob    >    a\0b", 17) << welcome + stamp + u"  bob    >    a\0b"_s
+                                    << QString();
+    }
+
+    void receivedTextIsDispatchedByKind()
+    {
+        QFETCH(QByteArray, payload);
+        QFETCH(QString, shown);
+        QFETCH(QString, answer);
+        Ann ann;
+        TraceCapture traces;
+        // Twice, as through two interfaces on one LAN: acted on once.
+        ann.network.inject(payload);
+        ann.network.inject(payload);
+        ann.loop.advance(Seconds(0.12));
+        QCOMPARE(ann.copy.transcript(), shown);
+        QCOMPARE(ann.network.traffic, answer.isEmpty() ? QStringList() : QStringList{answer});
+        QCOMPARE(traces.lines.first(), payload == "\xff" ? u">>> Data received, but cannot be converted to String"_s
+                                                         : u"Data received: "_s + QString::fromUtf8(payload));
+    }
+
+    // One answer covers every request before it, and answers keep their interval: a request inside it
+    // is answered when it ends.
+    void presenceRequestsAreCoalesced()
+    {
+        Ann ann;
+        // Each request a text of its own: identical datagrams count once anyway.
+        for (int query = 0; query <= 100; ++query)
+            ann.network.inject((wire::presenceQueryLine + QString::number(query)).toUtf8());
+        ann.loop.advance(Seconds(0.12));
+        QCOMPARE(ann.network.traffic.size(), 1);
+        ann.network.inject(wire::presenceQueryLine.toUtf8());
+        ann.loop.advance(Seconds(0.3));
+        QCOMPARE(ann.network.traffic.size(), 1);
+        ann.loop.advance(Seconds(0.3));
+        QCOMPARE(ann.network.traffic.size(), 2);
+    }
+
+    void everyDatagramDrawsAttention()
+    {
+        Ann ann;
+        FakeApplication &application = ann.copy.application;
+        application.hidden = true;
+        ann.network.inject(QByteArray("\xff"));
+        ann.loop.advance(Seconds(0.05));
+        QVERIFY(application.hidden && application.attentionRequests == 1);
+
+        ann.copy.settings.setBool(keys::hide, true);
+        ann.network.inject(QByteArray("\xfe"));
+        ann.loop.advance(Seconds(0.05));
+        QVERIFY(!application.hidden && application.activations == 1 && application.attentionRequests == 1);
+    }
 
 private:
     TraceCapture m_quiet;
 };
-
-void ChatWindowTest::startUp_data()
-{
-    QTest::addColumn<QString>("stored"); // null: nothing stored
-    QTest::addColumn<bool>("hide");
-    QTest::addColumn<qint64>("fontSize");
-    QTest::addColumn<QString>("greeting");
-    const QString login = loginName();
-    QTest::newRow("fresh store") << QString() << false << qint64(0)
-                                 << u"  SYSTEM  >  Welcome to Corvel "_s + login + u" . You are online"_s;
-    QTest::newRow("empty name") << u""_s << false << qint64(14)
-                                << u"  SYSTEM  >  Welcome to Corvel  . You are online"_s;
-    QTest::newRow("auto-hide") << u"ann"_s << true << (qint64(1) << 32) + 14
-                               << welcome + u"\n  SYSTEM  >  Auto Hide Mode is active."_s;
-}
-
-void ChatWindowTest::startUp()
-{
-    QFETCH(QString, stored);
-    QFETCH(bool, hide);
-    QFETCH(qint64, fontSize);
-    QFETCH(QString, greeting);
-    ManualMainLoop loop;
-    FakeNetwork network(loop);
-    ChatCopy copy(network, loop, stored);
-    copy.settings.setBool(keys::hide, hide);
-    copy.settings.setInteger(keys::fontSize, fontSize);
-    copy.start();
-
-    const QString name = stored.isNull() ? loginName() : stored;
-    QCOMPARE(copy.settings.stringForKey(keys::username), name);
-    QCOMPARE(network.traffic, QStringList{wire::chatLine(name, u"<online?>")});
-    QCOMPARE(copy.transcript(), greeting);
-    QCOMPARE(copy.colourOf(u"Auto Hide"_s), hide ? QColor(Qt::black) : QColor());
-    QCOMPARE(loop.pendingPerforms("hiding"), 0U);
-    const int points = fontSize == 0 ? 15 : int(std::min<qint64>(fontSize, 72)); // the stepper's range
-    QCOMPARE(copy.view->ui.stepFontSize->value(), points);
-    QCOMPARE(copy.view->ui.txtChat->font().pointSize(), points);
-    QCOMPARE(copy.settings.integerForKey(keys::fontSize), points);
-    // The query's echo is a presence request: answered, never shown.
-    loop.advance(Seconds(1));
-    QCOMPARE(network.traffic.last(), wire::presenceAnswer(name));
-    QCOMPARE(copy.transcript(), greeting);
-}
-
-void ChatWindowTest::badStart_data()
-{
-    QTest::addColumn<QString>("fault");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("no network") << u"network"_s << u" SYSTEM  >  NO NETWORK CONECTION"_s;
-    QTest::newRow("port held") << u"port"_s << u" SYSTEM  >  NOT SENT: the chat port cannot be opened, trying again"_s;
-    QTest::newRow("name too long") << u"name"_s << u"NOT SENT: the message is too long"_s;
-}
-
-// No welcome and no query, an empty field; and once the fault is gone the copy hears the
-// network without its user doing anything. A held port is tried again ever more slowly.
-void ChatWindowTest::badStart()
-{
-    QFETCH(QString, fault);
-    QFETCH(QString, shown);
-    ManualMainLoop loop;
-    FakeNetwork network(loop);
-    ChatCopy copy(network, loop, fault == u"name" ? QString(maxDatagramPayload, u'n') : u"ann"_s);
-    copy.settings.setBool(keys::hide, true);
-    copy.reachable = fault != u"network";
-    copy.socket.canSetUp = fault != u"port";
-    const TraceCapture traces;
-    copy.start();
-    loop.advance(Seconds(60));
-    QVERIFY2(copy.transcript().contains(shown), qPrintable(copy.transcript()));
-    QVERIFY(!copy.transcript().contains(u"Welcome"_s));
-    QVERIFY(copy.view->ui.txtMsg->text().isEmpty());
-    QVERIFY(network.traffic.isEmpty());
-    QVERIFY(traces.count(u">>> Error while initializing socket: Address already in use"_s) < 15);
-    copy.reachable = copy.socket.canSetUp = true;
-    loop.advance(Seconds(10));
-    network.inject(wire::chatLine(u"bob", u"hi").toUtf8());
-    loop.advance(Seconds(1));
-    QVERIFY2(copy.transcript().endsWith(stamp + wire::chatLine(u"bob", u"hi")), qPrintable(copy.transcript()));
-    QCOMPARE(copy.socket.setUps, 1);
-}
-
-void ChatWindowTest::ownLineWindow_data()
-{
-    QTest::addColumn<double>("delay");
-    QTest::addColumn<QString>("arriving");
-    QTest::addColumn<QColor>("colour");
-    QTest::newRow("own echo after 20 ms") << 0.02 << QString() << QColor(Qt::blue);
-    QTest::newRow("own echo after 300 ms") << 0.3 << QString() << QColor(Qt::red);
-    QTest::newRow("another user after 50 ms") << 0.05 << wire::chatLine(u"bob", u"hi") << QColor(Qt::red);
-    QTest::newRow("own text again after 20 ms") << 0.02 << wire::chatLine(u"ann", u"hello") << QColor(Qt::blue);
-    QTest::newRow("system line after 50 ms") << 0.05 << wire::presenceNotice.toString() << QColor(Qt::black);
-}
-
-void ChatWindowTest::ownLineWindow()
-{
-    QFETCH(double, delay);
-    QFETCH(QString, arriving);
-    QFETCH(QColor, colour);
-    Ann ann{Seconds{delay}};
-    TraceCapture traces;
-    ann.send(u"hello"_s);
-    QVERIFY(ann.copy.view->ui.txtMsg->text().isEmpty());
-    if (!arriving.isEmpty())
-        ann.network.inject(arriving.toUtf8());
-    ann.loop.advance(Seconds(delay + 0.001));
-
-    const QString line = arriving.isEmpty() ? u"  ann    >    hello"_s : arriving;
-    QVERIFY(ann.copy.transcript().contains(stamp + line));
-    QCOMPARE(ann.copy.colourOf(line), colour);
-    QCOMPARE(traces.count(u"this is me"_s), delay < 0.1 ? 1 : 0); // once a send
-}
-
-void ChatWindowTest::emptySend()
-{
-    Ann ann;
-    ann.send({});
-    QCOMPARE(ann.copy.transcript(), welcome + u"\n "_s);
-    QCOMPARE(ann.copy.colourOf(u"\n "_s), QColor());
-    QVERIFY(ann.network.traffic.isEmpty() && !ann.copy.controller->clicked());
-
-    ann.copy.settings.setBool(keys::hide, true);
-    ann.send({});
-    ann.copy.settings.setString(keys::okPreset, u"on my way"_s);
-    ann.send({});
-    QCOMPARE(ann.network.traffic, (QStringList{u"  ann    >    ok"_s, u"  ann    >    on my way"_s}));
-}
-
-void ChatWindowTest::unsentTextStaysInTheField_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("failure"); // 0 no network, 1 refused, 2 too long
-    QTest::addColumn<QString>("notice");
-    QTest::newRow("no network") << u"hello"_s << 0 << u"\n  SYSTEM  >  NO NETWORK CONECTION"_s;
-    QTest::newRow("refused") << u"hello"_s << 1 << u"the network refused"_s;
-    QTest::newRow("too long") << QString(65'494, u'x') << 2 << u"too long for one datagram (at most 65493 bytes)"_s;
-}
-
-void ChatWindowTest::unsentTextStaysInTheField()
-{
-    QFETCH(QString, text);
-    QFETCH(int, failure);
-    QFETCH(QString, notice);
-    Ann ann;
-    ann.network.inject(wire::chatLine(u"bob", u"a\u00a0b\u2028c").toUtf8());
-    ann.loop.advance(Seconds(0.05));
-    ann.copy.reachable = failure != 0;
-    ann.copy.socket.refusing = failure == 1;
-    ann.send(text);
-    QCOMPARE(ann.copy.view->ui.txtMsg->text(), text);
-    QVERIFY(!ann.copy.controller->clicked() && ann.network.traffic.isEmpty());
-    QVERIFY(ann.copy.transcript().contains(notice));
-    // The notice changes nothing shown before it.
-    QCOMPARE(ann.copy.colourOf(notice.trimmed()), QColor(Qt::black));
-    QCOMPARE(ann.copy.colourOf(u"a\u00a0b\u2028c"_s), QColor(Qt::red));
-}
-
-void ChatWindowTest::receivedTextIsDispatchedByKind_data()
-{
-    QTest::addColumn<QByteArray>("payload");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<QString>("answer");
-    const auto row = [](const char *name, const QString &text, const QString &shown, const QString &answer = {}) {
-        QTest::newRow(name) << text.toUtf8() << shown << answer;
-    };
-    row("chat line", u"  bob    >    hi"_s, welcome + stamp + u"  bob    >    hi"_s);
-    row("markup stays text", u"  bob    >    <b>x</b><img src=/etc/passwd>"_s,
-        welcome + stamp + u"  bob    >    <b>x</b><img src=/etc/passwd>"_s);
-    row("empty datagram", {}, welcome + stamp);
-    row("presence request mid-message", u"  bob    >    who <online?> is here"_s, welcome,
-        wire::presenceAnswer(u"ann"));
-    row("own presence answer", wire::presenceAnswer(u"ann"), welcome);
-    row("other presence answer", wire::presenceAnswer(u"bob"), welcome + stamp + wire::presenceAnswer(u"bob"));
-    row("acknowledgement", wire::callAcknowledgement(u"bob"), welcome);
-    row("flash before clear", u"  bob    >    <flash><clear>"_s, welcome);
-    row("clear", u"  bob    >    <clear>"_s, u"  "_s);
-    QTest::newRow("undecodable") << QByteArray("\xff") << welcome << QString();
-    QTest::newRow("NUL inside") << QByteArray("  bob    >    a\0b", 17) << welcome + stamp + u"  bob    >    a\0b"_s
-                                << QString();
-}
-
-void ChatWindowTest::receivedTextIsDispatchedByKind()
-{
-    QFETCH(QByteArray, payload);
-    QFETCH(QString, shown);
-    QFETCH(QString, answer);
-    Ann ann;
-    TraceCapture traces;
-    // Twice, as through two interfaces on one LAN: acted on once.
-    ann.network.inject(payload);
-    ann.network.inject(payload);
-    ann.loop.advance(Seconds(0.12));
-    QCOMPARE(ann.copy.transcript(), shown);
-    QCOMPARE(ann.network.traffic, answer.isEmpty() ? QStringList() : QStringList{answer});
-    QCOMPARE(traces.lines.first(), payload == "\xff" ? u">>> Data received, but cannot be converted to String"_s
-                                                     : u"Data received: "_s + QString::fromUtf8(payload));
-}
-
-// One answer covers every request before it, and answers keep their interval: a request inside it
-// is answered when it ends.
-void ChatWindowTest::presenceRequestsAreCoalesced()
-{
-    Ann ann;
-    // Each request a text of its own: identical datagrams count once anyway.
-    for (int query = 0; query <= 100; ++query)
-        ann.network.inject((wire::presenceQueryLine + QString::number(query)).toUtf8());
-    ann.loop.advance(Seconds(0.12));
-    QCOMPARE(ann.network.traffic.size(), 1);
-    ann.network.inject(wire::presenceQueryLine.toUtf8());
-    ann.loop.advance(Seconds(0.3));
-    QCOMPARE(ann.network.traffic.size(), 1);
-    ann.loop.advance(Seconds(0.3));
-    QCOMPARE(ann.network.traffic.size(), 2);
-}
-
-void ChatWindowTest::everyDatagramDrawsAttention()
-{
-    Ann ann;
-    FakeApplication &application = ann.copy.application;
-    application.hidden = true;
-    ann.network.inject(QByteArray("\xff"));
-    ann.loop.advance(Seconds(0.05));
-    QVERIFY(application.hidden && application.attentionRequests == 1);
-
-    ann.copy.settings.setBool(keys::hide, true);
-    ann.network.inject(QByteArray("\xfe"));
-    ann.loop.advance(Seconds(0.05));
-    QVERIFY(!application.hidden && application.activations == 1 && application.attentionRequests == 1);
-}
 
 QTEST_MAIN(ChatWindowTest)
 #include "test_chat_window.moc"
