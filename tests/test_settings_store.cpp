@@ -30,10 +30,16 @@ private Q_SLOTS:
         }
     }
 
-    void everyKeyReadsEmptyThenSurvivesANewStore()
+    // Each write reaches the file at once: another process, or a crash, sees it.
+    void everyKeyReadsEmptyThenIsOnDiskAtOnce()
     {
         const QTemporaryDir dir;
-        SettingsStore written(dir.filePath(u"Corvel.conf"_s));
+        const QString file = dir.filePath(u"Corvel.conf"_s);
+        const auto onDisk = [&file](QStringView key) {
+            QFile text(file);
+            return text.open(QIODevice::ReadOnly) && text.readAll().contains(QByteArray('\n' + key.toLatin1() + '='));
+        };
+        SettingsStore written(file);
         QCOMPARE(written.userName(), loginName());
         QCOMPARE(written.okPreset(), u"ok"_s);
         // Texts an INI file could mangle; the empty one is a value, not a reason to fall back.
@@ -46,11 +52,13 @@ private Q_SLOTS:
                 written.setString(key, texts.at(qsizetype(i) % texts.size()));
             else if (type == keys::StoredType::Boolean)
                 written.setBool(key, i % 2 == 0);
+            else if (type == keys::StoredType::Float)
+                written.setFloat(key, key == keys::delay ? 0.9F : 0.1F);
+            else
+                written.setInteger(key, -2147483648LL);
+            QVERIFY2(onDisk(key), qPrintable(key.toString()));
         }
-        written.setFloat(keys::delay, 0.9F);
-        written.setFloat(keys::alpha, 0.1F);
-        written.setInteger(keys::fontSize, -2147483648LL);
-        const SettingsStore store(dir.filePath(u"Corvel.conf"_s));
+        const SettingsStore store(file);
         for (const keys::Key &key : keys::all)
             QVERIFY2(store.holdsValue(key.name) && store.stringForKey(key.name) == written.stringForKey(key.name),
                      qPrintable(key.name.toString()));

@@ -2,15 +2,10 @@
 // left behind (its lock file and its socket file) keeps nobody from starting.
 #include "app/single_instance.h"
 
-#include <QLockFile>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <algorithm>
-#include <iterator>
-
-#include <sys/socket.h>
-#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -23,23 +18,16 @@ private Q_SLOTS:
     void crashedCopyLeavesNothingThatBlocks()
     {
         const QTemporaryDir runtime;
-        const QString socketPath = runtime.filePath(u"corvel-:9.socket"_s);
-        // A copy that takes the lock, listens and dies without cleaning up.
-        if (const pid_t crashed = fork(); crashed == 0) {
-            QLockFile lock(runtime.filePath(u"corvel-:9.lock"_s));
-            sockaddr_un address{};
-            address.sun_family = AF_UNIX;
-            const QByteArray path = socketPath.toLocal8Bit();
-            std::copy_n(path.constData(), std::min<qsizetype>(path.size(), sizeof address.sun_path - 1),
-                        std::begin(address.sun_path));
-            const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
-            const bool set =
-                lock.tryLock(0) && ::bind(listener, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
-            _exit(set ? 0 : 1);
+        if (const pid_t crashed = fork(); crashed == 0) { // dies without cleaning up
+            SingleInstance copy(runtime.path(), u":9"_s);
+            const bool claimed = copy.claim();
+            copy.listen([] {});
+            _exit(claimed ? 0 : 1);
         } else {
             int status = 0;
             QCOMPARE(waitpid(crashed, &status, 0), crashed);
-            QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0 && QFile::exists(socketPath));
+            QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+            QVERIFY(QFile::exists(runtime.filePath(u"corvel-:9.socket"_s)));
         }
 
         SingleInstance running(runtime.path(), u":9"_s);
