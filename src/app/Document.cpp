@@ -4,8 +4,6 @@
 
 #include <QWidget>
 
-using namespace Qt::StringLiterals;
-
 namespace corvel {
 
 Document::Document() = default;
@@ -22,25 +20,6 @@ void Document::makeWindowControllers()
 void Document::reopen()
 {
     m_scene->controller().show();
-}
-
-DocumentError Document::unsupported()
-{
-    return {u"NSOSStatusErrorDomain"_s, -4};
-}
-
-std::optional<QByteArray> Document::dataOfType(const QString & /*typeName*/, DocumentError *error) const
-{
-    if (error != nullptr)
-        *error = unsupported();
-    return std::nullopt;
-}
-
-bool Document::readFromData(const QByteArray & /*data*/, const QString & /*typeName*/, DocumentError *error)
-{
-    if (error != nullptr)
-        *error = unsupported();
-    return false;
 }
 
 } // namespace corvel

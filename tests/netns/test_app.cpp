@@ -37,10 +37,6 @@ private Q_SLOTS:
         QTimer::singleShot(300, chat, &QWidget::close);
         QCOMPARE(QApplication::exec(), 0); // returns only when the program ends
         QVERIFY(traces.lines.contains(u"Data received: "_s + wire::presenceAnswer(loginName())));
-
-        DocumentError error;
-        QVERIFY(!document.dataOfType(u"any"_s, &error) && !document.readFromData("data", u"any"_s, &error));
-        QCOMPARE(error, (DocumentError{u"NSOSStatusErrorDomain"_s, -4}));
     }
 };
 
