@@ -78,15 +78,17 @@ void receiveOnce(unsigned variation, const QByteArray &payload)
     copy.controller->clear();
 
     copy.application.hidden = (variation & AutoHide) == 0;
+    // Goes out first, so that it meets the state set up below before any echo of it.
+    lan.network.inject(payload);
+    if ((variation & CallPending) != 0)
+        copy.controller->call();
     if ((variation & Flashing) != 0)
         copy.controller->flash();
-    copy.controller->callbool = (variation & CallPending) != 0;
     if ((variation & OwnLineOpen) != 0) {
-        copy.view->ui.txtMsg->setText(u"hi"_s);
+        copy.outlet("txtMsg")->setText(u"hi"_s);
         copy.controller->cmdSendClicked();
     }
 
-    lan.network.inject(payload);
     // Long enough for a flash phase, the own-line window and an auto-hide to run their course.
     lan.loop.advance(Seconds(1.6));
     // Whoever sits there acts, which acknowledges a call or flash the datagram started.
@@ -94,8 +96,8 @@ void receiveOnce(unsigned variation, const QByteArray &payload)
     lan.loop.advance(Seconds(0.2));
     // The copy's own four sends at most (an acknowledgement on calming down, the own line, the send
     // button's acknowledgement, the final one), each a request when the name holds the presence
-    // tag, and the answer to the datagram: anything beyond is a chain of answers.
-    constexpr qsizetype mostSends = 4 * 2 + 1;
+    // tag, its call, and the answer to the datagram: anything beyond is a chain of answers.
+    constexpr qsizetype mostSends = 4 * 2 + 2;
     if (lan.network.traffic.size() > mostSends)
         std::abort();
     lan.network.traffic.clear();

@@ -2,6 +2,7 @@
 #include "chat/chat_view.h"
 #include "settings/options.h"
 #include "settings/settings_store.h"
+#include "support/outlet.h"
 
 #include <QAccessible>
 #include <QTemporaryDir>
@@ -48,7 +49,8 @@ private Q_SLOTS:
             }
             QVERIFY(previous);
         }
-        const QAccessibleInterface *transcript = QAccessible::queryAccessibleInterface(chat.ui.txtChat);
+        const QAccessibleInterface *transcript =
+            QAccessible::queryAccessibleInterface(test::outlet<QWidget>(chat, "txtChat"));
         QVERIFY(transcript->state().readOnly && transcript->text(QAccessible::Description).contains(u"log"_s));
     }
 };

@@ -56,15 +56,15 @@ void ChatKeysTest::keyActsAsItsControl()
     ann.view->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(ann.view.get()));
     network.inject(u"<flash>"_s.toUtf8());
-    loop.advance(Seconds(1));
+    loop.advance(Seconds(1.05));
     network.traffic.clear();
-    QVERIFY(ann.view->ui.txtMsg->hasFocus() && ann.controller->flashbool);
+    QVERIFY(ann.outlet("txtMsg")->hasFocus() && ann.background() == QColor(Qt::yellow));
 
-    QTest::keySequence(ann.view->ui.txtMsg, keys);
+    QTest::keySequence(ann.outlet("txtMsg"), keys);
     QCOMPARE(network.traffic, traffic);
     loop.runPending();
     QVERIFY2(trace.isEmpty() || traces.lines.contains(trace), qPrintable(traces.lines.join(u'|')));
-    QVERIFY(ann.view->ui.txtMsg->text().isEmpty());
+    QVERIFY(ann.outlet("txtMsg")->text().isEmpty());
 }
 
 QTEST_MAIN(ChatKeysTest)

@@ -28,8 +28,8 @@ struct Ann {
     }
     void send(const QString &text) // and Return, which presses the send button
     {
-        copy.view->ui.txtMsg->setText(text);
-        QTest::keyClick(copy.view->ui.txtMsg, Qt::Key_Return);
+        copy.outlet("txtMsg")->setText(text);
+        QTest::keyClick(copy.outlet("txtMsg"), Qt::Key_Return);
     }
     ManualMainLoop loop;
     FakeNetwork network;
@@ -75,8 +75,8 @@ private Q_SLOTS:
         QCOMPARE(copy.transcript(), greeting);
         QCOMPARE(copy.colourOf(u"Auto Hide"_s), hide ? QColor(Qt::black) : QColor());
         const int points = fontSize == 0 ? 15 : int(std::min<qint64>(fontSize, 72)); // the stepper's range
-        QCOMPARE(copy.view->ui.stepFontSize->value(), points);
-        QCOMPARE(copy.view->ui.txtChat->font().pointSize(), points);
+        QCOMPARE(copy.outlet<Stepper>("stepFontSize")->value(), points);
+        QCOMPARE(copy.outlet<QPlainTextEdit>("txtChat")->font().pointSize(), points);
         QCOMPARE(copy.settings.integerForKey(keys::fontSize), points);
         // The query's echo is a presence request: answered, never shown.
         loop.advance(Seconds(1));
@@ -112,7 +112,7 @@ private Q_SLOTS:
         loop.advance(Seconds(60));
         QVERIFY2(copy.transcript().contains(shown), qPrintable(copy.transcript()));
         QVERIFY(!copy.transcript().contains(u"Welcome"_s));
-        QVERIFY(copy.view->ui.txtMsg->text().isEmpty());
+        QVERIFY(copy.outlet("txtMsg")->text().isEmpty());
         QVERIFY(network.traffic.isEmpty());
         QVERIFY(traces.count(u">>> Error while initializing socket: Address already in use"_s) < 15);
         copy.reachable = copy.socket.canSetUp = true;
@@ -143,7 +143,7 @@ private Q_SLOTS:
         Ann ann{Seconds{delay}};
         TraceCapture traces;
         ann.send(u"hello"_s);
-        QVERIFY(ann.copy.view->ui.txtMsg->text().isEmpty());
+        QVERIFY(ann.copy.outlet("txtMsg")->text().isEmpty());
         if (!arriving.isEmpty())
             ann.network.inject(arriving.toUtf8());
         ann.loop.advance(Seconds(delay + 0.001));
@@ -190,7 +190,7 @@ private Q_SLOTS:
         ann.copy.reachable = failure != 0;
         ann.copy.socket.refusing = failure == 1;
         ann.send(text);
-        QCOMPARE(ann.copy.view->ui.txtMsg->text(), text);
+        QCOMPARE(ann.copy.outlet("txtMsg")->text(), text);
         QVERIFY(ann.network.traffic.isEmpty());
         QVERIFY(ann.copy.transcript().contains(notice));
         // The notice changes nothing shown before it, and the same text from elsewhere is not ours.

@@ -43,17 +43,16 @@ struct Lan {
 
 void act(ChatCopy &sender, FakeNetwork &network, ManualMainLoop &loop, Action action, const QString &text)
 {
-    Ui::ChatWindow &ui = sender.view->ui;
     switch (action) {
     case Action::Message:
-        ui.txtMsg->setText(text);
-        ui.cmdSend->click();
+        sender.outlet("txtMsg")->setText(text);
+        sender.click("cmdSend");
         break;
     case Action::PresenceQuery:
-        ui.cmdOnline->click();
+        sender.click("cmdOnline");
         break;
     case Action::Call:
-        ui.cmdCall->click();
+        sender.click("cmdCall");
         break;
     case Action::Acknowledgement:
         network.inject(u"<flash>"_s.toUtf8());
@@ -62,12 +61,12 @@ void act(ChatCopy &sender, FakeNetwork &network, ManualMainLoop &loop, Action ac
         break;
     case Action::Preset:
         sender.settings.setString(keys::presets[0], text);
-        ui.preset1->click();
+        sender.click("preset1");
         break;
     case Action::OkReply:
         sender.settings.setBool(keys::hide, true);
         sender.settings.setString(keys::okPreset, text);
-        ui.cmdSend->click();
+        sender.click("cmdSend");
         break;
     }
 }

@@ -1,6 +1,7 @@
 #include "settings/keys.h"
 #include "settings/options.h"
 #include "settings/settings_store.h"
+#include "support/outlet.h"
 #include "support/trace_capture.h"
 #include "widgets/stepper.h"
 
@@ -13,6 +14,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace corvel;
+using corvel::test::outlet;
 
 namespace {
 
@@ -24,13 +26,6 @@ struct Fixture {
     test::TraceCapture traces;
     QStringList written() const { return QSettings(file, QSettings::IniFormat).allKeys(); }
 };
-
-template <typename T> T *outlet(const QObject &panel, const char *name)
-{
-    if (auto *widget = panel.findChild<T *>(QString::fromLatin1(name)))
-        return widget;
-    qFatal("no outlet %s", name);
-}
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "chat/chat_view.h"
 #include "platform/application.h"
 #include "settings/settings_store.h"
+#include "ui_ChatWindow.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -62,13 +63,13 @@ void DesktopShell::buildMenu()
     connect(&m_menu, &QMenu::aboutToShow, this,
             [this, showHide] { showHide->setText(windowShown() ? u"Hide"_s : u"Show"_s); });
     m_menu.addSeparator();
-    const Ui::ChatWindow &ui = m_view.ui;
+    const Ui::ChatWindow &ui = *m_view.m_ui;
     m_menu.addActions({ui.actionCall, ui.actionOnline});
     // The panel belongs to the window; alone on screen, closing it would end the program.
     m_menu.addAction(ui.actionPreferences->text(), this, [this] {
         if (!windowShown())
             m_controller.show();
-        m_view.ui.actionPreferences->trigger();
+        m_view.m_ui->actionPreferences->trigger();
     });
     m_menu.addSeparator();
     m_menu.addAction(u"Quit"_s, ui.actionExit, &QAction::trigger);

@@ -4,6 +4,7 @@
 #include "net/wire.h"
 #include "settings/keys.h"
 #include "settings/settings_store.h"
+#include "ui_ChatWindow.h"
 #include "widgets/stepper.h"
 
 using namespace Qt::StringLiterals;
@@ -26,12 +27,12 @@ constexpr Seconds duplicateSpan{0.5};
 
 ViewController::ViewController(ChatServices services, ChatView &view)
     : noNetwork(u" SYSTEM  >  NO NETWORK CONECTION"_s), styleSys{Qt::black}, styleMe{Qt::blue}, styleNotMe{Qt::red},
-      stepFontSize(view.ui.stepFontSize), txtChat(view.ui.txtChat), txtMsg(view.ui.txtMsg), txtSize(view.ui.txtSize),
-      cmdCall(view.ui.cmdCall), logo(view.ui.logo), logoTxt(view.ui.logoTxt), labSize(view.ui.labSize),
-      m_defaults(services.defaults), m_loop(services.loop), m_socket(services.socket),
+      stepFontSize(view.m_ui->stepFontSize), txtChat(view.m_ui->txtChat), txtMsg(view.m_ui->txtMsg),
+      txtSize(view.m_ui->txtSize), cmdCall(view.m_ui->cmdCall), logo(view.m_ui->logo), logoTxt(view.m_ui->logoTxt),
+      labSize(view.m_ui->labSize), m_defaults(services.defaults), m_loop(services.loop), m_socket(services.socket),
       m_application(services.application), m_isNetworkReachable(std::move(services.isNetworkReachable)),
       m_openPreferences(std::move(services.openPreferences)), m_arrived(std::move(services.arrived)), m_view(view),
-      m_transcript(*view.ui.txtChat, services.loop, std::move(services.clock)), m_duplicates(duplicateSpan),
+      m_transcript(*view.m_ui->txtChat, services.loop, std::move(services.clock)), m_duplicates(duplicateSpan),
       m_ownLines(services.loop, ownLineWindow), m_presenceAnswers(services.loop, [this] { broadcastPresenceAnswer(); })
 {
     m_socket.setReceiveHandler([this](QByteArrayView payload) { receive(payload); });
@@ -55,7 +56,7 @@ ViewController::~ViewController()
 
 void ViewController::connectControls()
 {
-    const Ui::ChatWindow &ui = m_view.ui;
+    const Ui::ChatWindow &ui = *m_view.m_ui;
     connect(ui.cmdSend, &QPushButton::clicked, this, &ViewController::cmdSendClicked);
     connect(ui.cmdCall, &QPushButton::clicked, this, &ViewController::cmdCallClicked);
     connect(ui.cmdOnline, &QPushButton::clicked, this, &ViewController::cmdOnline);
@@ -72,7 +73,7 @@ void ViewController::connectControls()
     // Return runs the field's own action, then presses the send button.
     connect(ui.txtMsg, &QLineEdit::returnPressed, this, [this] {
         txtMsgAction();
-        m_view.ui.cmdSend->click();
+        m_view.m_ui->cmdSend->click();
     });
     // textEdited fires on the user's edits only, never on text the program puts there.
     connect(ui.txtMsg, &QLineEdit::textEdited, this, &ViewController::controlTextDidChange);

@@ -92,25 +92,6 @@ public:
     // Every datagram that reaches the copy, its own broadcasts included.
     void receive(QByteArrayView payload);
 
-    const QString noNetwork;
-    bool flashbool = false;
-    bool callbool = false;
-    Style styleSys;
-    Style styleMe;
-    Style styleNotMe;
-    // The own-line window: open while a line this copy sent may still come back as its own.
-    [[nodiscard]] bool clicked() const { return m_ownLines.isOpen(); }
-
-    // Outlets.
-    Stepper *stepFontSize;
-    QPlainTextEdit *txtChat;
-    QLineEdit *txtMsg;
-    QLineEdit *txtSize;
-    QPushButton *cmdCall;
-    QLabel *logo;
-    QLabel *logoTxt;
-    QLabel *labSize;
-
     [[nodiscard]] Transcript &transcript() { return m_transcript; }
 
 private:
@@ -126,6 +107,21 @@ private:
     void showLine(const QString &text);
     void broadcastPresenceAnswer();
 
+    const QString noNetwork;
+    bool flashbool = false;
+    bool callbool = false;
+    Style styleSys;
+    Style styleMe;
+    Style styleNotMe;
+    // Outlets: the view's controls the controller works with.
+    Stepper *stepFontSize;
+    QPlainTextEdit *txtChat;
+    QLineEdit *txtMsg;
+    QLineEdit *txtSize;
+    QPushButton *cmdCall;
+    QLabel *logo;
+    QLabel *logoTxt;
+    QLabel *labSize;
     SettingsStore &m_defaults;
     MainLoop &m_loop;
     DatagramSocket &m_socket;

@@ -1,5 +1,6 @@
 #include "chat/chat_view.h"
 
+#include "ui_ChatWindow.h"
 #include "widgets/png_pixmap.h"
 
 #include <QMenu>
@@ -12,8 +13,9 @@ using namespace Qt::StringLiterals;
 
 namespace corvel {
 
-ChatView::ChatView(QWidget *parent) : QWidget(parent)
+ChatView::ChatView(QWidget *parent) : QWidget(parent), m_ui(std::make_unique<Ui::ChatWindow>())
 {
+    Ui::ChatWindow &ui = *m_ui;
     ui.setupUi(this);
     ui.logo->setPixmap(pngPixmap(u":/corvel-64.png"_s));
     // A key acts as a click on its button, at once and by the same path, so that it acknowledges
@@ -49,6 +51,8 @@ ChatView::ChatView(QWidget *parent) : QWidget(parent)
     for (QAction *command : actions())
         command->setShortcutContext(Qt::WindowShortcut);
 }
+
+ChatView::~ChatView() = default;
 
 void ChatView::mousePressEvent(QMouseEvent *event)
 {

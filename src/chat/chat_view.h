@@ -1,8 +1,12 @@
 #pragma once
 
-#include "ui_ChatWindow.h"
-
 #include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class ChatWindow;
+}
 
 namespace corvel {
 
@@ -12,8 +16,7 @@ class ChatView : public QWidget {
     Q_OBJECT
 public:
     explicit ChatView(QWidget *parent = nullptr);
-
-    Ui::ChatWindow ui;
+    ~ChatView() override;
 
 Q_SIGNALS:
     // A mouse press in the window that no control took.
@@ -21,6 +24,13 @@ Q_SIGNALS:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    // The controller wires the controls and the tray menu offers some of the commands; everybody
+    // else knows the controls by their object names only.
+    friend class ViewController;
+    friend class DesktopShell;
+    std::unique_ptr<Ui::ChatWindow> m_ui;
 };
 
 } // namespace corvel

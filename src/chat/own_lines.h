@@ -21,8 +21,6 @@ public:
     void expect(const QString &text);
     // True, once per send, when the text is an own line still within its window.
     [[nodiscard]] bool claim(const QString &text);
-    // Some own broadcast may still come back.
-    [[nodiscard]] bool isOpen() const { return !m_pending.empty(); }
 
 private:
     struct Pending {

@@ -2,6 +2,8 @@
 
 #include "settings/keys.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTextBlock>
@@ -24,7 +26,7 @@ ChatCopy::ChatCopy(FakeNetwork &network, ManualMainLoop &loop, const QString &us
 
 QColor ChatCopy::colourOf(const QString &fragment) const
 {
-    const QTextDocument *document = view->ui.txtChat->document();
+    const QTextDocument *document = outlet<QPlainTextEdit>("txtChat")->document();
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
         const qsizetype at = block.text().indexOf(fragment);
         if (at < 0)
@@ -45,7 +47,15 @@ QColor ChatCopy::background() const
 
 void ChatCopy::type(const QString &text)
 {
-    QTest::keyClicks(view->ui.txtMsg, text);
+    QTest::keyClicks(outlet("txtMsg"), text);
+}
+
+void ChatCopy::click(const char *name) const
+{
+    if (auto *button = view->findChild<QAbstractButton *>(QString::fromLatin1(name)))
+        button->click();
+    else
+        outlet<QAction>(name)->trigger();
 }
 
 } // namespace corvel::test

@@ -5,8 +5,10 @@
 #include "settings/settings_store.h"
 #include "support/fake_application.h"
 #include "support/fake_network.h"
+#include "support/outlet.h"
 
 #include <QColor>
+#include <QLineEdit>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -28,6 +30,8 @@ public:
     [[nodiscard]] QColor colourOf(const QString &fragment) const;
     [[nodiscard]] QColor background() const;
     void type(const QString &text); // as the user types it into the message field
+    template <typename T = QLineEdit> T *outlet(const char *name) const { return test::outlet<T>(*view, name); }
+    void click(const char *name) const; // the button, or else the menu command, of that outlet name
 
     QTemporaryDir directory;
     SettingsStore settings;
