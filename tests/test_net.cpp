@@ -1,5 +1,8 @@
-// What a received datagram is: its kind, and whether it is a twin of one just acted on.
+// The network's pure rules: what a received text is, which twins count once, and where a
+// datagram goes.
+#include "net/destinations.h"
 #include "net/duplicate_window.h"
+#include "net/lan_interfaces.h"
 #include "net/wire.h"
 
 #include <QTest>
@@ -7,17 +10,21 @@
 #include <initializer_list>
 
 using namespace Qt::StringLiterals;
+using namespace corvel;
 using namespace corvel::wire;
+using Flag = QNetworkInterface::InterfaceFlag;
 
-class WireTest : public QObject {
+class NetTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void classify_data();
     void classify();
     void twins();
+    void interfacesToSendOn();
+    void destinations();
 };
 
-void WireTest::classify_data()
+void NetTest::classify_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("localUser");
@@ -51,17 +58,17 @@ void WireTest::classify_data()
                        chatLine(u"ann", u"<ONLINE?> <Flash> <CLEAR> system  >  calling")});
 }
 
-void WireTest::classify()
+void NetTest::classify()
 {
     QFETCH(QString, text);
     QFETCH(QString, localUser);
     QFETCH(MessageKind, kind);
-    QCOMPARE(corvel::wire::classify(text, localUser), kind);
+    QCOMPARE(wire::classify(text, localUser), kind);
 }
 
 // Twins within half a second of the first arrival count once; a flood of distinct datagrams
 // (here over a capacity of three) makes it forget the oldest rather than grow.
-void WireTest::twins()
+void NetTest::twins()
 {
     struct Arrival {
         const char *payload;
@@ -72,11 +79,62 @@ void WireTest::twins()
                                      {"a", 400, true},   {"a", 500, false}, {"a", 999, true},   {"b", 1000, false},
                                      {"", 1001, false},  {"", 1002, true},  {"c", 1003, false}, {"d", 1004, false},
                                      {"a", 1005, false}, {"a", 1006, true}};
-    corvel::DuplicateWindow window(corvel::Seconds(0.5), 3);
+    DuplicateWindow window(Seconds(0.5), 3);
     for (const Arrival &arrival : arrivals)
-        QVERIFY2(window.isRepeat(arrival.payload, corvel::Seconds(arrival.ms / 1000)) == arrival.repeat,
+        QVERIFY2(window.isRepeat(arrival.payload, Seconds(arrival.ms / 1000)) == arrival.repeat,
                  qPrintable(QString::fromLatin1(arrival.payload) + QString::number(arrival.ms)));
 }
 
-QTEST_GUILESS_MAIN(WireTest)
-#include "test_wire.moc"
+// Which interfaces a broadcast goes out on, and what the start-up line then says.
+void NetTest::interfacesToSendOn()
+{
+    const QNetworkInterface::InterfaceFlags lan = Flag::IsUp | Flag::IsRunning | Flag::CanBroadcast;
+    const QHostAddress v4(u"10.0.0.2"_s);
+    const QHostAddress v6(u"fe80::1"_s);
+    const QList<InterfaceDescription> all = {
+        {u"eth0"_s, 2, lan | Flag::CanMulticast, {v6, v4}},
+        {u"lo"_s, 1, lan | Flag::IsLoopBack, {QHostAddress::LocalHost}},
+        {u"cable-out"_s, 3, Flag::IsUp | Flag::CanBroadcast, {v4}},
+        {u"down"_s, 4, Flag::IsRunning | Flag::CanBroadcast, {v4}},
+        {u"tun0"_s, 5, Flag::IsUp | Flag::IsRunning | Flag::IsPointToPoint, {v4}},
+        {u"v6only"_s, 6, lan, {v6}},
+        {u"bare"_s, 7, lan, {}},
+        {u"noindex"_s, 0, lan, {v4}},
+        {u"wlan0"_s, 8, lan, {QHostAddress(u"192.168.1.7"_s), QHostAddress(u"192.168.2.7"_s)}},
+    };
+    const QList<InterfaceDescription> lans = lanInterfaces(all);
+    QCOMPARE(describeLans(lans), u"eth0 10.0.0.2, wlan0 192.168.1.7 192.168.2.7"_s);
+    QCOMPARE(lans.value(0).index, 2);
+    QCOMPARE(describeLans(lanInterfaces(all.mid(1, 7))), u"none"_s);
+}
+
+// The "Destinations" field: what it sends to, or why it is refused (null: refused).
+void NetTest::destinations()
+{
+    const QList<std::pair<QString, QString>> table = {
+        {u""_s, u""_s},
+        {u"  "_s, u""_s},
+        {u"10.8.0.5"_s, u"10.8.0.5"_s},
+        {u" 10.8.0.5 ,192.168.2.255"_s, u"10.8.0.5 192.168.2.255"_s},
+        {u"10.8.0.5,"_s, {}},
+        {u"10.8.0"_s, {}},
+        {u"10.8.0.256"_s, {}},
+        {u"0.0.0.0"_s, {}},
+        {u"0x0a.1.1.1"_s, {}},
+        {u"fe80::1"_s, {}},
+        {u"host.example"_s, {}},
+        {u"10.8.0.5; 10.8.0.6"_s, {}},
+    };
+    for (const auto &[text, sent] : table) {
+        QString why;
+        const auto addresses = parseDestinations(text, &why);
+        QStringList shown;
+        for (const QHostAddress &address : addresses.value_or(QList<QHostAddress>()))
+            shown.append(address.toString());
+        QVERIFY2(addresses ? shown.join(u' ') == sent : sent.isNull() && why.contains(u"is not an IPv4 address"),
+                 qPrintable(text));
+    }
+}
+
+QTEST_GUILESS_MAIN(NetTest)
+#include "test_net.moc"
