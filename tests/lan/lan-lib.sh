@@ -2,37 +2,26 @@
 #
 # Every host is a network namespace joined by a veth pair to a bridge that has a namespace of its
 # own, so broadcasts travel between the hosts and never reach the machine's network. One Xvfb
-# serves every host through its socket file. The programs are driven with xdotool and watched
-# through their standard output, the clipboard, screenshots and a recording foreign peer. Needs
-# root; a missing tool fails the run, it never skips.
+# serves every host. The copies are driven with xdotool and watched through their standard
+# output, the clipboard, screenshots and a recording foreign peer. Needs root; a missing tool
+# fails the run, it never skips.
 #
-# The display's socket file lives in a directory of this run, mounted over /tmp/.X11-unix for
-# Xvfb and for every host command alone: an Xvfb started by somebody else in another network
-# namespace may take the same display number and replace the shared socket file, and the hosts
-# would then draw on a stranger's display.
-#
-# The caller sets corvel, foreign_peer, artifacts and the arrays user (host -> user name, for the
-# hosts that run Corvel) and address (host -> IPv4 address, every host), then calls lan_begin.
+# The caller sets corvel, artifacts and the arrays user (host -> user name, for the hosts that run
+# Corvel) and address (host -> IPv4 address, every host), then calls lan_begin.
 
 lan_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+foreign_peer=$lan_dir/foreign_peer.py
 # shellcheck source=../../scripts/lib/processes.sh
 source "$lan_dir/../../scripts/lib/processes.sh"
+# shellcheck source=../../scripts/lib/display.sh
+source "$lan_dir/../../scripts/lib/display.sh"
 run=corvel-lan-$$
 bridge=$run-bridge
 declare -A pid=() window=()
 launch_through=() # a command that run_corvel starts the program through, with its path after it
-namespaces=()
-xvfb_pid=""
-display=""
-work=""
-scenario=""
-scenario_start=0
-scenario_rows=()
-scenarios_tried=0
-scenarios_passed=0
-messages_lost=0
-flood_dropped=0
-crashes=0
+namespaces=() scenario_rows=() figure_rows=()
+xvfb_pid="" work="" scenario="" session_bus=""
+scenarios_tried=0 scenarios_passed=0 messages_lost=0 crashes=0
 
 fail() {
     echo "FAILED during $scenario: $*" >&2
@@ -44,8 +33,7 @@ fail() {
 # Starts the next scenario; reaching it means the one before passed.
 begin_scenario() {
     end_scenario passed
-    scenario=$1
-    scenario_start=$(now_ms)
+    scenario=$1 scenario_start=$(now_ms)
     scenarios_tried=$((scenarios_tried + 1))
 }
 
@@ -56,75 +44,67 @@ end_scenario() {
     scenario=""
 }
 
-# Datagrams that should have arrived and did not, and flood datagrams that the kernel dropped
-# because the receiver's buffer was full, which is how a flood is meant to end.
+# Datagrams that should have arrived and did not; a figure the run measured.
 note_lost() { messages_lost=$((messages_lost + $1)); }
-note_dropped() { flood_dropped=$((flood_dropped + $1)); }
-# A figure the run measured, for the summary table.
-figure_rows=()
 note_figure() { figure_rows+=("$(printf '%-46s %s' "$1" "$2")"); }
 
 print_summary() {
-    local title=$1
     echo
-    echo "$title"
+    echo "$1"
     printf '%-46s %-8s %8s\n' "scenario" "result" "time"
     printf '%s\n' "${scenario_rows[@]}"
-    printf '%-46s %s\n' "scenarios tried" "$scenarios_tried"
-    printf '%-46s %s\n' "scenarios passed" "$scenarios_passed"
-    printf '%-46s %s\n' "crashes (copies that ended unasked)" "$crashes"
-    printf '%-46s %s\n' "messages lost" "$messages_lost"
-    printf '%-46s %s\n' "flood datagrams dropped (receive buffer full)" "$flood_dropped"
+    printf '%-46s %s\n' "scenarios tried" "$scenarios_tried" "scenarios passed" "$scenarios_passed" \
+        "crashes (copies that ended unasked)" "$crashes" "messages lost" "$messages_lost"
     ((${#figure_rows[@]} == 0)) || printf '%s\n' "${figure_rows[@]}"
 }
 
-# --- processes ---
-
-# Every copy still running must be one that was not asked to end.
-expect_alive() {
-    local host
-    for host in "$@"; do
-        is_running "${pid[$host]}" || fail "host $host's program ended: $(tail -n 5 "$work/$host.err")"
-    done
-}
-
 lan_cleanup() {
-    local status=$?
+    local status=$? host namespace
     trap - EXIT
     set +e
     if ((status != 0)); then
         end_scenario FAILED
-        if [[ -n $display ]]; then
-            DISPLAY=:$display import -silent -window root "$artifacts/$run_name-failed.png" &&
-                echo "screenshot: $artifacts/$run_name-failed.png" >&2
-        fi
+        import -silent -window root "$artifacts/$run_name-failed.png" && echo "screenshot: $artifacts/$run_name-failed.png" >&2
     fi
-    local host
     for host in "${!user[@]}"; do
         [[ -n ${pid[$host]:-} ]] && ! is_running "${pid[$host]}" && crashes=$((crashes + 1))
-    done
-    for host in "${!user[@]}"; do
-        [[ -n $work && -f $work/$host.out ]] || continue
+        [[ -f $work/$host.out ]] || continue
         cp "$work/$host.out" "$artifacts/$run_name-$host.out"
-        if ((status != 0)); then
-            echo "--- host $host (${user[$host]}), last lines of standard output:" >&2
-            tail -n 40 "$work/$host.out" >&2
-            echo "--- host $host, last lines of standard error:" >&2
-            tail -n 15 "$work/$host.err" >&2
-        fi
+        ((status == 0)) || tail -n 40 "$work/$host.out" "$work/$host.err" >&2
     done
     for host in "${!pid[@]}"; do
         stop "${pid[$host]}"
     done
     [[ -n $xvfb_pid ]] && stop "$xvfb_pid"
     # Deleting a host's namespace also removes its veth pair.
-    local namespace
     for namespace in "${namespaces[@]}"; do
         ip netns delete "$namespace"
     done
     [[ -n $work ]] && rm -rf "$work"
     print_summary "$run_name: $( ((status == 0)) && echo passed || echo FAILED)" | tee "$artifacts/$run_name-summary.txt"
     exit "$status"
+}
+
+# --- set-up: lan_begin NAME WIDTHxHEIGHT ---
+# What a run leaves in the artifact directory starts with NAME-, so no run's name may begin
+# another's.
+lan_begin() {
+    run_name=$1
+    trap lan_cleanup EXIT
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
+    begin_scenario "network and display set-up"
+    ((EUID == 0)) || fail "the LAN tests make network namespaces and must run as root"
+    local tool
+    for tool in ip ss unshare mount python3 Xvfb xdotool xclip import convert awk od timeout dbus-daemon dbus-send; do
+        command -v "$tool" >/dev/null || fail "$tool is missing (scripts/install-deps installs it)"
+    done
+    [[ -x $corvel ]] || fail "no program at $corvel"
+    work=$(mktemp -d "/tmp/$run.XXXXXX")
+    mkdir -p "$artifacts"
+    rm -f "$artifacts/$run_name"-*
+    add_namespace "$bridge"
+    start_display "$work" "$2"
 }
 
 # --- the network ---
@@ -153,63 +133,19 @@ add_host() {
     ip -n "$namespace" address add "$ip/24" dev "$link"
     [[ $routed == down ]] && return
     ip -n "$namespace" link set dev "$link" up
-    if [[ $routed == routed ]]; then
-        ip -n "$namespace" route add default dev "$link"
-    fi
+    [[ $routed == unrouted ]] || ip -n "$namespace" route add default dev "$link"
 }
 
-# The command line that runs a command on a host, with the run's display socket in place; every
-# step execs the next, so a command started in the background as "${on[@]}" COMMAND & leaves its
-# own pid in $!. Sets the array on.
-on_host_prefix() {
-    on=(ip netns exec "$run-$1" sh -c 'mount --bind "$0" /tmp/.X11-unix && exec "$@"' "$work/x11")
-}
-
+# The command line that runs a command on a host with the display, in the array on: every step
+# execs the next, so "${on[@]}" COMMAND & leaves the command's own pid in $!.
+on_host_prefix() { on=(ip netns exec "$run-$1" sh -c "$display_mount" "$display_sockets"); }
 on_host() {
     local on
     on_host_prefix "$1"
-    shift
-    "${on[@]}" "$@"
+    "${on[@]}" "${@:2}"
 }
 
-# --- set-up: lan_begin NAME WIDTHxHEIGHT ---
-# What a run leaves in the artifact directory starts with NAME-, so no run's name may begin
-# another's.
-
-lan_begin() {
-    run_name=$1
-    local screen=$2
-    trap lan_cleanup EXIT
-    trap 'exit 130' INT
-    trap 'exit 143' TERM
-    begin_scenario "prerequisites"
-    ((EUID == 0)) || fail "the LAN tests make network namespaces and must run as root"
-    local tool
-    for tool in ip ss unshare mount Xvfb xdotool xclip import convert awk od timeout dbus-daemon dbus-send; do
-        command -v "$tool" >/dev/null || fail "$tool is missing (scripts/install-deps installs it)"
-    done
-    [[ -x $corvel ]] || fail "no program at $corvel"
-    [[ -x $foreign_peer ]] || fail "no foreign peer at $foreign_peer"
-    work=$(mktemp -d "/tmp/$run.XXXXXX")
-    mkdir -p "$artifacts"
-    rm -f "$artifacts/$run_name"-*
-
-    begin_scenario "network and display set-up"
-    add_namespace "$bridge"
-    # Without -noreset the server would reset whenever its last client leaves, and a client that
-    # connects meanwhile could be turned away. This script reaches the server through its abstract
-    # socket, which nobody else can hold in this namespace; the hosts through the run's own file.
-    mkdir -m 1777 "$work/x11"
-    unshare --mount sh -c 'mount --bind "$0" /tmp/.X11-unix && exec "$@"' "$work/x11" \
-        Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 "${screen}x24" 3>"$work/display" 2>"$work/xvfb.err" &
-    xvfb_pid=$!
-    wait_until 15 "Xvfb to take a display" test -s "$work/display"
-    display=$(<"$work/display")
-    export DISPLAY=:$display
-}
-
-# The hosts reach the display through its socket file only (abstract sockets stay in the
-# machine's own namespace), so ask from one of them.
+# The hosts reach the display through its socket file only, so ask from one of them.
 expect_display_on() {
     display_serves() { on_host "$1" xdotool getdisplaygeometry >/dev/null 2>&1; }
     wait_until 15 "the display to serve host $1" display_serves "$1"
@@ -218,16 +154,14 @@ expect_display_on() {
 # --- the copies ---
 
 # start_copy HOST [SETTING=VALUE ...]: a fresh settings file with the host's user name and the
-# given settings, then the program with its standard output captured.
+# given settings, then the program.
 start_copy() {
     local host=$1
     shift
     mkdir -p "$work/$host/Corvel" "$work/$host/runtime"
     chmod 700 "$work/$host/runtime"
-    {
-        printf '[General]\nUsername=%s\n' "${user[$host]}"
-        printf '%s\n' "$@"
-    } >"$work/$host/Corvel/Corvel.conf"
+    printf '[General]\nUsername=%s\n' "${user[$host]}" >"$(settings_file "$host")"
+    printf '%s\n' "$@" >>"$(settings_file "$host")"
     run_corvel "$host" "$host"
 }
 
@@ -238,8 +172,8 @@ run_corvel() {
     shift 2
     : >"$work/$name.out"
     on_host_prefix "$host"
-    "${on[@]}" env DISPLAY=":$display" QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/$host" \
-        HOME="$work/$host" XDG_RUNTIME_DIR="$work/$host/runtime" DBUS_SESSION_BUS_ADDRESS="$session_bus" \
+    "${on[@]}" env QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/$host" HOME="$work/$host" \
+        XDG_RUNTIME_DIR="$work/$host/runtime" DBUS_SESSION_BUS_ADDRESS="$session_bus" \
         LSAN_OPTIONS="suppressions=$lan_dir/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}" \
         "${launch_through[@]}" "$corvel" "$@" >>"$work/$name.out" 2>>"$work/$name.err" &
     pid[$name]=$!
@@ -247,7 +181,6 @@ run_corvel() {
 
 # start_session_bus [PROGRAM ...]: a session bus of the run's own, reached through a socket file
 # that every host sees, and the programs given on it (a tray host, say).
-session_bus=""
 start_session_bus() {
     local program
     dbus-daemon --session --nofork --address="unix:path=$work/bus" --print-address=3 3>"$work/bus-address" \
@@ -262,30 +195,38 @@ start_session_bus() {
 }
 
 # bus_call DESTINATION PATH METHOD [ARGUMENT ...]: a method call on the run's session bus.
-bus_call() {
-    local destination=$1 path=$2
-    shift 2
-    timeout 10 dbus-send --bus="$session_bus" --print-reply --dest="$destination" "$path" "$@"
-}
+bus_call() { timeout 10 dbus-send --bus="$session_bus" --print-reply --dest="$1" "${@:2}"; }
 
 settings_file() { echo "$work/$1/Corvel/Corvel.conf"; }
 
 # Waits for a copy's window and puts it at LEFT TOP.
 place_window() {
-    local host=$1 left=$2 top=$3
-    wait_until 30 "the window of host $host" find_window "$host"
-    xdotool windowmove "${window[$host]}" "$left" "$top"
+    wait_until 30 "the window of host $1" find_window "$1"
+    xdotool windowmove "${window[$1]}" "$2" "$3"
 }
 
-# Ends a copy the way a user does and checks that it ended well.
+# expect_exit HOST: waits for a copy to end, which it must do with status 0.
+expect_exit() {
+    local status=0
+    wait_until 15 "host $1's program to end" has_ended "${pid[$1]}"
+    wait "${pid[$1]}" || status=$?
+    unset "pid[$1]" # reaped: its number may now belong to somebody else
+    ((status == 0)) || fail "host $1's program ended with status $status: $(tail -n 5 "$work/$1.err")"
+}
+
+# Ends a copy the way a user does.
 quit_copy() {
-    local host=$1 status=0
-    key_on "$host" ctrl+q
-    expect_line 10 "$host" "im quiting"
-    wait_until 15 "host $host's program to end" has_ended "${pid[$host]}"
-    wait "${pid[$host]}" || status=$?
-    unset "pid[$host]" # reaped: its number may now belong to somebody else
-    ((status == 0)) || fail "host $host's program ended with status $status: $(tail -n 5 "$work/$host.err")"
+    key_on "$1" ctrl+q
+    expect_line "im quiting" "$1"
+    expect_exit "$1"
+}
+
+# Every copy still running must be one that was not asked to end.
+expect_alive() {
+    local host
+    for host in "$@"; do
+        is_running "${pid[$host]}" || fail "host $host's program ended: $(tail -n 5 "$work/$host.err")"
+    done
 }
 
 # --- observing a host's standard output: whole lines, compared byte for byte ---
@@ -294,21 +235,20 @@ has_line() { grep -qxF -- "$2" "$work/$1.out"; }
 count_lines() { grep -cxF -- "$2" "$work/$1.out" || true; }
 count_reaches() { (($(count_lines "$1" "$2") >= $3)); }
 
+# expect_line LINE HOST...: each host prints the line within 20 s.
 expect_line() {
-    local seconds=$1 host=$2 line=$3
-    wait_until "$seconds" "host $host to print '$line'" has_line "$host" "$line"
+    local host
+    for host in "${@:2}"; do
+        wait_until 20 "host $host to print '$1'" has_line "$host" "$1"
+    done
 }
 
+# expect_count HOST LINE COUNT: HOST prints LINE COUNT times in all, waiting for them and no more.
 expect_count() {
-    local host=$1 line=$2 expected=$3 seen
-    seen=$(count_lines "$host" "$line")
-    ((seen == expected)) || fail "host $host printed '$line' $seen times, expected $expected"
-}
-
-# Waits until HOST has printed LINE COUNT times in all.
-expect_count_reaches() {
-    local seconds=$1 host=$2 line=$3 count=$4
-    wait_until "$seconds" "host $host to print '$line' $count times" count_reaches "$host" "$line" "$count"
+    local seen
+    wait_until 10 "host $1 to print '$2' $3 times" count_reaches "$1" "$2" "$3"
+    seen=$(count_lines "$1" "$2")
+    ((seen == $3)) || fail "host $1 printed '$2' $seen times, expected $3"
 }
 
 # --- driving a host's window ---
@@ -333,6 +273,12 @@ key_on() {
     timeout 10 xdotool key "$2"
 }
 
+# A line typed and sent with the Return key.
+say() {
+    type_on "$1" "$2"
+    key_on "$1" Return
+}
+
 # A point inside one of a window's controls, measured on the window the program lays out: the
 # message row's buttons keep their width at the right edge, the nine presets share their row,
 # and the header's middle is bare window background. Sets x and y.
@@ -343,7 +289,6 @@ control_point() {
     transcript) x=$((WIDTH / 2)) y=100 ;;
     background) x=$((WIDTH / 2)) y=20 ;;
     message) x=100 y=$((HEIGHT - 26)) ;;
-    send) x=$((WIDTH - 307)) y=$((HEIGHT - 26)) ;;
     call) x=$((WIDTH - 221)) y=$((HEIGHT - 26)) ;;
     who) x=$((WIDTH - 135)) y=$((HEIGHT - 26)) ;;
     clear) x=$((WIDTH - 49)) y=$((HEIGHT - 26)) ;;
@@ -366,71 +311,64 @@ click_on() {
 # Afterwards neither control has a selection, whose highlight would hide the lines' colours, and
 # the message field has the keys with its cursor at the end, so that typing adds to it.
 copy_to_file() {
-    local host=$1 control=$2 into=$3 placeholder="nothing copied yet $RANDOM$RANDOM"
+    local placeholder="nothing copied yet $RANDOM$RANDOM"
     printf '%s' "$placeholder" | timeout 10 xclip -selection clipboard
     clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null; }
     holds_placeholder() { [[ $(clipboard | head -c 100 | tr -d '\0') == "$placeholder" ]]; }
     wait_until 5 "the clipboard to hold a placeholder" holds_placeholder
-    click_on "$host" "$control"
+    click_on "$1" "$2"
     timeout 10 xdotool key ctrl+a ctrl+c
     has_copied() { ! holds_placeholder; }
-    wait_until 5 "host $host to copy its $control" has_copied
-    clipboard >"$into"
-    click_on "$host" transcript
-    click_on "$host" message
-    key_on "$host" End
+    wait_until 5 "host $1 to copy its $2" has_copied
+    clipboard >"$3"
+    click_on "$1" transcript
+    click_on "$1" message
+    key_on "$1" End
 }
 
 # Reads a copy's whole transcript into $transcript.
-transcript=""
 transcript_of() {
     copy_to_file "$1" transcript "$work/clipboard"
     transcript=$(tr -d '\0' <"$work/clipboard")
 }
 
-# The transcript read last, a line each, with every time stamp written as [time].
-stamped_lines() { sed -E $'s/^ [0-2][0-9]:[0-5][0-9]:[0-5][0-9]  \t /[time]/' <<<"$transcript"; }
-transcript_count() { stamped_lines | grep -cxF -- "$1" || true; }
-
-expect_shown() {
-    local host=$1 line=$2 expected=${3:-1} seen
-    seen=$(transcript_count "$line")
-    ((seen == expected)) || fail "host $host shows '$line' $seen times, expected $expected; its transcript: $transcript"
+# expect_transcript HOST TEXT: the copy's whole transcript, each time stamp written as [time].
+expect_transcript() {
+    transcript_of "$1"
+    [[ $(sed -E $'s/^ [0-2][0-9]:[0-5][0-9]:[0-5][0-9]  \t /[time]/' <<<"$transcript") == "$2" ]] ||
+        fail "host $1 shows '$transcript', expected '$2'"
 }
 
-# The share (0 to 1) of a window's pixels within 10% of a colour.
-colour_share() {
-    import -silent -window "${window[$1]}" png:- |
-        convert png:- -fuzz 10% -fill black +opaque "$2" -fill white -opaque "$2" -format '%[fx:mean]' info:
+# The share (0 to 1) of a window's pixels within 10% of a colour exceeds a threshold.
+colour_above() {
+    local share
+    share=$(import -silent -window "${window[$1]}" png:- |
+        convert png:- -fuzz 10% -fill black +opaque "$2" -fill white -opaque "$2" -format '%[fx:mean]' info:)
+    awk -v share="$share" -v least="$3" 'BEGIN { exit !(share > least) }'
 }
 
 # The transcript's flashing is yellow; nothing else in the window is.
-is_yellow() { awk -v share="$(colour_share "$1" yellow)" 'BEGIN { exit !(share > 0.05) }'; }
+is_yellow() { colour_above "$1" yellow 0.05; }
 is_not_yellow() { ! is_yellow "$1"; }
+
+# Whether a window shows text in a colour: a line of bold text covers well over a thousandth of
+# the window, anti-aliased edges and the other controls far less.
+shows_colour() { colour_above "$1" "$2" 0.001; }
 
 # stays_white SECONDS HOST...: no flashing on these hosts for that long.
 stays_white() {
     local until_ms=$(($(now_ms) + $(ms_of "$1"))) host
-    shift
     while (($(now_ms) < until_ms)); do
-        for host in "$@"; do
+        for host in "${@:2}"; do
             is_not_yellow "$host" || fail "host $host flashed"
         done
     done
 }
 
-# Whether a window shows text in a colour: a line of bold text covers well over a thousandth of
-# the window, anti-aliased edges and the other controls far less.
-shows_colour() { awk -v share="$(colour_share "$1" "$2")" 'BEGIN { exit !(share > 0.001) }'; }
-
 # --- the foreign peer ---
 
-# peer_sends HOST --text TEXT | --hex BYTES
-peer_sends() {
-    local host=$1
-    shift
-    on_host "$host" "$foreign_peer" "$@"
-}
+# peer_sends HOST --text TEXT | --hex BYTES | --file PATH
+peer_sends() { ip netns exec "$run-$1" "$foreign_peer" "${@:2}"; }
 
 # start_recorder HOST: records every datagram the host receives into $work/wire-HOST, from the
 # moment this returns.
@@ -453,55 +391,14 @@ hex_of() { printf '%s' "$1" | od -An -v -tx1 | tr -d ' \n'; }
 # How many datagrams with exactly these bytes the recorder on HOST has seen, from any sender.
 wire_count() { awk -v payload="$(hex_of "$2")" '$2 == payload { n++ } END { print n + 0 }' "$work/wire-$1"; }
 
-# mark_traffic RECORDER HOST...: from now on, count_losses compares what the recorder sees on the
-# wire with what the hosts print as received.
-declare -A traffic_mark=()
-mark_traffic() {
-    local host
-    traffic_mark[wire]=$(stat -c %s "$work/wire-$1")
-    traffic_recorder=$1
-    shift
-    for host in "$@"; do
-        traffic_mark[$host]=$(stat -c %s "$work/$host.out")
-    done
-}
-
-# count_losses HOST...: every text that went on the wire since mark_traffic and that a host
-# never printed as received counts as lost. Twins count once (a copy merges identical datagrams
-# that arrive within half a second), so a text printed once is not lost however often it went. Texts of printable ASCII only, which is all that the
-# scenarios send, so that a line of standard output is a whole text.
-count_losses() {
-    local host lost
-    for host in "$@"; do
-        lost=$(LC_ALL=C awk '
-            BEGIN { for (i = 32; i < 127; i++) character[sprintf("%02x", i)] = sprintf("%c", i) }
-            FNR == NR {
-                text = ""
-                for (i = 1; i < length($2); i += 2) {
-                    pair = substr($2, i, 2)
-                    if (!(pair in character)) next
-                    text = text character[pair]
-                }
-                sent[text]++
-                next
-            }
-            index($0, "Data received: ") == 1 { received[substr($0, 16)]++ }
-            END { for (text in sent) if (!(text in received)) lost += sent[text]; print lost + 0 }
-        ' <(tail -c +$((traffic_mark[wire] + 1)) "$work/wire-$traffic_recorder") \
-            <(tail -c +$((traffic_mark[$host] + 1)) "$work/$host.out"))
-        ((lost == 0)) || echo "host $host did not show $lost of the texts on the wire" >&2
-        note_lost "$lost"
-    done
-}
-
 # How many datagrams the recorder on HOST has seen from an address.
 wire_count_from() { awk -v sender="$2" '$1 == sender { n++ } END { print n + 0 }' "$work/wire-$1"; }
 
 # Waits until the recorder on HOST has seen TEXT COUNT times, and checks that it was no more.
 expect_wire() {
-    local host=$1 text=$2 expected=$3 seen
+    local seen
     wire_reaches() { (($(wire_count "$1" "$2") >= $3)); }
-    wait_until 10 "the wire to carry '$text' $expected times" wire_reaches "$host" "$text" "$expected"
-    seen=$(wire_count "$host" "$text")
-    ((seen == expected)) || fail "the wire carried '$text' $seen times, expected $expected"
+    wait_until 10 "the wire to carry '$2' $3 times" wire_reaches "$1" "$2" "$3"
+    seen=$(wire_count "$1" "$2")
+    ((seen == $3)) || fail "the wire carried '$2' $seen times, expected $3"
 }

@@ -1,41 +1,55 @@
 #!/usr/bin/env bash
 # Corvel end to end on a simulated LAN: what people do with it, across hosts.
 #
-#   run-lan.sh CORVEL FOREIGN_PEER PORT_HOLDER TRAY_WATCHER ARTIFACT_DIR
+#   run-lan.sh CORVEL TRAY_WATCHER ARTIFACT_DIR
 #
 # Hosts a, b and c run Corvel on a working network. d starts with its link down, e next to a
-# program that keeps the chat port to itself; both must hear the LAN once the fault is gone. f runs in
-# auto-hide mode with every setting stored, and ends by clearing all its data. x only sends the
+# program that keeps the chat port to itself; both must hear the LAN once the fault is gone. f runs
+# in auto-hide mode with every setting stored, and ends by clearing all its data. x only sends the
 # foreign peer's datagrams and records what is on the wire. g comes last, on every kind of network
-# at once (see its scenario). The copies share a session bus with a
-# tray host on it, and no notification server.
+# at once. The copies share a session bus with a tray host on it, and no notification server.
 set -euo pipefail
 
-usage="usage: run-lan.sh CORVEL FOREIGN_PEER PORT_HOLDER TRAY_WATCHER ARTIFACT_DIR"
+usage="usage: run-lan.sh CORVEL TRAY_WATCHER ARTIFACT_DIR"
 corvel=${1:?$usage}
-foreign_peer=${2:?$usage}
-port_holder=${3:?$usage}
-tray_watcher=${4:?$usage}
-artifacts=${5:?$usage}
+tray_watcher=${2:?$usage}
+artifacts=${3:?$usage}
 
 declare -A user=([a]=alice [b]=bob [c]=carol [d]=dave [e]=erin [f]=frank [g]=gina)
 declare -A address=([a]=10.77.0.1 [b]=10.77.0.2 [c]=10.77.0.3 [d]=10.77.0.4 [e]=10.77.0.5 [f]=10.77.0.6
     [x]=10.77.0.9)
 # No window may cover another: clicks land on whatever is on top.
-declare -A place=([a]="0 0" [b]="800 0" [c]="1600 0" [d]="0 350" [e]="800 350" [f]="1600 350")
+declare -A place=([a]="0 0" [b]="800 0" [c]="1600 0" [d]="0 350" [e]="800 350" [f]="1600 350" [g]="1600 350")
 # shellcheck source=lan-lib.sh
 source "$(dirname "$0")/lan-lib.sh"
-
-[[ -x $port_holder && -x $tray_watcher ]] || { echo "no port holder or tray watcher" >&2; exit 1; }
 
 welcome() { echo "  SYSTEM  >  Welcome to Corvel ${user[$1]} . You are online"; }
 answer() { echo " SYSTEM  >  ${user[$1]} IS ONLINE"; }
 no_network=" SYSTEM  >  NO NETWORK CONECTION"
-socket_failure=">>> Error while initializing socket: "
+acknowledged() { echo "Data sent:  SYSTEM  >  Call recived by ${user[$1]}"; }
 
 # The first yellow half second begins a second after the call or flash command has arrived, and
 # the next one a second later: a screenshot on a busy machine can miss one of them, not both.
 flashes_soon() { wait_until 2.5 "host $1 to flash" is_yellow "$1"; }
+# A yellow phase ends half a second after it began, answered or not.
+turns_white() { wait_until 1 "host $1 to turn white" is_not_yellow "$1"; }
+# How often the copy's transcript holds TEXT.
+shown_count() {
+    transcript_of "$1"
+    grep -cF -- "$2" <<<"$transcript" || true
+}
+# Two copies see each other's answers to the queries both heard, and MORE besides.
+declare -A queries_heard=([a]=3 [b]=2 [c]=1)
+expect_answers_heard() {
+    local host other both
+    for host in a b c; do
+        for other in a b c; do
+            both=$((queries_heard[$host] < queries_heard[$other] ? queries_heard[$host] : queries_heard[$other]))
+            [[ $other == "$host" ]] || wait_until 10 "host $host to hear ${user[$other]}'s answers" \
+                count_reaches "$host" "Data received: $(answer "$other")" $((both + $1))
+        done
+    done
+}
 
 lan_begin lan 2400x700
 for host in a b c f x; do
@@ -50,24 +64,21 @@ tray_host_up() { bus_call org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwn
 wait_until 10 "the tray host" tray_host_up
 
 begin_scenario "start-up presence"
-# One copy after the other, each once its query is out: then every copy has heard exactly the
-# queries of those started after it, its own included.
-# Twins count once by the time they are handled, so each copy has handled the answers to its query
-# before the next one asks: a copy still busy starting would take both answers for twins.
+# One copy after the other, each once it has handled the answers to its query: then every copy has
+# heard exactly the queries of those started after it, its own included. A copy still busy
+# starting would take two answers for twins.
 started=()
 for host in a b c; do
     start_copy "$host" 'pSet3=preset three'
-    expect_line 20 "$host" "Data sent:   ${user[$host]}    >    <online?>"
+    expect_line "Data sent:   ${user[$host]}    >    <online?>" "$host"
     place_window "$host" ${place[$host]}
     for other in "${started[@]}"; do
-        expect_line 10 "$host" "Data received: $(answer "$other")"
+        expect_line "Data received: $(answer "$other")" "$host"
     done
     started+=("$host")
 done
-declare -A queries_heard=([a]=3 [b]=2 [c]=1)
 # d has no link; on e another program has the chat port before Corvel starts.
-on_host_prefix e
-"${on[@]}" "$port_holder" &
+ip netns exec "$run-e" "$foreign_peer" --hold &
 pid[holder-e]=$!
 expect_port_bound e
 for host in d e; do
@@ -79,110 +90,86 @@ for host in a b c; do
     expect_wire x "$(answer "$host")" "${queries_heard[$host]}"
     expect_count "$host" "Data sent: $(answer "$host")" "${queries_heard[$host]}"
 done
-# Two copies see each other's answers to the queries that both heard.
-for host in a b c; do
-    for other in a b c; do
-        [[ $other == "$host" ]] && continue
-        both_heard=$((queries_heard[$host] < queries_heard[$other] ? queries_heard[$host] : queries_heard[$other]))
-        expect_count_reaches 10 "$host" "Data received: $(answer "$other")" "$both_heard"
-    done
-done
+expect_answers_heard 0
+# Each welcomes its user and shows the others' answers, never its own.
 for host in a b c; do
     transcript_of "$host"
-    [[ $(head -n 1 <<<"$transcript") == "$(welcome "$host")" ]] || fail "host $host does not welcome: $transcript"
+    [[ ${transcript%%$'\n'*} == "$(welcome "$host")" ]] || fail "host $host does not welcome: $transcript"
     for other in a b c; do
-        [[ $other == "$host" ]] && continue
-        (($(transcript_count "[time]$(answer "$other")") > 0)) ||
-            fail "host $host does not show ${user[$other]}'s answer: $transcript"
+        if [[ $other == "$host" ]]; then ! grep -qF "$(answer "$other")"; else grep -qF "$(answer "$other")"; fi \
+            <<<"$transcript" || fail "host $host shows its own answer or not ${user[$other]}'s: $transcript"
     done
-    expect_shown "$host" "[time]$(answer "$host")" 0
 done
-
-mark_traffic x b c
+wire_mark=$(($(wc -l <"$work/wire-x") + 1))
 
 begin_scenario "chat line"
 before=$(date +%T)
-type_on a "hello lan"
-key_on a Return
-expect_line 10 a "Data sent:   alice    >    hello lan"
-for host in b c; do
-    expect_line 10 "$host" "Data received:   alice    >    hello lan"
-done
+say a "hello lan"
+expect_line "Data sent:   alice    >    hello lan" a
+expect_line "Data received:   alice    >    hello lan" b c
 after=$(date +%T)
-expect_line 10 a "this is me"
-for host in b c; do
-    expect_count "$host" "this is me" 0
-done
+expect_line "this is me" a
+expect_count b "this is me" 0
 expect_wire x "  alice    >    hello lan" 1
 # Own lines are blue, other people's red; the welcome and system lines are black.
-shows_colour a "#0000ff" || fail "host a does not show its own line in blue"
-! shows_colour a "#ff0000" || fail "host a shows something in red"
+shows_colour a "#0000ff" && ! shows_colour a "#ff0000" || fail "host a does not show its own line in blue alone"
 for host in b c; do
-    shows_colour "$host" "#ff0000" || fail "host $host does not show alice's line in red"
-    ! shows_colour "$host" "#0000ff" || fail "host $host shows something in blue"
+    shows_colour "$host" "#ff0000" && ! shows_colour "$host" "#0000ff" ||
+        fail "host $host does not show alice's line in red alone"
 done
 for host in a b c; do
     transcript_of "$host"
-    expect_shown "$host" "[time]  alice    >    hello lan"
-    stamp=$(grep -F "alice    >    hello lan" <<<"$transcript" | cut -c2-9)
+    stamp=$(grep -F "  alice    >    hello lan" <<<"$transcript" | cut -c2-9)
     # The stamp is the local time at arrival. A midnight between the two readings proves nothing.
-    [[ $before > $after ]] || ! [[ $stamp < $before || $stamp > $after ]] ||
-        fail "host $host stamped alice's line $stamp, not between $before and $after"
+    [[ $before > $after || ! ($stamp < $before || $stamp > $after) ]] ||
+        fail "host $host stamped alice's line '$stamp', not once between $before and $after"
 done
 
 begin_scenario "call"
 click_on a call
-expect_line 10 a "Data sent:  SYSTEM  >  CALLING"
-for host in b c; do
-    expect_line 10 "$host" "Data received:  SYSTEM  >  CALLING"
-    flashes_soon "$host"
-done
+expect_line "Data sent:  SYSTEM  >  CALLING" a
+expect_line "Data received:  SYSTEM  >  CALLING" b c
+flashes_soon b
+flashes_soon c
 # A key press is one of the moments at which a called copy answers.
 type_on b "x"
-expect_line 10 b "Data sent:  SYSTEM  >  Call recived by bob"
-# A yellow phase ends half a second after it began, answered or not; the other half second is
-# for the screenshots on a busy machine.
-wait_until 1 "host b to turn white" is_not_yellow b
+expect_line "$(acknowledged b)" b
+turns_white b
 stays_white 2 a b
 flashes_soon c
 # A further edit and a send on b must not acknowledge again; the send also shows that the edit
 # has been handled.
-type_on b "y"
-key_on b Return
-expect_line 10 b "Data sent:   bob    >    xy"
-expect_line 10 c "Data received:   bob    >    xy"
+say b "y"
+expect_line "Data received:   bob    >    xy" c
 expect_wire x " SYSTEM  >  CALLING" 1
 expect_wire x " SYSTEM  >  Call recived by bob" 1
-expect_count c "Data sent:  SYSTEM  >  Call recived by carol" 0
-transcript_of a
-expect_shown a "[time] SYSTEM  >  CALLING" 1
-transcript_of b
-expect_shown b "[time] SYSTEM  >  CALLING" 0
+expect_count c "$(acknowledged c)" 0
+(($(shown_count a " SYSTEM  >  CALLING") == 1 && $(shown_count b " SYSTEM  >  CALLING") == 0)) ||
+    fail "the caller does not show its call once, or the callee shows it"
 # A click on the bare window answers as well.
 click_on c background
-expect_line 10 c "clicked"
-expect_line 10 c "Data sent:  SYSTEM  >  Call recived by carol"
-wait_until 1 "host c to turn white" is_not_yellow c
+expect_line "clicked" c
+expect_line "$(acknowledged c)" c
+turns_white c
 expect_wire x " SYSTEM  >  Call recived by carol" 1
 
 begin_scenario "flash command and preset"
 peer_sends x --text "  mallory    >    <flash>"
+expect_line "Data received:   mallory    >    <flash>" a b c
 for host in a b c; do
-    expect_line 10 "$host" "Data received:   mallory    >    <flash>"
     flashes_soon "$host"
 done
 # A preset sends its stored text like a typed line, and answers the flashing.
 click_on a preset3
-expect_line 10 a "Data sent:   alice    >    preset three"
-expect_line 10 a "Data sent:  SYSTEM  >  Call recived by alice"
-expect_line 10 b "Data received:   alice    >    preset three"
-wait_until 1 "host a to turn white" is_not_yellow a
+expect_line "Data sent:   alice    >    preset three" a
+expect_line "$(acknowledged a)" a
+expect_line "Data received:   alice    >    preset three" b
+turns_white a
 # Whatever was typed gives way to the preset, and the field is empty after it.
 type_on a "discard me"
 click_on a preset3
-type_on a "z"
-key_on a Return
-expect_line 10 b "Data received:   alice    >    z"
+say a "z"
+expect_line "Data received:   alice    >    z" b
 expect_wire x "  alice    >    preset three" 2
 expect_wire x "  alice    >    discard me" 0
 expect_wire x " SYSTEM  >  Call recived by alice" 1
@@ -190,113 +177,81 @@ expect_wire x " SYSTEM  >  Call recived by alice" 1
 begin_scenario "presence button"
 # b still flashes since the flash command: the button answers that too.
 click_on b who
-expect_line 10 b "Data sent:  SYSTEM  >  Call recived by bob"
+expect_line "$(acknowledged b)" b
 expect_wire x "  SYSTEM  > bob asked: Who is online? " 1
 expect_wire x " SYSTEM  >  You are online" 1
 expect_wire x " SYSTEM  >  <online?>" 1
 for host in a b c; do
     expect_wire x "$(answer "$host")" $((queries_heard[$host] + 1))
 done
-for host in a b c; do
-    for other in a b c; do
-        [[ $other == "$host" ]] && continue
-        both_heard=$((queries_heard[$host] < queries_heard[$other] ? queries_heard[$host] : queries_heard[$other]))
-        expect_count_reaches 10 "$host" "Data received: $(answer "$other")" $((both_heard + 1))
-    done
-done
+expect_answers_heard 1
 # Every transcript ends with the query, the notice and the others' answers in any order.
 for host in a b c; do
-    others=()
-    for other in a b c; do
-        [[ $other == "$host" ]] || others+=("[time]$(answer "$other")")
-    done
     transcript_of "$host"
-    last=$(stamped_lines | tail -n 4)
-    [[ $(head -n 2 <<<"$last") == $'[time]  SYSTEM  > bob asked: Who is online? \n[time] SYSTEM  >  You are online' &&
-        $(tail -n 2 <<<"$last" | sort) == "$(printf '%s\n' "${others[@]}" | sort)" ]] ||
-        fail "host $host's transcript does not end with the query and the others' answers: $transcript"
+    last=$(tail -n 4 <<<"$transcript" | cut -c14- | sort)
+    expected=$(printf '%s\n' "  SYSTEM  > bob asked: Who is online? " " SYSTEM  >  You are online" "$(answer a)" \
+        "$(answer b)" "$(answer c)" | grep -vxF "$(answer "$host")" | sort)
+    [[ $last == "$expected" ]] || fail "host $host's transcript does not end with the query and the answers: $transcript"
 done
 
 begin_scenario "clear button and clear command"
 # c still flashes since the flash command.
 click_on c clear
-expect_line 10 c "Data sent:  SYSTEM  >  Call recived by carol"
-transcript_of c
-[[ $transcript == "  " ]] || fail "the clear button left '$transcript' on host c"
-type_on a "to be cleared"
-key_on a Return
-expect_line 10 c "Data received:   alice    >    to be cleared"
+expect_line "$(acknowledged c)" c
+expect_transcript c "  "
+say a "to be cleared"
+expect_line "Data received:   alice    >    to be cleared" c
 peer_sends x --text "  mallory    >    <clear>"
 declare -A clears=([a]=1 [b]=1 [c]=2)
 for host in a b c; do
-    expect_count_reaches 10 "$host" "clear" "${clears[$host]}"
-    transcript_of "$host"
-    [[ $transcript == "  " ]] || fail "the clear command left '$transcript' on host $host"
+    expect_count "$host" "clear" "${clears[$host]}"
+    expect_transcript "$host" "  "
 done
 
 begin_scenario "no network at start-up, then a LAN without a gateway"
-transcript_of d
-[[ $transcript == "$no_network" ]] || fail "host d without a link shows '$transcript'"
-[[ $(wire_count_from x "${address[d]}") == 0 ]] || fail "host d sent without a link"
-expect_line 1 d "Networks: none"
-type_on d "anyone there?"
-key_on d Return
-transcript_of d
-[[ $transcript == "$no_network"$'\n '"$no_network" ]] || fail "host d does not add the notice for the attempt: $transcript"
-! grep '^Data sent: ' "$work/d.out" || fail "host d sent without a link"
+expect_transcript d "$no_network"
+has_line d "Networks: none" || fail "host d lists networks it does not have"
+say d "anyone there?"
+expect_transcript d "$no_network"$'\n '"$no_network"
 # No route at all: the LAN alone is a network, heard from the moment the link is up.
 ip -n "$run-d" link set dev eth0 up
-type_on b "hello dave"
-key_on b Return
-expect_line 10 d "Data received:   bob    >    hello dave"
+say b "hello dave"
+expect_line "Data received:   bob    >    hello dave" d
 # The field has kept the line through the failed attempt.
 key_on d Return
-expect_line 10 d "Data sent:   dave    >    anyone there?"
-expect_line 1 d "Networks: eth0 ${address[d]}"
-expect_line 10 b "Data received:   dave    >    anyone there?"
+expect_line "Data received:   dave    >    anyone there?" b
+expect_line "Networks: eth0 ${address[d]}" d
 expect_wire x "  dave    >    anyone there?" 1
 [[ $(wire_count_from x "${address[d]}") == 1 ]] || fail "host d sent more than its line"
 
 begin_scenario "port taken at start-up"
-socket_failures() { awk -v head="$socket_failure" 'index($0, head) == 1 && length($0) > length(head) { n++ } END { print n + 0 }' "$work/e.out"; }
-transcript_of e
-[[ $transcript == " SYSTEM  >  NOT SENT: the chat port cannot be opened, trying again" ]] || fail "host e shows '$transcript'"
+socket_failures() { grep -c '^>>> Error while initializing socket: .' "$work/e.out" || true; }
+expect_transcript e " SYSTEM  >  NOT SENT: the chat port cannot be opened, trying again"
 # The copy keeps trying on its own, and hears the LAN once the port is free.
 wait_until 10 "host e to try the socket again" test "$(socket_failures)" -ge 2
 stop "${pid[holder-e]}"
 unset "pid[holder-e]"
-expect_line 15 e "Networks: eth0 ${address[e]}"
+expect_line "Networks: eth0 ${address[e]}" e
 failures=$(socket_failures)
-type_on b "erin?"
-key_on b Return
-expect_line 10 e "Data received:   bob    >    erin?"
-type_on e "erin is back"
-key_on e Return
-expect_line 10 b "Data received:   erin    >    erin is back"
+say b "erin?"
+expect_line "Data received:   bob    >    erin?" e
+say e "erin is back"
+expect_line "Data received:   erin    >    erin is back" b
 [[ $(socket_failures) == "$failures" ]] || fail "host e kept failing after the port was free"
-[[ $(wire_count_from x "${address[e]}") == 1 ]] ||
-    fail "host e sent $(wire_count_from x "${address[e]}") datagrams, expected its line alone"
+[[ $(wire_count_from x "${address[e]}") == 1 ]] || fail "host e sent more than its line"
 
 begin_scenario "foreign datagrams"
 peer_sends x --hex ff
-for host in a b c; do
-    expect_line 10 "$host" ">>> Data received, but cannot be converted to String"
-done
+expect_line ">>> Data received, but cannot be converted to String" a b c
 peer_sends x --hex ""
-for host in a b c; do
-    expect_line 10 "$host" "Data received: "
-done
-peer_sends x --text "  mallory    >    hello from afar"
-for host in a b c; do
-    expect_line 10 "$host" "Data received:   mallory    >    hello from afar"
-done
+expect_line "Data received: " a b c
 declare -A answers=()
 for host in a b c; do
     answers[$host]=$(count_lines "$host" "Data sent: $(answer "$host")")
 done
 peer_sends x --text " SYSTEM  >  <online?>"
 for host in a b c; do
-    expect_count_reaches 10 "$host" "Data sent: $(answer "$host")" $((answers[$host] + 1))
+    expect_count "$host" "Data sent: $(answer "$host")" $((answers[$host] + 1))
 done
 import -silent -window root "$artifacts/lan-success.png"
 
@@ -323,29 +278,25 @@ plain_icon=$(tray_property IconPixmap | md5sum)
 key_on b ctrl+h
 wait_until 5 "host b's window to go" window_gone b
 peer_sends x --text "  mallory    >    while you were away"
-expect_line 10 b "Data received:   mallory    >    while you were away"
+expect_line "Data received:   mallory    >    while you were away" b
 wait_until 5 "host b's unread mark" marked
 [[ $(tray_property IconPixmap | md5sum) != "$plain_icon" ]] || fail "host b's tray icon looks as before"
 window_gone b || fail "host b's window came back by itself"
 # A second launch brings the window back and ends at once, having sent nothing.
 sent_by_b=$(wire_count_from x "${address[b]}")
 run_corvel b b-again
-wait_until 10 "the second launch on host b to end" has_ended "${pid[b-again]}"
-status=0
-wait "${pid[b-again]}" || status=$?
-unset "pid[b-again]"
-((status == 0)) || fail "the second launch on host b ended with status $status: $(cat "$work/b-again.err")"
+expect_exit b-again
 wait_until 5 "host b's window to come back" find_window b
 wait_until 5 "host b's unread mark to go" unmarked
 [[ $(wire_count_from x "${address[b]}") == "$sent_by_b" ]] || fail "the second launch on host b sent something"
 # The icon's activation hides the window and shows it again.
-tray_of_b org.kde.StatusNotifierItem.Activate int32:0 int32:0 >/dev/null
-wait_until 5 "host b's window to go" window_gone b
-tray_of_b org.kde.StatusNotifierItem.Activate int32:0 int32:0 >/dev/null
-wait_until 5 "host b's window to come back" find_window b
+for gone in window_gone find_window; do
+    tray_of_b org.kde.StatusNotifierItem.Activate int32:0 int32:0 >/dev/null
+    wait_until 5 "host b's window to go or come back" "$gone" b
+done
 # --new-instance is a second copy of its own, which announces itself.
 run_corvel b b-new --new-instance
-expect_line 20 b-new "Data sent:   bob    >    <online?>"
+expect_line "Data sent:   bob    >    <online?>" b-new
 wait_until 10 "the window of the new instance on host b" find_window b-new
 expect_wire x "  bob    >    <online?>" 2
 quit_copy b-new
@@ -354,10 +305,10 @@ begin_scenario "auto-hide"
 # Every key is stored, so that clearing all data below has something to remove and to keep.
 start_copy f Hide=true Delay=2 'OKpreset=on my way' alpha=0.8 Inverted=true autoClear=false fsize=14 \
     pSet1=one pSet2=two pSet3=three pSet4=four pSet5=five pSet6=six pSet7=seven pSet8=eight pSet9=nine
-expect_line 20 f "Data sent:   frank    >    <online?>"
+expect_line "Data sent:   frank    >    <online?>" f
 place_window f ${place[f]}
 for host in a b c d e; do
-    expect_line 10 f "Data received: $(answer "$host")"
+    expect_line "Data received: $(answer "$host")" f
 done
 transcript_of f
 [[ $(head -n 2 <<<"$transcript") == "$(welcome f)"$'\n'"  SYSTEM  >  Auto Hide Mode is active." ]] ||
@@ -365,19 +316,19 @@ transcript_of f
 type_on f "brb"
 sent=$(now_ms)
 key_on f Return
-expect_line 10 f "Data sent:   frank    >    brb"
-expect_line 5 f "window hiden"
+expect_line "Data sent:   frank    >    brb" f
+expect_line "window hiden" f
 (($(now_ms) - sent >= 2000)) || fail "host f hid $(($(now_ms) - sent)) ms after the send, before its delay"
 wait_until 2 "host f's window to go" window_gone f
 shown=$(count_lines f "show window")
 peer_sends x --text "  mallory    >    are you there?"
-expect_line 10 f "Data received:   mallory    >    are you there?"
+expect_line "Data received:   mallory    >    are you there?" f
 wait_until 5 "host f's window to come back" find_window f
-expect_count_reaches 5 f "show window" $((shown + 1))
+expect_count f "show window" $((shown + 1))
 # An empty send says OK; an edit of the field then keeps the window up past the delay.
 sent=$(now_ms)
 key_on f Return
-expect_line 10 f "Data sent:   frank    >    on my way"
+expect_line "Data sent:   frank    >    on my way" f
 type_on f "s"
 while (($(now_ms) < sent + 3000)); do
     find_window f || fail "host f hid although its field was edited"
@@ -388,36 +339,30 @@ expect_count f "window hiden" 1
 begin_scenario "clear all data"
 key_on f ctrl+shift+Delete
 asked=$(now_ms)
-expect_line 5 f "clear"
-transcript_of f
-[[ $transcript == " SYSTEM  >  All data has been cleared. Corvel will close in 5 seconds" ]] ||
-    fail "host f shows '$transcript' after clearing all data"
+expect_line "clear" f
+expect_transcript f " SYSTEM  >  All data has been cleared. Corvel will close in 5 seconds"
 while (($(now_ms) < asked + 4500)); do
     is_running "${pid[f]}" || fail "host f ended $(($(now_ms) - asked)) ms after clearing, before 5 s"
     sleep 0.1
 done
-wait_until 5 "host f to end" has_ended "${pid[f]}"
-status=0
-wait "${pid[f]}" || status=$?
-unset "pid[f]"
-((status == 0)) || fail "host f ended with status $status: $(tail -n 5 "$work/f.err")"
-conf=$(settings_file f)
-for key in fsize Username pSet1 pSet2 pSet3 pSet4 pSet5 pSet6 pSet7 pSet8 pSet9 Inverted; do
-    ! grep -q "^$key=" "$conf" || fail "clearing all data kept $key: $(cat "$conf")"
-done
-for setting in 'OKpreset=on my way' Delay=2 alpha=0.8 Hide=true autoClear=false; do
-    grep -qxF "$setting" "$conf" || fail "clearing all data lost $setting: $(cat "$conf")"
-done
+expect_exit f
+kept=$(grep -vx '\[General\]\|' "$(settings_file f)" | LC_ALL=C sort)
+[[ $kept == $'Delay=2\nHide=true\nOKpreset=on my way\nalpha=0.8\nautoClear=false' ]] ||
+    fail "clearing all data kept just these settings: $kept"
 
-begin_scenario "exit"
+begin_scenario "exit, and nothing lost"
 quit_copy a
 expect_alive b c d e
-type_on b "still here"
-key_on b Return
-expect_line 10 c "Data received:   bob    >    still here"
-
-begin_scenario "nothing lost"
-count_losses b c
+say b "still here"
+expect_line "Data received:   bob    >    still here" c
+# Every text on the wire reached b and c. A copy merges identical datagrams that arrive within
+# half a second, so a text printed once is not lost however often it went.
+while read -r hex; do
+    text=$(printf "$(sed 's/../\\x&/g' <<<"$hex")")
+    for host in b c; do
+        has_line "$host" "Data received: $text" || { note_lost 1 && echo "host $host did not print '$text'" >&2; }
+    done
+done < <(tail -n +"$wire_mark" "$work/wire-x" | cut -d' ' -f2 | grep -xE '([2-6][0-9a-f]|7[0-9a-e])*' | sort -u)
 ((messages_lost == 0)) || fail "$messages_lost texts on the wire never reached a copy that was up"
 
 begin_scenario "VPN, two LANs, two links on one, a router"
@@ -441,9 +386,9 @@ start_recorder y
 start_recorder z
 answered=$(wire_count x "$(answer b)")
 start_copy g Destinations=10.79.0.9
-expect_line 20 g "Data sent:   gina    >    <online?>"
-place_window g 1600 350
-expect_line 1 g "Networks: eth0 10.77.0.7, eth1 10.77.0.17, eth2 10.78.0.7"
+expect_line "Data sent:   gina    >    <online?>" g
+place_window g ${place[g]}
+expect_line "Networks: eth0 10.77.0.7, eth1 10.77.0.17, eth2 10.78.0.7" g
 # heard TEXT X Y Z: how often each recorder saw the text (br0 once per link of g on it).
 heard() {
     expect_wire x "$1" "$2"
@@ -454,15 +399,15 @@ heard "  gina    >    <online?>" 2 1 1
 heard "$(answer g)" 2 1 1
 # b hears both of g's links, and g both answers of b: each counts once.
 expect_wire x "$(answer b)" $((answered + 1))
-expect_line 10 g "Data received: $(answer b)"
+expect_line "Data received: $(answer b)" g
 sleep 1
 expect_count b "Data received:   gina    >    <online?>" 1
 expect_count g "Data received: $(answer b)" 1
 expect_count g "Data received:   gina    >    <online?>" 1
 expect_count g "Data sent: $(answer g)" 1
 transcript_of g
-[[ $(head -n 1 <<<"$transcript") == "$(welcome g)" ]] || fail "host g does not welcome: $transcript"
-expect_shown g "[time]$(answer b)" 1
+[[ ${transcript%%$'\n'*} == "$(welcome g)" && $(grep -cF "$(answer b)" <<<"$transcript") == 1 ]] ||
+    fail "host g does not welcome, or shows b's answer other than once: $transcript"
 # A reject route in place of the VPN changes nothing.
 ip -n "$run-g" route replace unreachable default
 key_on g ctrl+o
