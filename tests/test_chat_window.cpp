@@ -1,4 +1,5 @@
 // Start-up, the send path and the receive dispatcher of the chat window, on virtual time.
+#include "net/utf8.h"
 #include "net/wire.h"
 #include "settings/keys.h"
 #include "support/chat_copy.h"
@@ -220,7 +221,8 @@ private Q_SLOTS:
         row("acknowledgement", wire::callAcknowledgement(u"bob"), welcome);
         row("flash before clear", u"  bob    >    <flash><clear>"_s, welcome);
         row("clear", u"  bob    >    <clear>"_s, u"  "_s);
-        QTest::newRow("undecodable") << QByteArray("\xff") << welcome << QString();
+        QTest::newRow("cut-off character") << QByteArray("  bob    >    \xE2\x82") << welcome << QString();
+        row("byte-order mark kept", u"\uFEFF  bob    >    hi"_s, welcome + stamp + u"\uFEFF  bob    >    hi"_s);
         QTest::newRow("NUL inside") << QByteArray("  bob    >    a\0b", 17) << welcome + stamp + u"  bob    >    a\0b"_s
                                     << QString();
     }
@@ -238,8 +240,9 @@ private Q_SLOTS:
         ann.loop.advance(Seconds(0.12));
         QCOMPARE(ann.copy.transcript(), shown);
         QCOMPARE(ann.network.traffic, answer.isEmpty() ? QStringList() : QStringList{answer});
-        QCOMPARE(traces.lines.first(), payload == "\xff" ? u">>> Data received, but cannot be converted to String"_s
-                                                         : u"Data received: "_s + QString::fromUtf8(payload));
+        const std::optional<QString> text = decodeUtf8(payload); // its faults show in the transcript
+        QCOMPARE(traces.lines.first(),
+                 text ? u"Data received: "_s + *text : u">>> Data received, but cannot be converted to String"_s);
     }
 
     // One answer covers every request before it, and answers keep their interval: a request inside it
