@@ -6,6 +6,7 @@
 #include "widgets/stepper.h"
 
 #include <QAbstractButton>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
@@ -25,6 +26,11 @@ struct Fixture {
     SettingsStore store{file};
     test::TraceCapture traces;
     QStringList written() const { return QSettings(file, QSettings::IniFormat).allKeys(); }
+    QByteArray onDisk() const // what another process would read
+    {
+        QFile text(file);
+        return text.open(QIODevice::ReadOnly) ? text.readAll() : QByteArray();
+    }
 };
 
 } // namespace
@@ -49,12 +55,6 @@ private Q_SLOTS:
         QCOMPARE(empty.store.floatForKey(keys::delay), outlet<Stepper>(panel, "DelayStep")->floatValue());
         QCOMPARE(empty.written(), QStringList({u"Delay"_s, u"alpha"_s}));
 
-        panel.show();
-        QTest::mouseClick(outlet<QAbstractButton>(panel, "HideMode"), Qt::LeftButton, {}, QPoint(6, 6));
-        QVERIFY(empty.store.boolForKey(keys::hide));
-        QCOMPARE(empty.traces.lines, QStringList{u"Hide"_s});
-        QVERIFY(okPreset->isEnabled());
-
         Fixture stored;
         stored.store.setFloat(keys::alpha, 0.5F);
         stored.store.setFloat(keys::delay, 0.0F); // hide at once: a choice, kept
@@ -66,6 +66,30 @@ private Q_SLOTS:
         QCOMPARE(stored.written(), QStringList({u"Delay"_s, u"alpha"_s}));
     }
 
+    // Each switch shows what is stored, and a click is in the file at once, either way.
+    void switchesShowTheStoreAndWriteAtOnce()
+    {
+        const QList<std::tuple<const char *, QStringView, QString, QString>> switches = {
+            {"HideMode", keys::hide, u"Hide"_s, u"dont Hide"_s},
+            {"ClearMode", keys::autoClear, u"autoClear"_s, u"dont autoClear"_s},
+            {"invertCheck", keys::inverted, u"inerted"_s, u"not inverted"_s},
+            {"NotifyMode", keys::notifications, u"notify"_s, u"dont notify"_s}};
+        for (const auto &[name, key, on, off] : switches) {
+            Fixture fixture;
+            fixture.store.setBool(key, true);
+            options panel(fixture.store);
+            panel.show();
+            auto *box = outlet<QAbstractButton>(panel, name);
+            QVERIFY2(box->isChecked(), name);
+            for (const char *value : {"false", "true"}) {
+                QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, 6));
+                QVERIFY2(fixture.onDisk().contains(QByteArray(key.toLatin1() + '=' + value)), name);
+            }
+            QCOMPARE(fixture.traces.lines, (QStringList{off, on}));
+            QCOMPARE(outlet<QLineEdit>(panel, "okPreset")->isEnabled(), key == keys::hide);
+        }
+    }
+
     void stepperAtOnceTextsOnApply()
     {
         Fixture fixture;
@@ -75,8 +99,17 @@ private Q_SLOTS:
         options other(otherSession);
         outlet<QLineEdit>(other, "txtPS1")->setText(u"from the other panel"_s);
         outlet<QAbstractButton>(other, "cmdApply")->click();
-        outlet<Stepper>(panel, "OptStep")->findChildren<QAbstractButton *>().constLast()->click();
+        // Its buttons and arrow keys each move it by exactly one step, stored at once.
+        auto *opacity = outlet<Stepper>(panel, "OptStep");
+        const auto buttons = opacity->findChildren<QAbstractButton *>(); // - and +
+        buttons.constLast()->click();
+        QTest::keyClick(opacity, Qt::Key_Up);
+        QCOMPARE(fixture.store.floatForKey(keys::alpha), 0.6F);
+        buttons.constFirst()->click();
         QCOMPARE(fixture.store.floatForKey(keys::alpha), 0.55F);
+        QTest::keyClick(opacity, Qt::Key_Down);
+        QCOMPARE(fixture.store.floatForKey(keys::alpha), 0.5F);
+        buttons.constLast()->click();
 
         outlet<QLineEdit>(panel, "txtUser")->clear();
         outlet<QLineEdit>(panel, "txtPS9")->setText(u"bye"_s);
