@@ -43,229 +43,195 @@ const QString bobAcknowledges = u" SYSTEM  >  Call recived by bob"_s;
 class ChatCommandsTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void callFlashesTheOthersUntilTheyAct();
-    void floodsOfCallsAndFlashesKeepOneTicker();
-    void failedCallLeavesTheCopyCallable();
-    void acknowledgementPoints();
-    void presenceQueryListsTheOthers();
-    void autoHide();
-    void presetSendsItsTextAndDropsTypedText();
-    void fontSize_data();
-    void fontSize();
-    void clearAllDataAndExitEndTheProgram();
+    void callFlashesTheOthersUntilTheyAct()
+    {
+        Lan lan;
+        lan.ann.click("cmdCall");
+        lan.after(0.05);
+        QCOMPARE(lan.ann.transcript().count(u"CALLING"_s), 1);
+        QCOMPARE(lan.ann.colourOf(u"CALLING"_s), QColor(Qt::black));
+        QVERIFY(!lan.bob.transcript().contains(u"CALLING"_s));
+
+        lan.after(1);
+        QCOMPARE(lan.ann.background(), QColor(Qt::white));
+        QVERIFY(lan.bob.background() == QColor(Qt::yellow) && lan.cid.background() == QColor(Qt::yellow));
+        lan.bob.click("cmdClear");
+        lan.bob.click("cmdClear");
+        QCOMPARE(lan.network.traffic.count(bobAcknowledges), 1);
+        lan.after(0.5);
+        QCOMPARE(lan.bob.background(), QColor(Qt::white));
+        lan.after(3);
+        QCOMPARE(lan.loop.repeatingTimers(), 1U); // cid's alone
+        lan.after(0.5);
+        QVERIFY(lan.bob.background() == QColor(Qt::white) && lan.cid.background() == QColor(Qt::yellow));
+        QVERIFY(!lan.ann.transcript().contains(u"recived"_s));
+    }
+
+    void floodsOfCallsAndFlashesKeepOneTicker()
+    {
+        Lan lan;
+        lan.ann.click("cmdCall");
+        for (int flood = 0; flood < 1000; ++flood)
+            lan.network.inject(u"  eve    >    <flash>"_s.toUtf8());
+        lan.after(0.05);
+        QCOMPARE(lan.loop.repeatingTimers(), 3U); // one a copy
+        lan.bob.type(u"x"_s);
+        lan.bob.controller->mouseDown();
+        QCOMPARE(lan.network.traffic.count(bobAcknowledges), 1);
+    }
+
+    // A call that did not go out, or whose echo was lost, leaves the copy callable; what was typed stays.
+    void failedCallLeavesTheCopyCallable()
+    {
+        Lan lan;
+        lan.ann.socket.refusing = true;
+        lan.ann.click("cmdCall");
+        lan.ann.socket.refusing = false;
+        lan.ann.reachable = false;
+        lan.ann.outlet("txtMsg")->setText(u"lunch?"_s);
+        lan.ann.click("cmdCall");
+        QVERIFY(lan.network.traffic.isEmpty());
+        QCOMPARE(lan.ann.transcript().count(u" SYSTEM  >  NO NETWORK CONECTION"_s), 2);
+        QCOMPARE(lan.ann.outlet("txtMsg")->text(), u"lunch?"_s);
+
+        lan.bob.click("cmdCall");
+        lan.after(1.05);
+        QVERIFY(lan.ann.background() == QColor(Qt::yellow) && !lan.ann.transcript().contains(u"CALLING"_s));
+
+        // A call whose echo is lost claims calls for a short while only.
+        lan.ann.outlet("txtMsg")->clear();
+        lan.ann.reachable = true;
+        lan.ann.socket.setReceiveHandler({});
+        lan.ann.click("cmdCall");
+        lan.after(0.05);
+        lan.ann.socket.setReceiveHandler([&lan](QByteArrayView payload) { lan.ann.controller->receive(payload); });
+        lan.after(2);
+        lan.cid.click("cmdCall");
+        lan.after(1.05);
+        QVERIFY(lan.ann.background() == QColor(Qt::yellow) && !lan.ann.transcript().contains(u"CALLING"_s));
+    }
+
+    void presenceQueryListsTheOthers()
+    {
+        Lan lan;
+        lan.ann.click("cmdOnline");
+        QCOMPARE(lan.network.traffic, QStringList{u"  SYSTEM  > ann asked: Who is online? "_s});
+        lan.after(1);
+        QCOMPARE(lan.network.traffic.mid(1, 2),
+                 (QStringList{u" SYSTEM  >  You are online"_s, u" SYSTEM  >  <online?>"_s}));
+        for (ChatCopy *copy : lan.all()) {
+            QCOMPARE(copy->colourOf(u"asked"_s), QColor(Qt::red)); // asking opens no own-line window
+            QCOMPARE(copy->colourOf(u"You are online"_s), QColor(Qt::black));
+            for (const QString &name : {u"ann"_s, u"bob"_s, u"cid"_s})
+                QCOMPARE(copy->transcript().count(wire::presenceAnswer(name)),
+                         copy->settings.userName() == name ? 0 : 1);
+        }
+    }
+
+    void autoHide()
+    {
+        Lan lan;
+        SettingsStore &settings = lan.ann.settings;
+        settings.setBool(keys::hide, true);
+        settings.setFloat(keys::delay, 2.9F); // whole seconds: 2
+        lan.ann.click("cmdSend");
+        lan.after(0.05); // the own echo shows the program and drops no pending hide
+        QVERIFY(lan.ann.application.activations == 1 && lan.loop.pendingPerforms("hiding") == 1);
+        lan.after(1.94);
+        QVERIFY(!lan.ann.application.hidden);
+        lan.after(0.02);
+        QVERIFY(lan.ann.application.hidden);
+        lan.bob.outlet("txtMsg")->setText(u"back?"_s);
+        lan.bob.click("cmdSend");
+        lan.after(0.05);
+        QVERIFY(!lan.ann.application.hidden);
+
+        settings.setFloat(keys::delay, 5);
+        lan.ann.click("preset1");
+        lan.after(1);
+        lan.ann.click("preset2");
+        QCOMPARE(lan.loop.pendingPerforms("hiding"), 2U); // a preset's own text change drops nothing
+        lan.ann.type(u"x"_s);
+        QCOMPARE(lan.loop.pendingPerforms("hiding"), 0U);
+
+        settings.setBool(keys::hide, false);
+        lan.ann.click("cmdSend");
+        QCOMPARE(lan.loop.pendingPerforms("hiding"), 0U);
+        lan.ann.click("actionHide"); // on demand, whatever the mode
+        QCOMPARE(lan.loop.pendingPerforms("hiding"), 1U);
+    }
+
+    void presetSendsItsTextAndDropsTypedText()
+    {
+        Lan lan;
+        lan.ann.settings.setString(keys::presets[2], u"coffee?"_s);
+        lan.ann.settings.setBool(keys::autoClear, true);
+        lan.ann.outlet("txtMsg")->setText(u"typed"_s);
+        lan.ann.click("preset3");
+        QCOMPARE(lan.network.traffic, QStringList{u"  ann    >    coffee?"_s});
+        QVERIFY(lan.ann.outlet("txtMsg")->text().isEmpty());
+        lan.after(1);
+        lan.ann.click("preset9"); // nothing stored: an empty send, and no auto-clear
+        QVERIFY(lan.ann.transcript().contains(u"coffee?"_s) && lan.ann.transcript().endsWith(u"\n "_s));
+    }
+
+    void fontSize_data()
+    {
+        QTest::addColumn<int>("points");
+        QTest::addColumn<int>("messagePoints");
+        QTest::newRow("29") << 29 << 29;
+        QTest::newRow("30") << 30 << 31;
+    }
+
+    void fontSize()
+    {
+        QFETCH(int, points);
+        QFETCH(int, messagePoints);
+        Lan lan;
+        lan.network.inject(wire::chatLine(u"bob", u"earlier").toUtf8());
+        lan.after(0.05);
+        auto *stepper = lan.ann.outlet<Stepper>("stepFontSize");
+        stepper->setValue(points - 1);
+        stepper->stepBy(1); // as a click on the stepper
+        lan.network.inject(wire::chatLine(u"bob", u"later").toUtf8());
+        lan.after(0.05);
+
+        const auto *txtChat = lan.ann.outlet<QPlainTextEdit>("txtChat");
+        QCOMPARE(lan.ann.outlet("txtSize")->text(), QString::number(points));
+        QCOMPARE(lan.ann.outlet("txtMsg")->font().pointSize(), messagePoints);
+        QCOMPARE(txtChat->font().pointSize(), points);
+        QCOMPARE(lan.ann.settings.integerForKey(keys::fontSize), points);
+        for (const QString &line : {u"earlier"_s, u"later"_s}) {
+            const QTextCharFormat format = txtChat->document()->find(line).charFormat();
+            QCOMPARE(format.foreground().color(), QColor(Qt::red));
+            QCOMPARE(format.fontPointSize(), double(points));
+            QCOMPARE(format.fontWeight(), int(QFont::Bold));
+        }
+    }
+
+    void clearAllDataAndExitEndTheProgram()
+    {
+        Lan lan;
+        SettingsStore &store = lan.ann.settings;
+        for (const keys::Key &key : keys::all)
+            store.setString(key.name, u"1"_s);
+        lan.ann.click("actionClearAllData");
+        for (const keys::Key &key : keys::all)
+            QVERIFY2(store.holdsValue(key.name) != key.removedByClearAllData, qPrintable(key.name.toString()));
+        QCOMPARE(lan.ann.transcript(), u" SYSTEM  >  All data has been cleared. Corvel will close in 5 seconds"_s);
+        lan.after(4.9);
+        QVERIFY(!lan.ann.application.terminated);
+        lan.after(0.2);
+        QVERIFY(lan.ann.application.terminated);
+
+        TraceCapture traces;
+        lan.bob.click("actionExit");
+        QVERIFY(traces.lines == QStringList{u"im quiting"_s} && lan.bob.application.terminated);
+    }
 
 private:
     TraceCapture m_quiet;
 };
-
-void ChatCommandsTest::callFlashesTheOthersUntilTheyAct()
-{
-    Lan lan;
-    lan.ann.click("cmdCall");
-    lan.after(0.05);
-    QCOMPARE(lan.ann.transcript().count(u"CALLING"_s), 1);
-    QCOMPARE(lan.ann.colourOf(u"CALLING"_s), QColor(Qt::black));
-    QVERIFY(!lan.bob.transcript().contains(u"CALLING"_s));
-
-    lan.after(1);
-    QCOMPARE(lan.ann.background(), QColor(Qt::white));
-    QVERIFY(lan.bob.background() == QColor(Qt::yellow) && lan.cid.background() == QColor(Qt::yellow));
-    lan.bob.click("cmdClear");
-    lan.bob.click("cmdClear");
-    QCOMPARE(lan.network.traffic.count(bobAcknowledges), 1);
-    lan.after(0.5);
-    QCOMPARE(lan.bob.background(), QColor(Qt::white));
-    lan.after(3);
-    QCOMPARE(lan.loop.repeatingTimers(), 1U); // cid's alone
-    lan.after(0.5);
-    QVERIFY(lan.bob.background() == QColor(Qt::white) && lan.cid.background() == QColor(Qt::yellow));
-    QVERIFY(!lan.ann.transcript().contains(u"recived"_s));
-}
-
-void ChatCommandsTest::floodsOfCallsAndFlashesKeepOneTicker()
-{
-    Lan lan;
-    lan.ann.click("cmdCall");
-    for (int flood = 0; flood < 1000; ++flood)
-        lan.network.inject(u"  eve    >    <flash>"_s.toUtf8());
-    lan.after(0.05);
-    QCOMPARE(lan.loop.repeatingTimers(), 3U); // one a copy
-    lan.bob.type(u"x"_s);
-    lan.bob.controller->mouseDown();
-    QCOMPARE(lan.network.traffic.count(bobAcknowledges), 1);
-}
-
-// A call that did not go out, or whose echo was lost, leaves the copy callable; what was typed stays.
-void ChatCommandsTest::failedCallLeavesTheCopyCallable()
-{
-    Lan lan;
-    lan.ann.socket.refusing = true;
-    lan.ann.click("cmdCall");
-    lan.ann.socket.refusing = false;
-    lan.ann.reachable = false;
-    lan.ann.outlet("txtMsg")->setText(u"lunch?"_s);
-    lan.ann.click("cmdCall");
-    QVERIFY(lan.network.traffic.isEmpty());
-    QCOMPARE(lan.ann.transcript().count(u" SYSTEM  >  NO NETWORK CONECTION"_s), 2);
-    QCOMPARE(lan.ann.outlet("txtMsg")->text(), u"lunch?"_s);
-
-    lan.bob.click("cmdCall");
-    lan.after(1.05);
-    QVERIFY(lan.ann.background() == QColor(Qt::yellow) && !lan.ann.transcript().contains(u"CALLING"_s));
-
-    // A call whose echo is lost claims calls for a short while only.
-    lan.ann.outlet("txtMsg")->clear();
-    lan.ann.reachable = true;
-    lan.ann.socket.setReceiveHandler({});
-    lan.ann.click("cmdCall");
-    lan.after(0.05);
-    lan.ann.socket.setReceiveHandler([&lan](QByteArrayView payload) { lan.ann.controller->receive(payload); });
-    lan.after(2);
-    lan.cid.click("cmdCall");
-    lan.after(1.05);
-    QVERIFY(lan.ann.background() == QColor(Qt::yellow) && !lan.ann.transcript().contains(u"CALLING"_s));
-}
-
-// Every button, click and edit acknowledges; hiding, clearing all data and exit do not.
-void ChatCommandsTest::acknowledgementPoints()
-{
-    using Act = std::function<void(ChatCopy &)>;
-    const std::vector<std::tuple<const char *, bool, Act>> actions = {
-        {"send", true, [](ChatCopy &bob) { bob.click("cmdSend"); }},
-        {"presence", true, [](ChatCopy &bob) { bob.click("cmdOnline"); }},
-        {"clear", true, [](ChatCopy &bob) { bob.click("cmdClear"); }},
-        {"size", true, [](ChatCopy &bob) { bob.outlet<Stepper>("stepFontSize")->stepBy(1); }},
-        {"preset", true, [](ChatCopy &bob) { bob.click("preset4"); }},
-        {"return", true, [](ChatCopy &bob) { QTest::keyClick(bob.outlet("txtMsg"), Qt::Key_Return); }},
-        {"background", true, [](ChatCopy &bob) { QTest::mouseClick(bob.view.get(), Qt::LeftButton); }},
-        {"hide", false, [](ChatCopy &bob) { bob.click("actionHide"); }},
-        {"exit", false, [](ChatCopy &bob) { bob.click("actionExit"); }},
-        {"clear all data", false, [](ChatCopy &bob) { bob.click("actionClearAllData"); }},
-    };
-    for (const auto &[name, acknowledges, act] : actions) {
-        Lan lan;
-        lan.network.inject(u"<flash>"_s.toUtf8());
-        lan.after(0.05);
-        act(lan.bob);
-        QVERIFY2(lan.network.traffic.contains(bobAcknowledges) == acknowledges, name);
-    }
-}
-
-void ChatCommandsTest::presenceQueryListsTheOthers()
-{
-    Lan lan;
-    lan.ann.click("cmdOnline");
-    QCOMPARE(lan.network.traffic, QStringList{u"  SYSTEM  > ann asked: Who is online? "_s});
-    lan.after(1);
-    QCOMPARE(lan.network.traffic.mid(1, 2), (QStringList{u" SYSTEM  >  You are online"_s, u" SYSTEM  >  <online?>"_s}));
-    for (ChatCopy *copy : lan.all()) {
-        QCOMPARE(copy->colourOf(u"asked"_s), QColor(Qt::red)); // asking opens no own-line window
-        QCOMPARE(copy->colourOf(u"You are online"_s), QColor(Qt::black));
-        for (const QString &name : {u"ann"_s, u"bob"_s, u"cid"_s})
-            QCOMPARE(copy->transcript().count(wire::presenceAnswer(name)), copy->settings.userName() == name ? 0 : 1);
-    }
-}
-
-void ChatCommandsTest::autoHide()
-{
-    Lan lan;
-    SettingsStore &settings = lan.ann.settings;
-    settings.setBool(keys::hide, true);
-    settings.setFloat(keys::delay, 2.9F); // whole seconds: 2
-    lan.ann.click("cmdSend");
-    lan.after(0.05); // the own echo shows the program and drops no pending hide
-    QVERIFY(lan.ann.application.activations == 1 && lan.loop.pendingPerforms("hiding") == 1);
-    lan.after(1.94);
-    QVERIFY(!lan.ann.application.hidden);
-    lan.after(0.02);
-    QVERIFY(lan.ann.application.hidden);
-    lan.bob.outlet("txtMsg")->setText(u"back?"_s);
-    lan.bob.click("cmdSend");
-    lan.after(0.05);
-    QVERIFY(!lan.ann.application.hidden);
-
-    settings.setFloat(keys::delay, 5);
-    lan.ann.click("preset1");
-    lan.after(1);
-    lan.ann.click("preset2");
-    QCOMPARE(lan.loop.pendingPerforms("hiding"), 2U); // a preset's own text change drops nothing
-    lan.ann.type(u"x"_s);
-    QCOMPARE(lan.loop.pendingPerforms("hiding"), 0U);
-
-    settings.setBool(keys::hide, false);
-    lan.ann.click("cmdSend");
-    QCOMPARE(lan.loop.pendingPerforms("hiding"), 0U);
-    lan.ann.click("actionHide"); // on demand, whatever the mode
-    QCOMPARE(lan.loop.pendingPerforms("hiding"), 1U);
-}
-
-void ChatCommandsTest::presetSendsItsTextAndDropsTypedText()
-{
-    Lan lan;
-    lan.ann.settings.setString(keys::presets[2], u"coffee?"_s);
-    lan.ann.settings.setBool(keys::autoClear, true);
-    lan.ann.outlet("txtMsg")->setText(u"typed"_s);
-    lan.ann.click("preset3");
-    QCOMPARE(lan.network.traffic, QStringList{u"  ann    >    coffee?"_s});
-    QVERIFY(lan.ann.outlet("txtMsg")->text().isEmpty());
-    lan.after(1);
-    lan.ann.click("preset9"); // nothing stored: an empty send, and no auto-clear
-    QVERIFY(lan.ann.transcript().contains(u"coffee?"_s) && lan.ann.transcript().endsWith(u"\n "_s));
-}
-
-void ChatCommandsTest::fontSize_data()
-{
-    QTest::addColumn<int>("points");
-    QTest::addColumn<int>("messagePoints");
-    QTest::newRow("29") << 29 << 29;
-    QTest::newRow("30") << 30 << 31;
-}
-
-void ChatCommandsTest::fontSize()
-{
-    QFETCH(int, points);
-    QFETCH(int, messagePoints);
-    Lan lan;
-    lan.network.inject(wire::chatLine(u"bob", u"earlier").toUtf8());
-    lan.after(0.05);
-    auto *stepper = lan.ann.outlet<Stepper>("stepFontSize");
-    stepper->setValue(points - 1);
-    stepper->stepBy(1); // as a click on the stepper
-    lan.network.inject(wire::chatLine(u"bob", u"later").toUtf8());
-    lan.after(0.05);
-
-    const auto *txtChat = lan.ann.outlet<QPlainTextEdit>("txtChat");
-    QCOMPARE(lan.ann.outlet("txtSize")->text(), QString::number(points));
-    QCOMPARE(lan.ann.outlet("txtMsg")->font().pointSize(), messagePoints);
-    QCOMPARE(txtChat->font().pointSize(), points);
-    QCOMPARE(lan.ann.settings.integerForKey(keys::fontSize), points);
-    for (const QString &line : {u"earlier"_s, u"later"_s}) {
-        const QTextCharFormat format = txtChat->document()->find(line).charFormat();
-        QCOMPARE(format.foreground().color(), QColor(Qt::red));
-        QCOMPARE(format.fontPointSize(), double(points));
-        QCOMPARE(format.fontWeight(), int(QFont::Bold));
-    }
-}
-
-void ChatCommandsTest::clearAllDataAndExitEndTheProgram()
-{
-    Lan lan;
-    SettingsStore &store = lan.ann.settings;
-    for (const keys::Key &key : keys::all)
-        store.setString(key.name, u"1"_s);
-    lan.ann.click("actionClearAllData");
-    for (const keys::Key &key : keys::all)
-        QVERIFY2(store.holdsValue(key.name) != key.removedByClearAllData, qPrintable(key.name.toString()));
-    QCOMPARE(lan.ann.transcript(), u" SYSTEM  >  All data has been cleared. Corvel will close in 5 seconds"_s);
-    lan.after(4.9);
-    QVERIFY(!lan.ann.application.terminated);
-    lan.after(0.2);
-    QVERIFY(lan.ann.application.terminated);
-
-    TraceCapture traces;
-    lan.bob.click("actionExit");
-    QVERIFY(traces.lines == QStringList{u"im quiting"_s} && lan.bob.application.terminated);
-}
 
 QTEST_MAIN(ChatCommandsTest)
 #include "test_chat_commands.moc"

@@ -1,10 +1,13 @@
-// The chat window's keys, pressed while the message field has the focus and a call is flashing:
-// each does what its button or command does, and acknowledges the call as that would.
+// The chat window's controls and keys, used while the message field has the focus and a call is
+// flashing: each key does what its button or command does, and each acknowledges the call, but
+// hiding, clearing all data and exit.
 #include "net/wire.h"
 #include "settings/keys.h"
 #include "support/chat_copy.h"
 #include "support/trace_capture.h"
+#include "widgets/stepper.h"
 
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QTest>
 
@@ -15,57 +18,65 @@ using namespace corvel::test;
 class ChatKeysTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void keyActsAsItsControl_data();
-    void keyActsAsItsControl();
+    void controlOrKeyActs_data()
+    {
+        QTest::addColumn<QString>("control"); // an outlet to click, the window's background, or keys
+        QTest::addColumn<QStringList>("traffic");
+        QTest::addColumn<QString>("trace"); // a line it must write, if any
+
+        const QString acknowledgement = wire::callAcknowledgement(u"ann");
+        const QString none;
+        QTest::newRow("send button") << u"cmdSend"_s << QStringList{acknowledgement} << none;
+        QTest::newRow("return") << u"Return"_s << QStringList{acknowledgement}
+                                << u"clicked"_s; // the field's own action
+        QTest::newRow("font size") << u"stepFontSize"_s << QStringList{acknowledgement} << none;
+        QTest::newRow("background") << u"background"_s << QStringList{acknowledgement} << u"clicked"_s;
+        QTest::newRow("preset 1") << u"Ctrl+1"_s << QStringList{wire::chatLine(u"ann", u"one"), acknowledgement}
+                                  << none;
+        QTest::newRow("preset 9") << u"Ctrl+9"_s << QStringList{wire::chatLine(u"ann", u"nine"), acknowledgement}
+                                  << none;
+        QTest::newRow("call") << u"Ctrl+G"_s << QStringList{acknowledgement, wire::callText.toString()} << none;
+        QTest::newRow("presence") << u"Ctrl+O"_s << QStringList{wire::queryAnnouncement(u"ann"), acknowledgement}
+                                  << none;
+        QTest::newRow("clear") << u"Ctrl+L"_s << QStringList{acknowledgement} << u"clear"_s;
+        QTest::newRow("hide") << u"Ctrl+H"_s << QStringList() << u"window hiden"_s;
+        QTest::newRow("exit") << u"Ctrl+Q"_s << QStringList() << u"im quiting"_s;
+        QTest::newRow("clear all data") << u"Ctrl+Shift+Del"_s << QStringList() << u"clear"_s;
+    }
+
+    void controlOrKeyActs()
+    {
+        QFETCH(QString, control);
+        QFETCH(QStringList, traffic);
+        QFETCH(QString, trace);
+        ManualMainLoop loop;
+        FakeNetwork network(loop);
+        ChatCopy ann(network, loop, u"ann"_s);
+        ann.settings.setString(keys::presets[0], u"one"_s);
+        ann.settings.setString(keys::presets[8], u"nine"_s);
+        ann.start();
+        ann.view->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(ann.view.get()));
+        network.inject(u"<flash>"_s.toUtf8());
+        loop.advance(Seconds(1.05));
+        network.traffic.clear();
+        QVERIFY(ann.outlet("txtMsg")->hasFocus() && ann.background() == QColor(Qt::yellow));
+
+        const TraceCapture traces;
+        if (control == u"background")
+            QTest::mouseClick(ann.view.get(), Qt::LeftButton);
+        else if (auto *stepper = ann.view->findChild<Stepper *>(control))
+            stepper->findChildren<QAbstractButton *>().constLast()->click();
+        else if (ann.view->findChild<QAbstractButton *>(control))
+            ann.click(qPrintable(control));
+        else
+            QTest::keySequence(ann.outlet("txtMsg"), QKeySequence(control));
+        QCOMPARE(network.traffic, traffic);
+        loop.runPending();
+        QVERIFY2(trace.isEmpty() || traces.lines.contains(trace), qPrintable(traces.lines.join(u'|')));
+        QVERIFY(ann.outlet("txtMsg")->text().isEmpty());
+    }
 };
-
-void ChatKeysTest::keyActsAsItsControl_data()
-{
-    QTest::addColumn<QKeySequence>("keys");
-    QTest::addColumn<QStringList>("traffic");
-    QTest::addColumn<QString>("trace"); // a line the key must write, if any
-
-    const QString acknowledgement = wire::callAcknowledgement(u"ann");
-    const QString none;
-    QTest::newRow("preset 1") << QKeySequence(u"Ctrl+1"_s)
-                              << QStringList{wire::chatLine(u"ann", u"one"), acknowledgement} << none;
-    QTest::newRow("preset 9") << QKeySequence(u"Ctrl+9"_s)
-                              << QStringList{wire::chatLine(u"ann", u"nine"), acknowledgement} << none;
-    QTest::newRow("call") << QKeySequence(u"Ctrl+G"_s) << QStringList{acknowledgement, wire::callText.toString()}
-                          << none;
-    QTest::newRow("presence") << QKeySequence(u"Ctrl+O"_s)
-                              << QStringList{wire::queryAnnouncement(u"ann"), acknowledgement} << none;
-    QTest::newRow("clear") << QKeySequence(u"Ctrl+L"_s) << QStringList{acknowledgement} << u"clear"_s;
-    QTest::newRow("hide") << QKeySequence(u"Ctrl+H"_s) << QStringList() << u"window hiden"_s;
-    QTest::newRow("exit") << QKeySequence(u"Ctrl+Q"_s) << QStringList() << u"im quiting"_s;
-    QTest::newRow("clear all data") << QKeySequence(u"Ctrl+Shift+Del"_s) << QStringList() << u"clear"_s;
-}
-
-void ChatKeysTest::keyActsAsItsControl()
-{
-    QFETCH(QKeySequence, keys);
-    QFETCH(QStringList, traffic);
-    QFETCH(QString, trace);
-    TraceCapture traces;
-    ManualMainLoop loop;
-    FakeNetwork network(loop);
-    ChatCopy ann(network, loop, u"ann"_s);
-    ann.settings.setString(keys::presets[0], u"one"_s);
-    ann.settings.setString(keys::presets[8], u"nine"_s);
-    ann.start();
-    ann.view->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(ann.view.get()));
-    network.inject(u"<flash>"_s.toUtf8());
-    loop.advance(Seconds(1.05));
-    network.traffic.clear();
-    QVERIFY(ann.outlet("txtMsg")->hasFocus() && ann.background() == QColor(Qt::yellow));
-
-    QTest::keySequence(ann.outlet("txtMsg"), keys);
-    QCOMPARE(network.traffic, traffic);
-    loop.runPending();
-    QVERIFY2(trace.isEmpty() || traces.lines.contains(trace), qPrintable(traces.lines.join(u'|')));
-    QVERIFY(ann.outlet("txtMsg")->text().isEmpty());
-}
 
 QTEST_MAIN(ChatKeysTest)
 #include "test_chat_keys.moc"
