@@ -1,10 +1,9 @@
 # Sourced by the LAN scripts: simulated hosts, one display, the copies on them, and the checks.
 #
-# Every host is a network namespace joined by a veth pair to a bridge that has a namespace of its
-# own, so broadcasts travel between the hosts and never reach the machine's network. One Xvfb
-# serves every host. The copies are driven with xdotool and watched through their standard
-# output, the clipboard, screenshots and a recording foreign peer. Needs root; a missing tool
-# fails the run, it never skips.
+# Every host is a network namespace joined by a veth pair to a bridge in a namespace of its own,
+# so broadcasts travel between the hosts and never reach the machine's network. The copies are
+# driven with xdotool and watched through their standard output, the clipboard, screenshots and a
+# recording foreign peer. Needs root; a missing tool fails the run, it never skips.
 #
 # The caller sets corvel, artifacts and the arrays user (host -> user name, for the hosts that run
 # Corvel) and address (host -> IPv4 address, every host), then calls lan_begin.
@@ -16,7 +15,6 @@ source "$lan_dir/../../scripts/lib/processes.sh"
 # shellcheck source=../../scripts/lib/display.sh
 source "$lan_dir/../../scripts/lib/display.sh"
 run=corvel-lan-$$
-bridge=$run-bridge
 declare -A pid=() window=()
 launch_through=() # a command that run_corvel starts the program through, with its path after it
 namespaces=() scenario_rows=() figure_rows=()
@@ -33,8 +31,7 @@ fail() {
 # Starts the next scenario; reaching it means the one before passed.
 begin_scenario() {
     end_scenario passed
-    scenario=$1 scenario_start=$(now_ms)
-    scenarios_tried=$((scenarios_tried + 1))
+    scenario=$1 scenario_start=$(now_ms) scenarios_tried=$((scenarios_tried + 1))
 }
 
 end_scenario() {
@@ -48,29 +45,15 @@ end_scenario() {
 note_lost() { messages_lost=$((messages_lost + $1)); }
 note_figure() { figure_rows+=("$(printf '%-46s %s' "$1" "$2")"); }
 
-print_summary() {
-    echo
-    echo "$1"
-    printf '%-46s %-8s %8s\n' "scenario" "result" "time"
-    printf '%s\n' "${scenario_rows[@]}"
-    printf '%-46s %s\n' "scenarios tried" "$scenarios_tried" "scenarios passed" "$scenarios_passed" \
-        "crashes (copies that ended unasked)" "$crashes" "messages lost" "$messages_lost"
-    ((${#figure_rows[@]} == 0)) || printf '%s\n' "${figure_rows[@]}"
-}
-
 lan_cleanup() {
     local status=$? host namespace
     trap - EXIT
     set +e
-    if ((status != 0)); then
-        end_scenario FAILED
-        import -silent -window root "$artifacts/$run_name-failed.png" && echo "screenshot: $artifacts/$run_name-failed.png" >&2
-    fi
+    ((status == 0)) || { end_scenario FAILED && import -silent -window root "$artifacts/$run_name-failed.png"; }
     for host in "${!user[@]}"; do
         [[ -n ${pid[$host]:-} ]] && ! is_running "${pid[$host]}" && crashes=$((crashes + 1))
-        [[ -f $work/$host.out ]] || continue
-        cp "$work/$host.out" "$artifacts/$run_name-$host.out"
-        ((status == 0)) || tail -n 40 "$work/$host.out" "$work/$host.err" >&2
+        [[ -f $work/$host.out ]] && cp "$work/$host.out" "$artifacts/$run_name-$host.out" &&
+            ((status != 0)) && tail -n 40 "$work/$host.out" "$work/$host.err" >&2
     done
     for host in "${!pid[@]}"; do
         stop "${pid[$host]}"
@@ -80,14 +63,19 @@ lan_cleanup() {
     for namespace in "${namespaces[@]}"; do
         ip netns delete "$namespace"
     done
-    [[ -n $work ]] && rm -rf "$work"
-    print_summary "$run_name: $( ((status == 0)) && echo passed || echo FAILED)" | tee "$artifacts/$run_name-summary.txt"
+    rm -rf "$work"
+    {
+        printf '\n%s: %s\n%-46s %-8s %8s\n' "$run_name" "$( ((status == 0)) && echo passed || echo FAILED)" scenario result time
+        printf '%s\n' "${scenario_rows[@]}"
+        printf '%-46s %s\n' "scenarios tried" "$scenarios_tried" "scenarios passed" "$scenarios_passed" \
+            "crashes (copies that ended unasked)" "$crashes" "messages lost" "$messages_lost"
+        ((${#figure_rows[@]} == 0)) || printf '%s\n' "${figure_rows[@]}"
+    } | tee "$artifacts/$run_name-summary.txt"
     exit "$status"
 }
 
-# --- set-up: lan_begin NAME WIDTHxHEIGHT ---
-# What a run leaves in the artifact directory starts with NAME-, so no run's name may begin
-# another's.
+# lan_begin NAME WIDTHxHEIGHT: what a run leaves in the artifact directory starts with NAME-, so
+# no run's name may begin another's.
 lan_begin() {
     run_name=$1
     trap lan_cleanup EXIT
@@ -96,44 +84,38 @@ lan_begin() {
     begin_scenario "network and display set-up"
     ((EUID == 0)) || fail "the LAN tests make network namespaces and must run as root"
     local tool
-    for tool in ip ss unshare mount python3 Xvfb xdotool xclip import convert awk od timeout dbus-daemon dbus-send; do
+    for tool in ip ss unshare python3 Xvfb xdotool xclip import convert od timeout dbus-daemon dbus-send; do
         command -v "$tool" >/dev/null || fail "$tool is missing (scripts/install-deps installs it)"
     done
     [[ -x $corvel ]] || fail "no program at $corvel"
     work=$(mktemp -d "/tmp/$run.XXXXXX")
     mkdir -p "$artifacts"
     rm -f "$artifacts/$run_name"-*
-    add_namespace "$bridge"
+    ip netns add "$run-bridge"
+    namespaces+=("$run-bridge")
     start_display "$work" "$2"
 }
 
-# --- the network ---
-
-add_namespace() {
-    ip netns add "$1"
-    namespaces+=("$1")
-}
-
 # add_host HOST routed|unrouted|down [LAN [LINK [ADDRESS]]]: with a default route, without one, or
-# with the link down (and so without a route either). LAN is a bridge (br0 unless given, made on
-# first use), LINK the host's interface (eth0), ADDRESS its /24 address (the host's own). Called
-# again for a host that exists, it adds one more link.
+# with the link down. LAN is a bridge (br0 unless given, made on first use), LINK the host's
+# interface (eth0), ADDRESS its /24 address (the host's own). Again for a host, one more link.
 add_host() {
-    local host=$1 routed=$2 lan=${3:-br0} link=${4:-eth0} ip=${5:-${address[$1]}} namespace=$run-$1
+    local host=$1 lan=${3:-br0} link=${4:-eth0} namespace=$run-$1
     if [[ " ${namespaces[*]} " != *" $namespace "* ]]; then
-        add_namespace "$namespace"
+        ip netns add "$namespace"
+        namespaces+=("$namespace")
         ip -n "$namespace" link set dev lo up
     fi
-    if ! ip -n "$bridge" link show "$lan" >/dev/null 2>&1; then
-        ip -n "$bridge" link add "$lan" type bridge
-        ip -n "$bridge" link set dev "$lan" up
+    if ! ip -n "$run-bridge" link show "$lan" >/dev/null 2>&1; then
+        ip -n "$run-bridge" link add "$lan" type bridge
+        ip -n "$run-bridge" link set dev "$lan" up
     fi
-    ip link add "$link" netns "$namespace" type veth peer name "$lan-$host-$link" netns "$bridge"
-    ip -n "$bridge" link set dev "$lan-$host-$link" master "$lan" up
-    ip -n "$namespace" address add "$ip/24" dev "$link"
-    [[ $routed == down ]] && return
+    ip link add "$link" netns "$namespace" type veth peer name "$lan-$host-$link" netns "$run-bridge"
+    ip -n "$run-bridge" link set dev "$lan-$host-$link" master "$lan" up
+    ip -n "$namespace" address add "${5:-${address[$1]}}/24" dev "$link"
+    [[ $2 == down ]] && return
     ip -n "$namespace" link set dev "$link" up
-    [[ $routed == unrouted ]] || ip -n "$namespace" route add default dev "$link"
+    [[ $2 == unrouted ]] || ip -n "$namespace" route add default dev "$link"
 }
 
 # The command line that runs a command on a host with the display, in the array on: every step
@@ -145,59 +127,44 @@ on_host() {
     "${on[@]}" "${@:2}"
 }
 
-# The hosts reach the display through its socket file only, so ask from one of them.
-expect_display_on() {
-    display_serves() { on_host "$1" xdotool getdisplaygeometry >/dev/null 2>&1; }
-    wait_until 15 "the display to serve host $1" display_serves "$1"
-}
-
 # --- the copies ---
+
+settings_file() { echo "$work/$1/Corvel/Corvel.conf"; }
 
 # start_copy HOST [SETTING=VALUE ...]: a fresh settings file with the host's user name and the
 # given settings, then the program.
 start_copy() {
-    local host=$1
-    shift
-    mkdir -p "$work/$host/Corvel" "$work/$host/runtime"
-    chmod 700 "$work/$host/runtime"
-    printf '[General]\nUsername=%s\n' "${user[$host]}" >"$(settings_file "$host")"
-    printf '%s\n' "$@" >>"$(settings_file "$host")"
-    run_corvel "$host" "$host"
+    mkdir -p "$work/$1/Corvel" "$work/$1/runtime"
+    chmod 700 "$work/$1/runtime"
+    printf '%s\n' "[General]" "Username=${user[$1]}" "${@:2}" >"$(settings_file "$1")"
+    run_corvel "$1" "$1"
 }
 
 # run_corvel HOST NAME [ARGUMENT ...]: the program as HOST's user runs it (on the session bus, once
 # there is one), with its standard output in $work/NAME.out and its pid in pid[NAME].
 run_corvel() {
-    local host=$1 name=$2 on
-    shift 2
-    : >"$work/$name.out"
-    on_host_prefix "$host"
-    "${on[@]}" env QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/$host" HOME="$work/$host" \
-        XDG_RUNTIME_DIR="$work/$host/runtime" DBUS_SESSION_BUS_ADDRESS="$session_bus" \
+    local on
+    on_host_prefix "$1"
+    "${on[@]}" env QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/$1" HOME="$work/$1" \
+        XDG_RUNTIME_DIR="$work/$1/runtime" DBUS_SESSION_BUS_ADDRESS="$session_bus" \
         LSAN_OPTIONS="suppressions=$lan_dir/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}" \
-        "${launch_through[@]}" "$corvel" "$@" >>"$work/$name.out" 2>>"$work/$name.err" &
-    pid[$name]=$!
+        "${launch_through[@]}" "$corvel" "${@:3}" >>"$work/$2.out" 2>>"$work/$2.err" &
+    pid[$2]=$!
 }
 
-# start_session_bus [PROGRAM ...]: a session bus of the run's own, reached through a socket file
-# that every host sees, and the programs given on it (a tray host, say).
+# start_session_bus PROGRAM: a session bus of the run's own, reached through a socket file that
+# every host sees, and a program on it (a tray host, say).
 start_session_bus() {
-    local program
-    dbus-daemon --session --nofork --address="unix:path=$work/bus" --print-address=3 3>"$work/bus-address" \
-        2>"$work/bus.err" &
+    dbus-daemon --session --nofork --address="unix:path=$work/bus" --print-address=3 3>"$work/bus-address" &
     pid[bus]=$!
     wait_until 10 "the session bus" test -s "$work/bus-address"
     session_bus=$(head -n 1 "$work/bus-address")
-    for program in "$@"; do
-        DBUS_SESSION_BUS_ADDRESS=$session_bus "$program" 2>>"$work/bus.err" &
-        pid[$(basename "$program")]=$!
-    done
+    DBUS_SESSION_BUS_ADDRESS=$session_bus "$1" &
+    pid[$(basename "$1")]=$!
 }
 
 # bus_call DESTINATION PATH METHOD [ARGUMENT ...]: a method call on the run's session bus.
 bus_call() { timeout 10 dbus-send --bus="$session_bus" --print-reply --dest="$1" "${@:2}"; }
-
-settings_file() { echo "$work/$1/Corvel/Corvel.conf"; }
 
 # Waits for a copy's window and puts it at LEFT TOP.
 place_window() {
@@ -205,7 +172,7 @@ place_window() {
     xdotool windowmove "${window[$1]}" "$2" "$3"
 }
 
-# expect_exit HOST: waits for a copy to end, which it must do with status 0.
+# Waits for a copy to end, which it must do with status 0.
 expect_exit() {
     local status=0
     wait_until 15 "host $1's program to end" has_ended "${pid[$1]}"
@@ -229,7 +196,7 @@ expect_alive() {
     done
 }
 
-# --- observing a host's standard output: whole lines, compared byte for byte ---
+# --- a host's standard output: whole lines, compared byte for byte ---
 
 has_line() { grep -qxF -- "$2" "$work/$1.out"; }
 count_lines() { grep -cxF -- "$2" "$work/$1.out" || true; }
@@ -245,45 +212,30 @@ expect_line() {
 
 # expect_count HOST LINE COUNT: HOST prints LINE COUNT times in all, waiting for them and no more.
 expect_count() {
-    local seen
     wait_until 10 "host $1 to print '$2' $3 times" count_reaches "$1" "$2" "$3"
-    seen=$(count_lines "$1" "$2")
-    ((seen == $3)) || fail "host $1 printed '$2' $seen times, expected $3"
+    (($(count_lines "$1" "$2") == $3)) || fail "host $1 printed '$2' $(count_lines "$1" "$2") times, not $3"
 }
 
-# --- driving a host's window ---
+# --- a host's window ---
 
 find_window() {
     local found
-    found=$(xdotool search --onlyvisible --pid "${pid[$1]}" 2>/dev/null | head -n 1) || return 1
-    [[ -n $found ]] && window[$1]=$found
+    found=$(xdotool search --onlyvisible --pid "${pid[$1]}" 2>/dev/null | head -n 1) && [[ -n $found ]] &&
+        window[$1]=$found
 }
-
 window_gone() { ! find_window "$1"; }
 
 focus() { timeout 10 xdotool windowfocus --sync "${window[$1]}"; }
-
-type_on() {
-    focus "$1"
-    timeout 10 xdotool type --delay 20 -- "$2"
-}
-
-key_on() {
-    focus "$1"
-    timeout 10 xdotool key "$2"
-}
-
+type_on() { focus "$1" && timeout 10 xdotool type --delay 20 -- "$2"; }
+key_on() { focus "$1" && timeout 10 xdotool key "$2"; }
 # A line typed and sent with the Return key.
-say() {
-    type_on "$1" "$2"
-    key_on "$1" Return
-}
+say() { type_on "$1" "$2" && key_on "$1" Return; }
 
-# A point inside one of a window's controls, measured on the window the program lays out: the
-# message row's buttons keep their width at the right edge, the nine presets share their row,
-# and the header's middle is bare window background. Sets x and y.
-control_point() {
-    local WIDTH HEIGHT X Y SCREEN WINDOW
+# Clicks one of a window's controls, which no other window may cover. The message row's buttons
+# keep their width at the right edge, the nine presets share their row, and the header's middle is
+# bare window background.
+click_on() {
+    local WIDTH HEIGHT X Y SCREEN WINDOW x y
     eval "$(xdotool getwindowgeometry --shell "${window[$1]}")"
     case $2 in
     transcript) x=$((WIDTH / 2)) y=100 ;;
@@ -293,14 +245,7 @@ control_point() {
     who) x=$((WIDTH - 135)) y=$((HEIGHT - 26)) ;;
     clear) x=$((WIDTH - 49)) y=$((HEIGHT - 26)) ;;
     preset[1-9]) x=$((10 + (2 * ${2#preset} - 1) * (WIDTH - 20) / 18)) y=$((HEIGHT - 58)) ;;
-    *) fail "no control $2" ;;
     esac
-}
-
-# Clicks a control; the control must not be covered by another window.
-click_on() {
-    local x y
-    control_point "$1" "$2"
     focus "$1"
     timeout 10 xdotool mousemove --window "${window[$1]}" "$x" "$y" click 1
 }
@@ -315,10 +260,10 @@ copy_to_file() {
     printf '%s' "$placeholder" | timeout 10 xclip -selection clipboard
     clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null; }
     holds_placeholder() { [[ $(clipboard | head -c 100 | tr -d '\0') == "$placeholder" ]]; }
+    has_copied() { ! holds_placeholder; }
     wait_until 5 "the clipboard to hold a placeholder" holds_placeholder
     click_on "$1" "$2"
     timeout 10 xdotool key ctrl+a ctrl+c
-    has_copied() { ! holds_placeholder; }
     wait_until 5 "host $1 to copy its $2" has_copied
     clipboard >"$3"
     click_on "$1" transcript
@@ -339,7 +284,7 @@ expect_transcript() {
         fail "host $1 shows '$transcript', expected '$2'"
 }
 
-# The share (0 to 1) of a window's pixels within 10% of a colour exceeds a threshold.
+# More than a share (0 to 1) of a window's pixels are within 10% of a colour.
 colour_above() {
     local share
     share=$(import -silent -window "${window[$1]}" png:- |
@@ -350,9 +295,8 @@ colour_above() {
 # The transcript's flashing is yellow; nothing else in the window is.
 is_yellow() { colour_above "$1" yellow 0.05; }
 is_not_yellow() { ! is_yellow "$1"; }
-
-# Whether a window shows text in a colour: a line of bold text covers well over a thousandth of
-# the window, anti-aliased edges and the other controls far less.
+# A line of bold text covers well over a thousandth of the window, anti-aliased edges and the
+# other controls far less.
 shows_colour() { colour_above "$1" "$2" 0.001; }
 
 # stays_white SECONDS HOST...: no flashing on these hosts for that long.
@@ -365,7 +309,7 @@ stays_white() {
     done
 }
 
-# --- the foreign peer ---
+# --- the foreign peer and the wire ---
 
 # peer_sends HOST --text TEXT | --hex BYTES | --file PATH
 peer_sends() { ip netns exec "$run-$1" "$foreign_peer" "${@:2}"; }
@@ -373,7 +317,6 @@ peer_sends() { ip netns exec "$run-$1" "$foreign_peer" "${@:2}"; }
 # start_recorder HOST: records every datagram the host receives into $work/wire-HOST, from the
 # moment this returns.
 start_recorder() {
-    : >"$work/wire-$1"
     ip netns exec "$run-$1" "$foreign_peer" --record "$work/wire-$1" &
     pid[recorder-$1]=$!
     expect_port_bound "$1"
@@ -388,17 +331,13 @@ expect_port_bound() {
 # The hex form of a text's bytes, as the recorder writes payloads.
 hex_of() { printf '%s' "$1" | od -An -v -tx1 | tr -d ' \n'; }
 
-# How many datagrams with exactly these bytes the recorder on HOST has seen, from any sender.
+# How many datagrams the recorder on HOST has seen with exactly these bytes, or from an address.
 wire_count() { awk -v payload="$(hex_of "$2")" '$2 == payload { n++ } END { print n + 0 }' "$work/wire-$1"; }
-
-# How many datagrams the recorder on HOST has seen from an address.
 wire_count_from() { awk -v sender="$2" '$1 == sender { n++ } END { print n + 0 }' "$work/wire-$1"; }
 
 # Waits until the recorder on HOST has seen TEXT COUNT times, and checks that it was no more.
 expect_wire() {
-    local seen
     wire_reaches() { (($(wire_count "$1" "$2") >= $3)); }
     wait_until 10 "the wire to carry '$2' $3 times" wire_reaches "$1" "$2" "$3"
-    seen=$(wire_count "$1" "$2")
-    ((seen == $3)) || fail "the wire carried '$2' $seen times, expected $3"
+    (($(wire_count "$1" "$2") == $3)) || fail "the wire carried '$2' $(wire_count "$1" "$2") times, not $3"
 }
