@@ -1,12 +1,9 @@
-# Sourced by the LAN scripts: simulated hosts, one display, the copies on them, and the checks.
-#
-# Every host is a network namespace joined by a veth pair to a bridge in a namespace of its own,
-# so broadcasts travel between the hosts and never reach the machine's network. The copies are
+# Sourced by the LAN scripts: hosts are network namespaces joined by veth pairs to bridges in a
+# namespace of their own, so broadcasts never reach the machine's network. The copies on them are
 # driven with xdotool and watched through their standard output, the clipboard, screenshots and a
-# recording foreign peer. Needs root; a missing tool fails the run, it never skips.
-#
-# The caller sets corvel, artifacts and the arrays user (host -> user name, for the hosts that run
-# Corvel) and address (host -> IPv4 address, every host), then calls lan_begin.
+# recording foreign peer. Needs root; a missing tool fails the run, it never skips. The caller sets
+# corvel, artifacts and the arrays user (host -> user name, for the hosts that run Corvel) and
+# address (host -> IPv4 address), then calls lan_begin.
 
 lan_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 foreign_peer=$lan_dir/foreign_peer.py
@@ -25,8 +22,6 @@ fail() {
     echo "FAILED during $scenario: $*" >&2
     exit 1
 }
-
-# --- scenarios and the summary table ---
 
 # Starts the next scenario; reaching it means the one before passed.
 begin_scenario() {
@@ -127,8 +122,6 @@ on_host() {
     "${on[@]}" "${@:2}"
 }
 
-# --- the copies ---
-
 settings_file() { echo "$work/$1/Corvel/Corvel.conf"; }
 
 # start_copy HOST [SETTING=VALUE ...]: a fresh settings file with the host's user name and the
@@ -196,8 +189,7 @@ expect_alive() {
     done
 }
 
-# --- a host's standard output: whole lines, compared byte for byte ---
-
+# A host's standard output: whole lines, compared byte for byte.
 has_line() { grep -qxF -- "$2" "$work/$1.out"; }
 count_lines() { grep -cxF -- "$2" "$work/$1.out" || true; }
 count_reaches() { (($(count_lines "$1" "$2") >= $3)); }
@@ -215,8 +207,6 @@ expect_count() {
     wait_until 10 "host $1 to print '$2' $3 times" count_reaches "$1" "$2" "$3"
     (($(count_lines "$1" "$2") == $3)) || fail "host $1 printed '$2' $(count_lines "$1" "$2") times, not $3"
 }
-
-# --- a host's window ---
 
 find_window() {
     local found
@@ -250,11 +240,9 @@ click_on() {
     timeout 10 xdotool mousemove --window "${window[$1]}" "$x" "$y" click 1
 }
 
-# copy_to_file HOST transcript|message FILE: selects all of the control, copies it and writes what
-# the clipboard then holds byte for byte (a transcript may hold NUL bytes, which no shell variable
-# can). A placeholder owns the clipboard first, so an old copy is never taken for the new one.
-# Afterwards neither control has a selection, whose highlight would hide the lines' colours, and
-# the message field has the keys with its cursor at the end, so that typing adds to it.
+# copy_to_file HOST transcript|message FILE: the control's whole text through the clipboard, byte
+# for byte (it may hold NUL bytes), after a placeholder so that an old copy is never taken for the
+# new one. Then no selection hides the lines' colours, and typing adds to the message field.
 copy_to_file() {
     local placeholder="nothing copied yet $RANDOM$RANDOM"
     printf '%s' "$placeholder" | timeout 10 xclip -selection clipboard
@@ -309,13 +297,10 @@ stays_white() {
     done
 }
 
-# --- the foreign peer and the wire ---
-
 # peer_sends HOST --text TEXT | --hex BYTES | --file PATH
 peer_sends() { ip netns exec "$run-$1" "$foreign_peer" "${@:2}"; }
 
-# start_recorder HOST: records every datagram the host receives into $work/wire-HOST, from the
-# moment this returns.
+# start_recorder HOST: from its return on, every datagram HOST receives goes into $work/wire-HOST.
 start_recorder() {
     ip netns exec "$run-$1" "$foreign_peer" --record "$work/wire-$1" &
     pid[recorder-$1]=$!
@@ -335,7 +320,7 @@ hex_of() { printf '%s' "$1" | od -An -v -tx1 | tr -d ' \n'; }
 wire_count() { awk -v payload="$(hex_of "$2")" '$2 == payload { n++ } END { print n + 0 }' "$work/wire-$1"; }
 wire_count_from() { awk -v sender="$2" '$1 == sender { n++ } END { print n + 0 }' "$work/wire-$1"; }
 
-# Waits until the recorder on HOST has seen TEXT COUNT times, and checks that it was no more.
+# expect_wire HOST TEXT COUNT: the recorder on HOST sees TEXT COUNT times, waited for, no more.
 expect_wire() {
     wire_reaches() { (($(wire_count "$1" "$2") >= $3)); }
     wait_until 10 "the wire to carry '$2' $3 times" wire_reaches "$1" "$2" "$3"

@@ -38,18 +38,6 @@ shown_count() {
     transcript_of "$1"
     grep -cF -- "$2" <<<"$transcript" || true
 }
-# Two copies see each other's answers to the queries both heard, and MORE besides.
-declare -A queries_heard=([a]=3 [b]=2 [c]=1)
-expect_answers_heard() {
-    local host other both
-    for host in a b c; do
-        for other in a b c; do
-            both=$((queries_heard[$host] < queries_heard[$other] ? queries_heard[$host] : queries_heard[$other]))
-            [[ $other == "$host" ]] || wait_until 10 "host $host to hear ${user[$other]}'s answers" \
-                count_reaches "$host" "Data received: $(answer "$other")" $((both + $1))
-        done
-    done
-}
 
 lan_begin lan 2400x700
 for host in a b c f x; do
@@ -65,9 +53,11 @@ wait_until 10 "the tray host" tray_host_up
 begin_scenario "start-up presence"
 # One copy after the other, each once it has handled the answers to its query: then every copy has
 # heard exactly the queries of those started after it, its own included. A copy still busy
-# starting would take two answers for twins.
+# starting would take two answers for twins. From c's start on, every text must reach b and c.
+declare -A queries_heard=([a]=3 [b]=2 [c]=1)
 started=()
 for host in a b c; do
+    [[ $host != c ]] || wire_mark=$(($(wc -l <"$work/wire-x") + 1))
     start_copy "$host" 'pSet3=preset three'
     expect_line "Data sent:   ${user[$host]}    >    <online?>" "$host"
     place_window "$host" ${place[$host]}
@@ -89,7 +79,6 @@ for host in a b c; do
     expect_wire x "$(answer "$host")" "${queries_heard[$host]}"
     expect_count "$host" "Data sent: $(answer "$host")" "${queries_heard[$host]}"
 done
-expect_answers_heard 0
 # Each welcomes its user and shows the others' answers, never its own.
 for host in a b c; do
     transcript_of "$host"
@@ -99,24 +88,21 @@ for host in a b c; do
             <<<"$transcript" || fail "host $host shows its own answer or not ${user[$other]}'s: $transcript"
     done
 done
-wire_mark=$(($(wc -l <"$work/wire-x") + 1))
 
 begin_scenario "chat line"
 before=$(date +%T)
 say a "hello lan"
-expect_line "Data sent:   alice    >    hello lan" a
 expect_line "Data received:   alice    >    hello lan" b c
 after=$(date +%T)
 expect_line "this is me" a
 expect_count b "this is me" 0
 expect_wire x "  alice    >    hello lan" 1
-# Own lines are blue, other people's red; the welcome and system lines are black.
-shows_colour a "#0000ff" && ! shows_colour a "#ff0000" || fail "host a does not show its own line in blue alone"
-for host in b c; do
-    shows_colour "$host" "#ff0000" && ! shows_colour "$host" "#0000ff" ||
-        fail "host $host does not show alice's line in red alone"
-done
 for host in a b c; do
+    # Own lines are blue, other people's red; the welcome and system lines are black.
+    colours=("#ff0000" "#0000ff")
+    [[ $host != a ]] || colours=("#0000ff" "#ff0000")
+    shows_colour "$host" "${colours[0]}" && ! shows_colour "$host" "${colours[1]}" ||
+        fail "host $host does not show alice's line in ${colours[0]} alone"
     transcript_of "$host"
     stamp=$(grep -F "  alice    >    hello lan" <<<"$transcript" | cut -c2-9)
     # The stamp is the local time at arrival. A midnight between the two readings proves nothing.
@@ -126,7 +112,6 @@ done
 
 begin_scenario "call"
 click_on a call
-expect_line "Data sent:  SYSTEM  >  CALLING" a
 expect_line "Data received:  SYSTEM  >  CALLING" b c
 flashes_soon b
 flashes_soon c
@@ -160,7 +145,6 @@ for host in a b c; do
 done
 # A preset sends its stored text like a typed line, and answers the flashing.
 click_on a preset3
-expect_line "Data sent:   alice    >    preset three" a
 expect_line "$(acknowledged a)" a
 expect_line "Data received:   alice    >    preset three" b
 turns_white a
@@ -183,7 +167,6 @@ expect_wire x " SYSTEM  >  <online?>" 1
 for host in a b c; do
     expect_wire x "$(answer "$host")" $((queries_heard[$host] + 1))
 done
-expect_answers_heard 1
 # Every transcript ends with the query, the notice and the others' answers in any order.
 for host in a b c; do
     transcript_of "$host"
@@ -239,19 +222,6 @@ expect_line "Data received:   erin    >    erin is back" b
 [[ $(socket_failures) == "$failures" ]] || fail "host e kept failing after the port was free"
 [[ $(wire_count_from x "${address[e]}") == 1 ]] || fail "host e sent more than its line"
 
-begin_scenario "foreign datagrams"
-peer_sends x --hex ff
-expect_line ">>> Data received, but cannot be converted to String" a b c
-peer_sends x --hex ""
-expect_line "Data received: " a b c
-declare -A answers=()
-for host in a b c; do
-    answers[$host]=$(count_lines "$host" "Data sent: $(answer "$host")")
-done
-peer_sends x --text " SYSTEM  >  <online?>"
-for host in a b c; do
-    expect_count "$host" "Data sent: $(answer "$host")" $((answers[$host] + 1))
-done
 import -silent -window root "$artifacts/lan-success.png"
 
 begin_scenario "hidden window, tray and second launch"
@@ -401,7 +371,6 @@ expect_wire x "$(answer b)" $((answered + 1))
 expect_line "Data received: $(answer b)" g
 sleep 1
 expect_count b "Data received:   gina    >    <online?>" 1
-expect_count g "Data received: $(answer b)" 1
 expect_count g "Data received:   gina    >    <online?>" 1
 expect_count g "Data sent: $(answer g)" 1
 transcript_of g
