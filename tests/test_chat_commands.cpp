@@ -16,24 +16,16 @@ using namespace corvel::test;
 
 namespace {
 
-// Three started copies, ann, bob and cid, past their start-up traffic, transcripts cleared.
-struct Lan {
-    Lan()
+// ann, bob and cid, transcripts cleared.
+struct AnnBobCid : Lan {
+    AnnBobCid() : Lan({u"ann"_s, u"bob"_s, u"cid"_s})
     {
-        for (ChatCopy *copy : all())
-            copy->start();
-        loop.advance(Seconds(1));
-        network.traffic.clear();
-        for (ChatCopy *copy : all())
+        for (const auto &copy : copies)
             copy->controller->clear();
     }
-    std::array<ChatCopy *, 3> all() { return {&ann, &bob, &cid}; }
-    void after(double seconds) { loop.advance(Seconds(seconds)); }
-    ManualMainLoop loop;
-    FakeNetwork network{loop};
-    ChatCopy ann{network, loop, u"ann"_s};
-    ChatCopy bob{network, loop, u"bob"_s};
-    ChatCopy cid{network, loop, u"cid"_s};
+    ChatCopy &ann = *copies[0];
+    ChatCopy &bob = *copies[1];
+    ChatCopy &cid = *copies[2];
 };
 
 const QString bobAcknowledges = u" SYSTEM  >  Call recived by bob"_s;
@@ -45,7 +37,7 @@ class ChatCommandsTest : public QObject {
 private Q_SLOTS:
     void callFlashesTheOthersUntilTheyAct()
     {
-        Lan lan;
+        AnnBobCid lan;
         lan.ann.click("cmdCall");
         lan.after(0.05);
         QCOMPARE(lan.ann.transcript().count(u"CALLING"_s), 1);
@@ -69,7 +61,7 @@ private Q_SLOTS:
 
     void floodsOfCallsAndFlashesKeepOneTicker()
     {
-        Lan lan;
+        AnnBobCid lan;
         lan.ann.click("cmdCall");
         for (int flood = 0; flood < 1000; ++flood)
             lan.network.inject(u"  eve    >    <flash>"_s.toUtf8());
@@ -83,7 +75,7 @@ private Q_SLOTS:
     // A call that did not go out, or whose echo was lost, leaves the copy callable; what was typed stays.
     void failedCallLeavesTheCopyCallable()
     {
-        Lan lan;
+        AnnBobCid lan;
         lan.ann.socket.refusing = true;
         lan.ann.click("cmdCall");
         lan.ann.socket.refusing = false;
@@ -113,13 +105,13 @@ private Q_SLOTS:
 
     void presenceQueryListsTheOthers()
     {
-        Lan lan;
+        AnnBobCid lan;
         lan.ann.click("cmdOnline");
         QCOMPARE(lan.network.traffic, QStringList{u"  SYSTEM  > ann asked: Who is online? "_s});
         lan.after(1);
         QCOMPARE(lan.network.traffic.mid(1, 2),
                  (QStringList{u" SYSTEM  >  You are online"_s, u" SYSTEM  >  <online?>"_s}));
-        for (ChatCopy *copy : lan.all()) {
+        for (const auto &copy : lan.copies) {
             QCOMPARE(copy->colourOf(u"asked"_s), QColor(Qt::red)); // asking opens no own-line window
             QCOMPARE(copy->colourOf(u"You are online"_s), QColor(Qt::black));
             for (const QString &name : {u"ann"_s, u"bob"_s, u"cid"_s})
@@ -130,7 +122,7 @@ private Q_SLOTS:
 
     void autoHide()
     {
-        Lan lan;
+        AnnBobCid lan;
         SettingsStore &settings = lan.ann.settings;
         settings.setBool(keys::hide, true);
         settings.setFloat(keys::delay, 2.9F); // whole seconds: 2
@@ -141,8 +133,7 @@ private Q_SLOTS:
         QVERIFY(!lan.ann.application.hidden);
         lan.after(0.02);
         QVERIFY(lan.ann.application.hidden);
-        lan.bob.outlet("txtMsg")->setText(u"back?"_s);
-        lan.bob.click("cmdSend");
+        lan.bob.send(u"back?"_s);
         lan.after(0.05);
         QVERIFY(!lan.ann.application.hidden);
 
@@ -163,7 +154,7 @@ private Q_SLOTS:
 
     void presetSendsItsTextAndDropsTypedText()
     {
-        Lan lan;
+        AnnBobCid lan;
         lan.ann.settings.setString(keys::presets[2], u"coffee?"_s);
         lan.ann.settings.setBool(keys::autoClear, true);
         lan.ann.outlet("txtMsg")->setText(u"typed"_s);
@@ -187,7 +178,7 @@ private Q_SLOTS:
     {
         QFETCH(int, points);
         QFETCH(int, messagePoints);
-        Lan lan;
+        AnnBobCid lan;
         lan.network.inject(wire::chatLine(u"bob", u"earlier").toUtf8());
         lan.after(0.05);
         auto *stepper = lan.ann.outlet<Stepper>("stepFontSize");
@@ -211,7 +202,7 @@ private Q_SLOTS:
 
     void clearAllDataAndExitEndTheProgram()
     {
-        Lan lan;
+        AnnBobCid lan;
         SettingsStore &store = lan.ann.settings;
         for (const keys::Key &key : keys::all)
             store.setString(key.name, u"1"_s);

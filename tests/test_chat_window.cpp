@@ -19,22 +19,11 @@ namespace {
 const QString stamp = u"\n 09:05:07  \t "_s;
 const QString welcome = u"  SYSTEM  >  Welcome to Corvel ann . You are online"_s;
 
-// ann, started and past her start-up traffic.
-struct Ann {
-    explicit Ann(Seconds delay = Seconds(0.02)) : network(loop, delay)
-    {
-        copy.start();
-        loop.advance(Seconds(1));
-        network.traffic.clear();
-    }
-    void send(const QString &text) // and Return, which presses the send button
-    {
-        copy.outlet("txtMsg")->setText(text);
-        QTest::keyClick(copy.outlet("txtMsg"), Qt::Key_Return);
-    }
-    ManualMainLoop loop;
-    FakeNetwork network;
-    ChatCopy copy{network, loop, u"ann"_s};
+// ann alone.
+struct Ann : Lan {
+    explicit Ann(Seconds delay = Seconds(0.02)) : Lan({u"ann"_s}, delay) {}
+    void send(const QString &text) { copy.send(text); }
+    ChatCopy &copy = *copies.front();
 };
 
 } // namespace

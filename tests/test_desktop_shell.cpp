@@ -83,8 +83,7 @@ private Q_SLOTS:
         QCOMPARE(shell.trayIcon().toolTip(), u"Corvel: 2 unread lines and a call"_s);
 
         // The copy's own line is nobody's news; the next line waits for the second to pass.
-        ann.outlet("txtMsg")->setText(u"mine"_s);
-        ann.click("cmdSend");
+        ann.send(u"mine"_s);
         loop.advance(Seconds(0.2));
         arrive(u"3"_s, Seconds(0.5));
         barrier();

@@ -50,12 +50,28 @@ void ChatCopy::type(const QString &text)
     QTest::keyClicks(outlet("txtMsg"), text);
 }
 
+void ChatCopy::send(const QString &text)
+{
+    outlet("txtMsg")->setText(text);
+    QTest::keyClick(outlet("txtMsg"), Qt::Key_Return);
+}
+
 void ChatCopy::click(const char *name) const
 {
     if (auto *button = view->findChild<QAbstractButton *>(QString::fromLatin1(name)))
         button->click();
     else
         outlet<QAction>(name)->trigger();
+}
+
+Lan::Lan(const QStringList &names, Seconds delay) : network(loop, delay)
+{
+    for (const QString &name : names)
+        copies.push_back(std::make_unique<ChatCopy>(network, loop, name));
+    for (const auto &copy : copies)
+        copy->start();
+    loop.advance(Seconds(1));
+    network.traffic.clear();
 }
 
 } // namespace corvel::test

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <vector>
 
 namespace corvel::test {
 
@@ -30,6 +31,7 @@ public:
     [[nodiscard]] QColor colourOf(const QString &fragment) const;
     [[nodiscard]] QColor background() const;
     void type(const QString &text); // as the user types it into the message field
+    void send(const QString &text); // put into the message field, then Return
     template <typename T = QLineEdit> T *outlet(const char *name) const { return test::outlet<T>(*view, name); }
     void click(const char *name) const; // the button, or else the menu command, of that outlet name
 
@@ -41,6 +43,17 @@ public:
     std::function<void(Arrival, const QString &)> arrived = [](Arrival, const QString &) {};
     std::unique_ptr<ChatView> view;
     std::unique_ptr<ViewController> controller;
+};
+
+// Copies named in turn on one fake network, started and past their start-up traffic.
+struct Lan {
+    explicit Lan(const QStringList &names, Seconds delay = Seconds(0.02));
+    ChatCopy &operator[](std::size_t index) const { return *copies.at(index); }
+    void after(double seconds) { loop.advance(Seconds(seconds)); }
+
+    ManualMainLoop loop;
+    FakeNetwork network;
+    std::vector<std::unique_ptr<ChatCopy>> copies;
 };
 
 } // namespace corvel::test
