@@ -38,7 +38,7 @@ struct Fixture {
 class OptionsTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void loadsThenAutoHideClick()
+    void loadsEmptyAndStoredValues()
     {
         Fixture empty;
         options panel(empty.store);
