@@ -50,8 +50,7 @@ ViewController::~ViewController()
 {
     m_socket.setReceiveHandler({});
     m_defaults.setUnsavedHandler({});
-    if (m_flashTicker)
-        m_loop.stop(*m_flashTicker);
+    m_loop.cancel(m_flashTicker);
 }
 
 void ViewController::connectControls()

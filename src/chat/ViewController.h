@@ -13,7 +13,7 @@
 #include <QString>
 
 #include <functional>
-#include <optional>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -133,7 +133,9 @@ private:
     Transcript m_transcript;
     DuplicateWindow m_duplicates;
     OwnLines m_ownLines;
-    std::optional<MainLoop::TimerId> m_flashTicker;
+    MainLoop::TimerId m_flashTicker = MainLoop::noTimer;
+    MainLoop::TimerId m_callEchoWait = MainLoop::noTimer; // clears callbool when the echo is lost
+    std::vector<MainLoop::TimerId> m_pendingHides;
     AnswerCoalescer m_presenceAnswers;
     Lifetime m_lifetime;
 };

@@ -6,14 +6,10 @@
 #include "settings/keys.h"
 #include "settings/settings_store.h"
 
+#include <memory>
+#include <utility>
+
 namespace corvel {
-
-namespace {
-
-// Every pending hide is kept under this key, so that one edit of the message field drops them all.
-constexpr std::string_view pendingHide = "hiding";
-
-} // namespace
 
 void ViewController::Hide()
 {
@@ -29,7 +25,13 @@ void ViewController::hide()
 void ViewController::scheduleHide()
 {
     const auto delay = static_cast<double>(m_defaults.integerForKey(keys::delay));
-    m_loop.perform(pendingHide, Seconds(delay), m_lifetime.guard([this] { hiding(); }));
+    // Each send hides in its own time, and one edit of the message field drops them all.
+    auto hide = std::make_shared<MainLoop::TimerId>();
+    *hide = m_loop.after(Seconds(delay), m_lifetime.guard([this, hide] {
+        std::erase(m_pendingHides, *hide);
+        hiding();
+    }));
+    m_pendingHides.push_back(*hide);
 }
 
 void ViewController::autoHideAfterSend()
@@ -40,7 +42,8 @@ void ViewController::autoHideAfterSend()
 
 void ViewController::cancelPendingHides()
 {
-    m_loop.cancelPerforms(pendingHide);
+    for (const MainLoop::TimerId hide : std::exchange(m_pendingHides, {}))
+        m_loop.cancel(hide);
 }
 
 void ViewController::hiding()

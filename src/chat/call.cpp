@@ -5,6 +5,8 @@
 
 #include <QLineEdit>
 
+#include <utility>
+
 namespace corvel {
 
 namespace {
@@ -14,7 +16,6 @@ constexpr Seconds yellowPhase{0.5};
 // A call's echo comes back within milliseconds; one lost on the way must not make this copy take
 // the next real call for its own.
 constexpr Seconds callEchoWait{2.0};
-constexpr std::string_view pendingCallEcho = "callbool";
 
 } // namespace
 
@@ -40,8 +41,8 @@ void ViewController::call()
     if (m_socket.broadcast(wire::callText.toString()) != DatagramSocket::SendResult::Sent)
         return;
     callbool = true;
-    m_loop.cancelPerforms(pendingCallEcho);
-    m_loop.perform(pendingCallEcho, callEchoWait, m_lifetime.guard([this] { callbool = false; }));
+    m_loop.cancel(m_callEchoWait);
+    m_callEchoWait = m_loop.after(callEchoWait, m_lifetime.guard([this] { callbool = false; }));
 }
 
 // However many calls and flash commands arrive, one ticker flashes, and it stops with the
@@ -49,7 +50,7 @@ void ViewController::call()
 void ViewController::flash()
 {
     flashbool = true;
-    if (!m_flashTicker)
+    if (m_flashTicker == MainLoop::noTimer)
         m_flashTicker = m_loop.every(flashInterval, m_lifetime.guard([this] { flashing(); }));
 }
 
@@ -70,10 +71,7 @@ void ViewController::stopFlash()
         return;
     (void)m_socket.broadcast(acknowledgement);
     flashbool = false;
-    if (m_flashTicker) {
-        m_loop.stop(*m_flashTicker);
-        m_flashTicker.reset();
-    }
+    m_loop.cancel(std::exchange(m_flashTicker, MainLoop::noTimer));
 }
 
 } // namespace corvel

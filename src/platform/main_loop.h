@@ -3,7 +3,6 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
-#include <string_view>
 
 namespace corvel {
 
@@ -15,6 +14,7 @@ class MainLoop {
 public:
     using Task = std::function<void()>;
     using TimerId = std::uint64_t;
+    static constexpr TimerId noTimer = 0;
 
     MainLoop() = default;
     MainLoop(const MainLoop &) = delete;
@@ -23,16 +23,14 @@ public:
 
     // Runs the task once after the delay. Tasks given in turn with equal delays run in that order;
     // a zero delay runs it at the next pass of the loop, after the current work has finished.
-    virtual void after(Seconds delay, Task task) = 0;
+    virtual TimerId after(Seconds delay, Task task) = 0;
 
-    // Like after(), but remembered under a key so that every pending perform of that key can be
-    // dropped at once.
-    virtual void perform(std::string_view key, Seconds delay, Task task) = 0;
-    virtual void cancelPerforms(std::string_view key) = 0;
-
-    // Runs the task every interval, the first time one interval from now, until stopped.
+    // Runs the task every interval, the first time one interval from now, until cancelled.
     virtual TimerId every(Seconds interval, Task task) = 0;
-    virtual void stop(TimerId timer) = 0;
+
+    // Drops the task if it has not run yet, or stops the repeating one. A task that has run, one
+    // cancelled before and noTimer are ignored.
+    virtual void cancel(TimerId timer) = 0;
 
     // Monotonic time since an arbitrary origin.
     [[nodiscard]] virtual Seconds now() const = 0;

@@ -24,63 +24,40 @@ QtMainLoop::QtMainLoop()
 
 QtMainLoop::~QtMainLoop() = default;
 
-QTimer *QtMainLoop::startTimer(Seconds interval, bool repeating, Task task)
+MainLoop::TimerId QtMainLoop::start(Seconds interval, bool repeating, Task task)
 {
     auto *timer = new QTimer(&m_owner);
     // Precise timers keep equal delays in the order they were given.
     timer->setTimerType(Qt::PreciseTimer);
     timer->setSingleShot(!repeating);
     timer->setInterval(toMilliseconds(interval));
+    const TimerId id = m_nextId++;
+    m_timers.emplace(id, timer);
     QObject::connect(timer, &QTimer::timeout, timer, std::move(task));
+    if (!repeating)
+        QObject::connect(timer, &QTimer::timeout, timer, [this, id] { cancel(id); });
     timer->start();
-    return timer;
+    return id;
 }
 
-void QtMainLoop::after(Seconds delay, Task task)
+MainLoop::TimerId QtMainLoop::after(Seconds delay, Task task)
 {
-    QTimer *timer = startTimer(delay, false, std::move(task));
-    QObject::connect(timer, &QTimer::timeout, timer, &QObject::deleteLater);
-}
-
-void QtMainLoop::perform(std::string_view key, Seconds delay, Task task)
-{
-    auto &pending = m_performs[std::string(key)];
-    QTimer *timer = startTimer(delay, false, std::move(task));
-    QObject::connect(timer, &QTimer::timeout, timer, [this, timer, name = std::string(key)] {
-        auto &list = m_performs[name];
-        list.erase(std::remove(list.begin(), list.end(), timer), list.end());
-        timer->deleteLater();
-    });
-    pending.push_back(timer);
-}
-
-void QtMainLoop::cancelPerforms(std::string_view key)
-{
-    const auto found = m_performs.find(key);
-    if (found == m_performs.end())
-        return;
-    for (QTimer *timer : found->second) {
-        timer->stop();
-        timer->deleteLater();
-    }
-    found->second.clear();
+    return start(delay, false, std::move(task));
 }
 
 MainLoop::TimerId QtMainLoop::every(Seconds interval, Task task)
 {
-    const TimerId id = m_nextId++;
-    m_repeating[id] = startTimer(interval, true, std::move(task));
-    return id;
+    return start(interval, true, std::move(task));
 }
 
-void QtMainLoop::stop(TimerId timer)
+void QtMainLoop::cancel(TimerId timer)
 {
-    const auto found = m_repeating.find(timer);
-    if (found == m_repeating.end())
+    const auto found = m_timers.find(timer);
+    if (found == m_timers.end())
         return;
     found->second->stop();
     found->second->deleteLater();
-    m_repeating.erase(found);
+    m_timers.erase(found);
 }
 
 Seconds QtMainLoop::now() const

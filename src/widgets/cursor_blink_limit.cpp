@@ -5,12 +5,6 @@
 
 namespace corvel {
 
-namespace {
-
-constexpr std::string_view steadyCursor = "steady cursor";
-
-} // namespace
-
 CursorBlinkLimit::CursorBlinkLimit(MainLoop &loop) : m_loop(loop), m_flashTime(QApplication::cursorFlashTime())
 {
     QApplication::instance()->installEventFilter(this);
@@ -19,7 +13,7 @@ CursorBlinkLimit::CursorBlinkLimit(MainLoop &loop) : m_loop(loop), m_flashTime(Q
 
 CursorBlinkLimit::~CursorBlinkLimit()
 {
-    m_loop.cancelPerforms(steadyCursor);
+    m_loop.cancel(m_steadyCursor);
     QApplication::setCursorFlashTime(m_flashTime);
 }
 
@@ -42,8 +36,8 @@ bool CursorBlinkLimit::eventFilter(QObject * /*watched*/, QEvent *event)
 void CursorBlinkLimit::resumeBlinking()
 {
     QApplication::setCursorFlashTime(m_flashTime);
-    m_loop.cancelPerforms(steadyCursor);
-    m_loop.perform(steadyCursor, blinkingSpan, [] { QApplication::setCursorFlashTime(0); });
+    m_loop.cancel(m_steadyCursor);
+    m_steadyCursor = m_loop.after(blinkingSpan, [] { QApplication::setCursorFlashTime(0); });
 }
 
 } // namespace corvel

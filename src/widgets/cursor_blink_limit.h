@@ -27,6 +27,7 @@ private:
 
     MainLoop &m_loop;
     const int m_flashTime; // the platform's, in milliseconds
+    MainLoop::TimerId m_steadyCursor = MainLoop::noTimer;
 };
 
 } // namespace corvel
