@@ -148,13 +148,7 @@ click_on a preset3
 expect_line "$(acknowledged a)" a
 expect_line "Data received:   alice    >    preset three" b
 turns_white a
-# Whatever was typed gives way to the preset, and the field is empty after it.
-type_on a "discard me"
-click_on a preset3
-say a "z"
-expect_line "Data received:   alice    >    z" b
-expect_wire x "  alice    >    preset three" 2
-expect_wire x "  alice    >    discard me" 0
+expect_wire x "  alice    >    preset three" 1
 expect_wire x " SYSTEM  >  Call recived by alice" 1
 
 begin_scenario "presence button"
@@ -166,14 +160,6 @@ expect_wire x " SYSTEM  >  You are online" 1
 expect_wire x " SYSTEM  >  <online?>" 1
 for host in a b c; do
     expect_wire x "$(answer "$host")" $((queries_heard[$host] + 1))
-done
-# Every transcript ends with the query, the notice and the others' answers in any order.
-for host in a b c; do
-    transcript_of "$host"
-    last=$(tail -n 4 <<<"$transcript" | cut -c14- | sort)
-    expected=$(printf '%s\n' "  SYSTEM  > bob asked: Who is online? " " SYSTEM  >  You are online" "$(answer a)" \
-        "$(answer b)" "$(answer c)" | grep -vxF "$(answer "$host")" | sort)
-    [[ $last == "$expected" ]] || fail "host $host's transcript does not end with the query and the answers: $transcript"
 done
 
 begin_scenario "clear button and clear command"
@@ -294,16 +280,6 @@ peer_sends x --text "  mallory    >    are you there?"
 expect_line "Data received:   mallory    >    are you there?" f
 wait_until 5 "host f's window to come back" find_window f
 expect_count f "show window" $((shown + 1))
-# An empty send says OK; an edit of the field then keeps the window up past the delay.
-sent=$(now_ms)
-key_on f Return
-expect_line "Data sent:   frank    >    on my way" f
-type_on f "s"
-while (($(now_ms) < sent + 3000)); do
-    find_window f || fail "host f hid although its field was edited"
-    sleep 0.2
-done
-expect_count f "window hiden" 1
 
 begin_scenario "clear all data"
 key_on f ctrl+shift+Delete
