@@ -14,16 +14,13 @@ class Watcher : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
     Q_PROPERTY(bool IsStatusNotifierHostRegistered READ hostRegistered)
-    Q_PROPERTY(int ProtocolVersion READ protocolVersion)
     Q_PROPERTY(QStringList RegisteredStatusNotifierItems READ items)
 public:
     [[nodiscard]] static bool hostRegistered() { return true; }
-    [[nodiscard]] static int protocolVersion() { return 0; }
     [[nodiscard]] QStringList items() const { return m_items; }
 
 public Q_SLOTS:
     void RegisterStatusNotifierItem(const QString &service) { m_items << service; }
-    void RegisterStatusNotifierHost(const QString & /*service*/) {}
 
 private:
     QStringList m_items;
