@@ -63,7 +63,7 @@ socket_state() {
     stat=$(<"/proc/${pid[$1]}/stat")
     stat=${stat##*) }
     echo "process state ${stat:0:1}, CPU $(cpu_ticks "$1") ticks;" \
-        "receive queues on port 54545: $(on_host "$1" ss -Hnuap 'sport = :54545' | awk '{ printf "%s ", $2 }')"
+        "receive queues on port 54545: $(ip netns exec "$run-$1" ss -Hnuap 'sport = :54545' | awk '{ printf "%s ", $2 }')"
 }
 
 # flood_from_x_and_y TEXT: both peers send flood_each datagrams at once and at full speed; HOST
@@ -107,7 +107,7 @@ begin_scenario "roll calls of 1,000, 3,000 and 10,000 answers"
 roll_call_printed() { count_matching "$1" "^Data received:  SYSTEM  >  $2[0-9]* IS ONLINE\$"; }
 roll_call_over() { (($(roll_call_printed "$1" "$2") >= $3)) || is_quiet "$1"; }
 for burst in 1000 3000 10000; do
-    on_host x "$flood_peer" "$burst" 0 " SYSTEM  >  roll$burst-{} IS ONLINE"
+    ip netns exec "$run-x" "$flood_peer" "$burst" 0 " SYSTEM  >  roll$burst-{} IS ONLINE"
     for host in "${copies[@]}"; do
         wait_until 60 "host $host to print a roll call of $burst" roll_call_over "$host" "roll$burst-" "$burst"
         printed=$(roll_call_printed "$host" "roll$burst-")

@@ -113,14 +113,6 @@ add_host() {
     [[ $2 == unrouted ]] || ip -n "$namespace" route add default dev "$link"
 }
 
-# The command line that runs a command on a host with the display, in the array on: every step
-# execs the next, so "${on[@]}" COMMAND & leaves the command's own pid in $!.
-on_host_prefix() { on=(ip netns exec "$run-$1" sh -c "$display_mount" "$display_sockets"); }
-on_host() {
-    local on
-    on_host_prefix "$1"
-    "${on[@]}" "${@:2}"
-}
 
 settings_file() { echo "$work/$1/Corvel/Corvel.conf"; }
 
@@ -134,12 +126,11 @@ start_copy() {
 }
 
 # run_corvel HOST NAME [ARGUMENT ...]: the program as HOST's user runs it (on the session bus, once
-# there is one), with its standard output in $work/NAME.out and its pid in pid[NAME].
+# there is one), with its standard output in $work/NAME.out and its pid in pid[NAME]: every step
+# execs the next.
 run_corvel() {
-    local on
-    on_host_prefix "$1"
-    "${on[@]}" env QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/$1" HOME="$work/$1" \
-        XDG_RUNTIME_DIR="$work/$1/runtime" DBUS_SESSION_BUS_ADDRESS="$session_bus" \
+    ip netns exec "$run-$1" sh -c "$display_mount" "$display_sockets" env QT_QPA_PLATFORM=xcb \
+        XDG_CONFIG_HOME="$work/$1" HOME="$work/$1" XDG_RUNTIME_DIR="$work/$1/runtime" DBUS_SESSION_BUS_ADDRESS="$session_bus" \
         LSAN_OPTIONS="suppressions=$lan_dir/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}" \
         "${launch_through[@]}" "$corvel" "${@:3}" >>"$work/$2.out" 2>>"$work/$2.err" &
     pid[$2]=$!
