@@ -12,8 +12,8 @@
 #include <QObject>
 #include <QString>
 
+#include <cstdint>
 #include <functional>
-#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -135,7 +135,7 @@ private:
     OwnLines m_ownLines;
     MainLoop::TimerId m_flashTicker = MainLoop::noTimer;
     MainLoop::TimerId m_callEchoWait = MainLoop::noTimer; // clears callbool when the echo is lost
-    std::vector<MainLoop::TimerId> m_pendingHides;
+    std::uint64_t m_hideGeneration = 0;
     AnswerCoalescer m_presenceAnswers;
     Lifetime m_lifetime;
 };

@@ -6,9 +6,6 @@
 #include "settings/keys.h"
 #include "settings/settings_store.h"
 
-#include <memory>
-#include <utility>
-
 namespace corvel {
 
 void ViewController::Hide()
@@ -25,13 +22,11 @@ void ViewController::hide()
 void ViewController::scheduleHide()
 {
     const auto delay = static_cast<double>(m_defaults.integerForKey(keys::delay));
-    // Each send hides in its own time, and one edit of the message field drops them all.
-    auto hide = std::make_shared<MainLoop::TimerId>();
-    *hide = m_loop.after(Seconds(delay), m_lifetime.guard([this, hide] {
-        std::erase(m_pendingHides, *hide);
-        hiding();
+    // Each send hides in its own time; an edit of the message field outdates every pending hide.
+    m_loop.after(Seconds(delay), m_lifetime.guard([this, generation = m_hideGeneration] {
+        if (generation == m_hideGeneration)
+            hiding();
     }));
-    m_pendingHides.push_back(*hide);
 }
 
 void ViewController::autoHideAfterSend()
@@ -42,8 +37,7 @@ void ViewController::autoHideAfterSend()
 
 void ViewController::cancelPendingHides()
 {
-    for (const MainLoop::TimerId hide : std::exchange(m_pendingHides, {}))
-        m_loop.cancel(hide);
+    ++m_hideGeneration;
 }
 
 void ViewController::hiding()
