@@ -6,6 +6,7 @@
 #include "support/trace_capture.h"
 
 #include "widgets/stepper.h"
+#include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -142,6 +143,18 @@ private Q_SLOTS:
         QVERIFY(ann.copy.transcript().contains(stamp + line));
         QCOMPARE(ann.copy.colourOf(line), colour);
         QCOMPARE(traces.count(u"this is me"_s), delay < 0.1 ? 1 : 0); // once a send
+    }
+
+    void unsavedSettingsAreShown()
+    {
+        Ann ann;
+        const QString file = ann.copy.directory.filePath(u"Corvel.conf"_s);
+        QVERIFY(QFile::remove(file) && QDir().mkdir(file)); // where the file should be written
+        ann.copy.outlet<Stepper>("stepFontSize")->stepBy(1);
+        ann.loop.runPending();
+        QVERIFY2(ann.copy.transcript().endsWith(stamp + u" SYSTEM  >  SETTINGS NOT SAVED: "_s + file +
+                                                u" cannot be written"_s),
+                 qPrintable(ann.copy.transcript()));
     }
 
     void emptySend()

@@ -20,7 +20,9 @@ private Q_SLOTS:
         view.resize(200, 100);
         view.show();
         Transcript transcript(view, loop);
-        transcript.replace(u"first"_s);
+        transcript.append(u"first"_s.leftJustified(5'000, u'x'),
+                          Style{}); // a first line too, if too long, is shortened
+        QVERIFY(view.document()->firstBlock().text().endsWith(u"copy the line for all of it]"_s));
         const Transcript::Limits limits;
         const int total = limits.lines + 1'500;
         for (int line = 1; line <= total; ++line) {
