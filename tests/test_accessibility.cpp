@@ -52,6 +52,10 @@ private Q_SLOTS:
         const QAccessibleInterface *transcript =
             QAccessible::queryAccessibleInterface(test::outlet<QWidget>(chat, "txtChat"));
         QVERIFY(transcript->state().readOnly && transcript->text(QAccessible::Description).contains(u"log"_s));
+        // The steppers are reached with the keyboard too, not only with the mouse on their buttons.
+        for (const auto &[window, stepper] :
+             {std::pair<QWidget *, const char *>{&chat, "stepFontSize"}, {&panel, "OptStep"}, {&panel, "DelayStep"}})
+            QVERIFY2(test::outlet<QWidget>(*window, stepper)->focusPolicy() & Qt::TabFocus, stepper);
     }
 };
 
