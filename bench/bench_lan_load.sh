@@ -24,17 +24,10 @@ mallory="  mallory    >    "
 hertz=$(getconf CLK_TCK)
 
 measured() { printf '    measured: %s\n' "$*"; }
-answer_of() { printf ' SYSTEM  >  %s IS ONLINE' "${user[$1]}"; }
+# The figures that the run's summary in the artifacts lists.
+note_figure() { printf '%-46s %s\n' "$1" "$2" >>"$artifacts/$run_name-summary.txt"; }
 # Bytes compared as bytes, whatever the locale the benchmark runs in.
 count_matching() { LC_ALL=C grep -c -- "$2" "$work/$1.out" || true; }
-
-# Nothing printed for 0.5 s.
-is_quiet() {
-    local size
-    size=$(stat -c %s "$work/$1.out")
-    sleep 0.5
-    ((size == $(stat -c %s "$work/$1.out")))
-}
 
 # Sends a text from x again and again until HOST has printed it: a flood may have filled the
 # host's socket buffer, and what the kernel drops there is lost for good.
@@ -44,6 +37,13 @@ send_until_shown() {
         (($(now_ms) < deadline)) || fail "host $host never printed '$text' after the flood; $(socket_state "$host")"
         peer_sends x --text "$text"
         sleep 0.3
+    done
+}
+
+expect_alive() {
+    local host
+    for host in "$@"; do
+        is_running "${pid[$host]}" || fail "host $host's program ended: $(tail -n 5 "$work/$host.err")"
     done
 }
 
@@ -80,15 +80,6 @@ flood_from_x_and_y() {
     done
 }
 
-wire_size() { stat -c %s "$work/wire-x"; }
-
-# Datagrams recorded since byte OFFSET of the record, from one address or from any.
-wire_since() {
-    tail -c +$(($1 + 1)) "$work/wire-x" | awk -v from="${2:-}" 'from == "" || $1 == from { n++ } END { print n + 0 }'
-}
-
-has_sent_since() { tail -c +$(($1 + 1)) "$work/wire-x" | grep -q " $(hex_of "$2")\$"; }
-
 lan_begin lan_load 1600x320
 for host in a b x y; do
     add_host "$host" routed
@@ -113,7 +104,6 @@ for burst in 1000 3000 10000; do
         printed=$(roll_call_printed "$host" "roll$burst-")
         copy_to_file "$host" transcript "$work/transcript-$host"
         shown=$(LC_ALL=C grep -ac " SYSTEM  >  roll$burst-[0-9]* IS ONLINE\$" "$work/transcript-$host" || true)
-        note_lost $((burst - shown))
         note_figure "roll call of $burst: shown on $host" "$((shown * 100 / burst))% ($shown)"
         measured "host $host: printed $printed and shows $shown of a roll call of $burst"
         ((shown == burst)) || fail "host $host shows $shown of the $burst answers of a roll call"
@@ -182,7 +172,7 @@ flood_from_x_and_y "<flash>"
 send_until_shown a "${mallory}the flashing flood is over"
 flashes_seen=$(count_lines a "Data received: <flash>")
 type_on a "!"
-expect_line "Data sent:  SYSTEM  >  Call recived by alice" a
+expect_line "$(acknowledged a)" a
 # The white phase that was under way ends within half a second.
 sleep 0.6
 idle_start=$(wire_size)
@@ -261,4 +251,3 @@ begin_scenario "exit"
 for host in "${copies[@]}"; do
     quit_copy "$host"
 done
-end_scenario passed

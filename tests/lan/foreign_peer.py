@@ -1,10 +1,7 @@
 #!/usr/bin/python3
 """A program on the LAN that is not Corvel.
-
---text TEXT | --hex BYTES | --file PATH: broadcasts exactly these bytes as one datagram to the
-    chat port; empty hex sends an empty datagram, which no copy ever sends.
---record FILE: appends a line per datagram received until ended: sender, blank, payload in hex.
---hold: takes the chat port for itself, sharing it with nobody, until ended.
+--text TEXT | --hex BYTES | --file PATH: broadcasts exactly these bytes as one datagram.
+--record FILE: appends "SENDER PAYLOAD-IN-HEX" per datagram received. --hold: takes the port alone.
 """
 import os, signal, socket, sys
 

@@ -1,83 +1,63 @@
 #!/usr/bin/env bash
-# Corvel end to end on a simulated LAN: what people do with it, across hosts.
-#
-#   run-lan.sh CORVEL TRAY_WATCHER ARTIFACT_DIR
-#
-# Hosts a, b and c run Corvel on a working network. d starts with its link down, e next to a
+# Corvel end to end on a simulated LAN: what people do with it, across hosts. Hosts a, b and c run Corvel on a working network. d starts with its link down, e next to a
 # program that keeps the chat port to itself; both must hear the LAN once the fault is gone. f runs
 # in auto-hide mode with every setting stored, and ends by clearing all its data. x only sends the
 # foreign peer's datagrams and records what is on the wire. g comes last, on every kind of network
 # at once. The copies share a session bus with a tray host on it, and no notification server.
 set -euo pipefail
-
 usage="usage: run-lan.sh CORVEL TRAY_WATCHER ARTIFACT_DIR"
-corvel=${1:?$usage}
-tray_watcher=${2:?$usage}
-artifacts=${3:?$usage}
-
+corvel=${1:?$usage} tray_watcher=${2:?$usage} artifacts=${3:?$usage}
 declare -A user=([a]=alice [b]=bob [c]=carol [d]=dave [e]=erin [f]=frank [g]=gina)
 declare -A address=([a]=10.77.0.1 [b]=10.77.0.2 [c]=10.77.0.3 [d]=10.77.0.4 [e]=10.77.0.5 [f]=10.77.0.6
     [x]=10.77.0.9)
 # No window may cover another: clicks land on whatever is on top.
 declare -A place=([a]="0 0" [b]="800 0" [c]="1600 0" [d]="0 350" [e]="800 350" [f]="1600 350" [g]="1600 350")
-# shellcheck source=lan-lib.sh
 source "$(dirname "$0")/lan-lib.sh"
-
 welcome() { echo "  SYSTEM  >  Welcome to Corvel ${user[$1]} . You are online"; }
-answer() { echo " SYSTEM  >  ${user[$1]} IS ONLINE"; }
 no_network=" SYSTEM  >  NO NETWORK CONECTION"
-acknowledged() { echo "Data sent:  SYSTEM  >  Call recived by ${user[$1]}"; }
 
 # The first yellow half second begins a second after the call or flash command has arrived, and
 # the next one a second later: a screenshot on a busy machine can miss one of them, not both.
 flashes_soon() { wait_until 2.5 "host $1 to flash" is_yellow "$1"; }
 # A yellow phase ends half a second after it began, answered or not.
 turns_white() { wait_until 1 "host $1 to turn white" is_not_yellow "$1"; }
-# How often the copy's transcript holds TEXT.
-shown_count() {
-    transcript_of "$1"
-    grep -cF -- "$2" <<<"$transcript" || true
-}
+shown_count() { transcript_of "$1" && grep -cF -- "$2" <<<"$transcript" || true; }
 
 lan_begin lan 2400x700
-for host in a b c f x; do
-    add_host "$host" routed
-done
+for host in a b c e f x; do add_host "$host" routed; done
 add_host d down
-add_host e routed
 start_recorder x
-start_session_bus "$tray_watcher"
+# A session bus of the run's own, reached through a socket file that every host sees.
+dbus-daemon --session --nofork --address="unix:path=$work/bus" --print-address=3 3>"$work/bus-address" &
+pid[bus]=$!
+wait_until 10 "the session bus" test -s "$work/bus-address"
+session_bus=$(head -n 1 "$work/bus-address")
+DBUS_SESSION_BUS_ADDRESS=$session_bus "$tray_watcher" &
+pid[tray]=$!
+bus_call() { timeout 10 dbus-send --bus="$session_bus" --print-reply --dest="$1" "${@:2}"; }
 tray_host_up() { bus_call org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner string:org.kde.StatusNotifierWatcher | grep -q true; }
 wait_until 10 "the tray host" tray_host_up
 
 begin_scenario "start-up presence"
-# One copy after the other, each once it has handled the answers to its query: then every copy has
-# heard exactly the queries of those started after it, its own included. A copy still busy
-# starting would take two answers for twins. From c's start on, every text must reach b and c.
+# One copy after the other, each once it has the answers to its query (or it would take two for
+# twins): each hears its own query and those after it. From c's start on, every text must reach b, c.
 declare -A queries_heard=([a]=3 [b]=2 [c]=1)
-started=()
 for host in a b c; do
     [[ $host != c ]] || wire_mark=$(($(wc -l <"$work/wire-x") + 1))
     start_copy "$host" 'pSet3=preset three'
     expect_line "Data sent:   ${user[$host]}    >    <online?>" "$host"
     place_window "$host" ${place[$host]}
-    for other in "${started[@]}"; do
-        expect_line "Data received: $(answer "$other")" "$host"
-    done
-    started+=("$host")
+    for other in a b; do [[ $other < $host ]] || continue && expect_line "Data received: $(answer_of "$other")" "$host"; done
 done
 # d has no link; on e another program has the chat port before Corvel starts.
 ip netns exec "$run-e" "$foreign_peer" --hold &
 pid[holder-e]=$!
 expect_port_bound e
-for host in d e; do
-    start_copy "$host"
-    place_window "$host" ${place[$host]}
-done
+for host in d e; do start_copy "$host" && place_window "$host" ${place[$host]}; done
 for host in a b c; do
     expect_wire x "  ${user[$host]}    >    <online?>" 1
-    expect_wire x "$(answer "$host")" "${queries_heard[$host]}"
-    expect_count "$host" "Data sent: $(answer "$host")" "${queries_heard[$host]}"
+    expect_wire x "$(answer_of "$host")" "${queries_heard[$host]}"
+    expect_count "$host" "Data sent: $(answer_of "$host")" "${queries_heard[$host]}"
 done
 
 begin_scenario "chat line"
@@ -89,10 +69,10 @@ expect_line "this is me" a
 expect_count b "this is me" 0
 expect_wire x "  alice    >    hello lan" 1
 for host in a b c; do
-    # Own lines are blue, other people's red; the welcome and system lines are black.
-    colours=("#ff0000" "#0000ff")
-    [[ $host != a ]] || colours=("#0000ff" "#ff0000")
-    shows_colour "$host" "${colours[0]}" && ! shows_colour "$host" "${colours[1]}" ||
+    # Own lines are blue, other people's red, system lines black. A line of bold text covers well over
+    # a thousandth of the window, anti-aliased edges far less.
+    colours=("#ff0000" "#0000ff") && [[ $host != a ]] || colours=("#0000ff" "#ff0000")
+    colour_above "$host" "${colours[0]}" 0.001 && ! colour_above "$host" "${colours[1]}" 0.001 ||
         fail "host $host does not show alice's line in ${colours[0]} alone"
     transcript_of "$host"
     stamp=$(grep -F "  alice    >    hello lan" <<<"$transcript" | cut -c2-9)
@@ -104,16 +84,14 @@ done
 begin_scenario "call"
 click_on a call
 expect_line "Data received:  SYSTEM  >  CALLING" b c
-flashes_soon b
-flashes_soon c
+for host in b c; do flashes_soon "$host"; done
 # A key press is one of the moments at which a called copy answers.
 type_on b "x"
 expect_line "$(acknowledged b)" b
 turns_white b
 stays_white 2 a b
 flashes_soon c
-# A further edit and a send on b must not acknowledge again; the send also shows that the edit
-# has been handled.
+# A further edit and a send on b must not acknowledge again; the send shows that the edit is handled.
 say b "y"
 expect_line "Data received:   bob    >    xy" c
 expect_wire x " SYSTEM  >  CALLING" 1
@@ -131,9 +109,7 @@ expect_wire x " SYSTEM  >  Call recived by carol" 1
 begin_scenario "flash command and preset"
 peer_sends x --text "  mallory    >    <flash>"
 expect_line "Data received:   mallory    >    <flash>" a b c
-for host in a b c; do
-    flashes_soon "$host"
-done
+for host in a b c; do flashes_soon "$host"; done
 # A preset sends its stored text like a typed line, and answers the flashing.
 click_on a preset3
 expect_line "$(acknowledged a)" a
@@ -149,9 +125,7 @@ expect_line "$(acknowledged b)" b
 expect_wire x "  SYSTEM  > bob asked: Who is online? " 1
 expect_wire x " SYSTEM  >  You are online" 1
 expect_wire x " SYSTEM  >  <online?>" 1
-for host in a b c; do
-    expect_wire x "$(answer "$host")" $((queries_heard[$host] + 1))
-done
+for host in a b c; do expect_wire x "$(answer_of "$host")" $((queries_heard[$host] + 1)); done
 
 begin_scenario "clear button and clear command"
 # c still flashes since the flash command.
@@ -181,15 +155,14 @@ key_on d Return
 expect_line "Data received:   dave    >    anyone there?" b
 expect_line "Networks: eth0 ${address[d]}" d
 expect_wire x "  dave    >    anyone there?" 1
-[[ $(wire_count_from x "${address[d]}") == 1 ]] || fail "host d sent more than its line"
+[[ $(wire_since 0 "${address[d]}") == 1 ]] || fail "host d sent more than its line"
 
 begin_scenario "port taken at start-up"
 socket_failures() { grep -c '^>>> Error while initializing socket: .' "$work/e.out" || true; }
 expect_transcript e " SYSTEM  >  NOT SENT: the chat port cannot be opened, trying again"
 # The copy keeps trying on its own, and hears the LAN once the port is free.
 wait_until 10 "host e to try the socket again" test "$(socket_failures)" -ge 2
-stop "${pid[holder-e]}"
-unset "pid[holder-e]"
+stop "${pid[holder-e]}" && unset "pid[holder-e]"
 expect_line "Networks: eth0 ${address[e]}" e
 failures=$(socket_failures)
 say b "erin?"
@@ -197,7 +170,7 @@ expect_line "Data received:   bob    >    erin?" e
 say e "erin is back"
 expect_line "Data received:   erin    >    erin is back" b
 [[ $(socket_failures) == "$failures" ]] || fail "host e kept failing after the port was free"
-[[ $(wire_count_from x "${address[e]}") == 1 ]] || fail "host e sent more than its line"
+[[ $(wire_since 0 "${address[e]}") == 1 ]] || fail "host e sent more than its line"
 
 import -silent -window root "$artifacts/lan-success.png"
 
@@ -212,7 +185,7 @@ tray_item_of() {
     done
     return 1
 }
-wait_until 10 "host b's tray icon" tray_item_of b
+wait_until 10 "host b's tray icon" tray_item_of b >/dev/null
 item=$(tray_item_of b)
 tray_of_b() { bus_call "$item" /StatusNotifierItem "$@"; }
 tray_property() { tray_of_b org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierItem "string:$1"; }
@@ -229,12 +202,12 @@ wait_until 5 "host b's unread mark" marked
 [[ $(tray_property IconPixmap | md5sum) != "$plain_icon" ]] || fail "host b's tray icon looks as before"
 window_gone b || fail "host b's window came back by itself"
 # A second launch brings the window back and ends at once, having sent nothing.
-sent_by_b=$(wire_count_from x "${address[b]}")
+sent_by_b=$(wire_since 0 "${address[b]}")
 run_corvel b b-again
 expect_exit b-again
 wait_until 5 "host b's window to come back" find_window b
 wait_until 5 "host b's unread mark to go" unmarked
-[[ $(wire_count_from x "${address[b]}") == "$sent_by_b" ]] || fail "the second launch on host b sent something"
+[[ $(wire_since 0 "${address[b]}") == "$sent_by_b" ]] || fail "the second launch on host b sent something"
 # The icon's activation hides the window and shows it again.
 for gone in window_gone find_window; do
     tray_of_b org.kde.StatusNotifierItem.Activate int32:0 int32:0 >/dev/null
@@ -253,9 +226,7 @@ start_copy f Hide=true Delay=2 'OKpreset=on my way' alpha=0.8 Inverted=true auto
     pSet1=one pSet2=two pSet3=three pSet4=four pSet5=five pSet6=six pSet7=seven pSet8=eight pSet9=nine
 expect_line "Data sent:   frank    >    <online?>" f
 place_window f ${place[f]}
-for host in a b c d e; do
-    expect_line "Data received: $(answer "$host")" f
-done
+for host in a b c d e; do expect_line "Data received: $(answer_of "$host")" f; done
 transcript_of f
 [[ $(head -n 2 <<<"$transcript") == "$(welcome f)"$'\n'"  SYSTEM  >  Auto Hide Mode is active." ]] ||
     fail "host f does not say that it hides: $transcript"
@@ -277,34 +248,28 @@ key_on f ctrl+shift+Delete
 asked=$(now_ms)
 expect_line "clear" f
 expect_transcript f " SYSTEM  >  All data has been cleared. Corvel will close in 5 seconds"
-while (($(now_ms) < asked + 4500)); do
-    is_running "${pid[f]}" || fail "host f ended $(($(now_ms) - asked)) ms after clearing, before 5 s"
-    sleep 0.1
-done
+until (($(now_ms) >= asked + 4500)); do is_running "${pid[f]}" && sleep 0.1 || fail "host f ended before 5 s"; done
 expect_exit f
-kept=$(grep -vx '\[General\]\|' "$(settings_file f)" | LC_ALL=C sort)
+kept=$(grep -vx '\[General\]\|' "$work/f/Corvel/Corvel.conf" | LC_ALL=C sort)
 [[ $kept == $'Delay=2\nHide=true\nOKpreset=on my way\nalpha=0.8\nautoClear=false' ]] ||
     fail "clearing all data kept just these settings: $kept"
 
 begin_scenario "exit, and nothing lost"
 quit_copy a
-expect_alive b c d e
+for host in b c d e; do is_running "${pid[$host]}" || fail "host $host's program ended"; done
 say b "still here"
 expect_line "Data received:   bob    >    still here" c
-# Every text on the wire reached b and c. A copy merges identical datagrams that arrive within
-# half a second, so a text printed once is not lost however often it went.
+lost=0
+# Every text on the wire reached b and c; twins within half a second are shown once by design.
 while read -r hex; do
     text=$(printf "$(sed 's/../\\x&/g' <<<"$hex")")
-    for host in b c; do
-        has_line "$host" "Data received: $text" || { note_lost 1 && echo "host $host did not print '$text'" >&2; }
-    done
+    for host in b c; do has_line "$host" "Data received: $text" || { lost=$((lost + 1)) && echo "$host lacks '$text'" >&2; }; done
 done < <(tail -n +"$wire_mark" "$work/wire-x" | cut -d' ' -f2 | grep -xE '([2-6][0-9a-f]|7[0-9a-e])*' | sort -u)
-((messages_lost == 0)) || fail "$messages_lost texts on the wire never reached a copy that was up"
+((lost == 0)) || fail "$lost texts on the wire never reached a copy that was up"
 
 begin_scenario "VPN, two LANs, two links on one, a router"
-# g has two links on the LAN of a to e (br0), one on a second LAN (br1) with the recorder y, and a
-# VPN (tun0) holding the default route. The router r joins br1 to a third LAN (br2) with the
-# recorder z, which no broadcast reaches and which g lists under Destinations.
+# g: two links on br0, one on br1 with the recorder y, and a VPN (tun0) holding the default route.
+# The router r joins br1 to br2, whose recorder z no broadcast reaches and g lists as a destination.
 add_host g unrouted br0 eth0 10.77.0.7
 add_host g unrouted br0 eth1 10.77.0.17
 add_host g unrouted br1 eth2 10.78.0.7
@@ -318,34 +283,28 @@ ip -n "$run-g" route add 10.79.0.0/24 via 10.78.0.1
 ip -n "$run-g" tuntap add dev tun0 mode tun
 ip -n "$run-g" link set dev tun0 up
 ip -n "$run-g" route add default dev tun0
-start_recorder y
-start_recorder z
-answered=$(wire_count x "$(answer b)")
+for host in y z; do start_recorder "$host"; done
+answered=$(wire_count x "$(answer_of b)")
 start_copy g Destinations=10.79.0.9
 expect_line "Data sent:   gina    >    <online?>" g
 place_window g ${place[g]}
 expect_line "Networks: eth0 10.77.0.7, eth1 10.77.0.17, eth2 10.78.0.7" g
 # heard TEXT X Y Z: how often each recorder saw the text (br0 once per link of g on it).
-heard() {
-    expect_wire x "$1" "$2"
-    expect_wire y "$1" "$3"
-    expect_wire z "$1" "$4"
-}
+heard() { expect_wire x "$1" "$2" && expect_wire y "$1" "$3" && expect_wire z "$1" "$4"; }
 heard "  gina    >    <online?>" 2 1 1
-heard "$(answer g)" 2 1 1
+heard "$(answer_of g)" 2 1 1
 # b hears both of g's links, and g both answers of b: each counts once.
-expect_wire x "$(answer b)" $((answered + 1))
-expect_line "Data received: $(answer b)" g
+expect_wire x "$(answer_of b)" $((answered + 1))
+expect_line "Data received: $(answer_of b)" g
 sleep 1
 expect_count b "Data received:   gina    >    <online?>" 1
 expect_count g "Data received:   gina    >    <online?>" 1
-expect_count g "Data sent: $(answer g)" 1
+expect_count g "Data sent: $(answer_of g)" 1
 transcript_of g
-[[ ${transcript%%$'\n'*} == "$(welcome g)" && $(grep -cF "$(answer b)" <<<"$transcript") == 1 ]] ||
+[[ ${transcript%%$'\n'*} == "$(welcome g)" && $(grep -cF "$(answer_of b)" <<<"$transcript") == 1 ]] ||
     fail "host g does not welcome, or shows b's answer other than once: $transcript"
 # A reject route in place of the VPN changes nothing.
 ip -n "$run-g" route replace unreachable default
 key_on g ctrl+o
 heard "  SYSTEM  > gina asked: Who is online? " 2 1 1
 
-end_scenario passed

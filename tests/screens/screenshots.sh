@@ -1,12 +1,9 @@
 #!/usr/bin/env bash
-# Screenshots of the chat window with its preferences panel open, in the normal and the inverted
-# colour scheme, at 100% and 200% scale, for a person to look at; it never judges them. Each copy
-# runs in a network namespace of its own, so its start-up broadcast stays on this machine.
-#
-#   screenshots.sh CORVEL ARTIFACT_DIR
+# screenshots.sh CORVEL ARTIFACT_DIR: the chat window with its preferences panel open, normal and
+# inverted, at 100% and 200%, for a person to look at. Each copy runs in a network namespace of its
+# own, so its start-up broadcast stays on this machine.
 set -euo pipefail
-corvel=${1:?usage: screenshots.sh CORVEL ARTIFACT_DIR}
-artifacts=${2:?usage: screenshots.sh CORVEL ARTIFACT_DIR}
+corvel=${1:?usage: screenshots.sh CORVEL ARTIFACT_DIR} artifacts=${2:?usage: screenshots.sh CORVEL ARTIFACT_DIR}
 fail() { echo "screenshots: $*" >&2; exit 1; }
 lib=$(dirname "$0")/../../scripts/lib
 source "$lib/processes.sh"
@@ -32,7 +29,6 @@ shoot() { # name, scale, inverted
     sleep 0.5
     import -silent -window root "$artifacts/$1.png"
     stop "$program"
-    echo "screenshot: $artifacts/$1.png"
 }
 
 shoot normal-100 1 false
