@@ -40,6 +40,12 @@ private Q_SLOTS:
         // Another display, or another user's runtime directory, is another copy.
         SingleInstance otherDisplay(runtime.path(), u":10"_s);
         QVERIFY(otherDisplay.claim());
+        otherDisplay.listen([] {});
+        // By default: this user's runtime directory and this process's display.
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+        qputenv("DISPLAY", ":10");
+        SingleInstance byDefault;
+        QVERIFY(!byDefault.claim() && byDefault.reachedRunningCopy());
     }
 };
 
