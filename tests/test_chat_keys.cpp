@@ -49,17 +49,15 @@ private Q_SLOTS:
         QFETCH(QString, control);
         QFETCH(QStringList, traffic);
         QFETCH(QString, trace);
-        ManualMainLoop loop;
-        FakeNetwork network(loop);
-        ChatCopy ann(network, loop, u"ann"_s);
+        Lan lan({u"ann"_s});
+        ChatCopy &ann = lan[0];
         ann.settings.setString(keys::presets[0], u"one"_s);
         ann.settings.setString(keys::presets[8], u"nine"_s);
-        ann.start();
         ann.view->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(ann.view.get()));
-        network.inject(u"<flash>"_s.toUtf8());
-        loop.advance(Seconds(1.05));
-        network.traffic.clear();
+        lan.network.inject(u"<flash>"_s.toUtf8());
+        lan.after(1.05);
+        lan.network.traffic.clear();
         QVERIFY(ann.outlet("txtMsg")->hasFocus() && ann.background() == QColor(Qt::yellow));
 
         const TraceCapture traces;
@@ -71,8 +69,8 @@ private Q_SLOTS:
             ann.click(qPrintable(control));
         else
             QTest::keySequence(ann.outlet("txtMsg"), QKeySequence(control));
-        QCOMPARE(network.traffic, traffic);
-        loop.runPending();
+        QCOMPARE(lan.network.traffic, traffic);
+        lan.loop.runPending();
         QVERIFY2(trace.isEmpty() || traces.lines.contains(trace), qPrintable(traces.lines.join(u'|')));
         QVERIFY(ann.outlet("txtMsg")->text().isEmpty());
     }
