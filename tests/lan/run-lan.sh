@@ -54,6 +54,7 @@ ip netns exec "$run-e" "$foreign_peer" --hold &
 pid[holder-e]=$!
 expect_port_bound e
 for host in d e; do start_copy "$host" && place_window "$host" ${place[$host]}; done
+xprop -id "${window[a]}" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || fail "host a's window does not stay on top"
 for host in a b c; do
     expect_wire x "  ${user[$host]}    >    <online?>" 1
     expect_wire x "$(answer_of "$host")" "${queries_heard[$host]}"
@@ -187,8 +188,7 @@ tray_item_of() {
 }
 wait_until 10 "host b's tray icon" tray_item_of b >/dev/null
 item=$(tray_item_of b)
-tray_of_b() { bus_call "$item" /StatusNotifierItem "$@"; }
-tray_property() { tray_of_b org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierItem "string:$1"; }
+tray_property() { bus_call "$item" /StatusNotifierItem org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierItem "string:$1"; }
 marked() { tray_property ToolTip | grep -qF '"Corvel: 1 unread line"'; }
 unmarked() { tray_property ToolTip | grep -qF '"Corvel"'; }
 unmarked || fail "host b's tray icon says: $(tray_property ToolTip)"
@@ -210,7 +210,7 @@ wait_until 5 "host b's unread mark to go" unmarked
 [[ $(wire_since 0 "${address[b]}") == "$sent_by_b" ]] || fail "the second launch on host b sent something"
 # The icon's activation hides the window and shows it again.
 for gone in window_gone find_window; do
-    tray_of_b org.kde.StatusNotifierItem.Activate int32:0 int32:0 >/dev/null
+    bus_call "$item" /StatusNotifierItem org.kde.StatusNotifierItem.Activate int32:0 int32:0 >/dev/null
     wait_until 5 "host b's window to go or come back" "$gone" b
 done
 # --new-instance is a second copy of its own, which announces itself.
