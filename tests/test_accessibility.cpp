@@ -52,6 +52,7 @@ private Q_SLOTS:
         const QAccessibleInterface *transcript =
             QAccessible::queryAccessibleInterface(test::outlet<QWidget>(chat, "txtChat"));
         QVERIFY(transcript->state().readOnly && transcript->text(QAccessible::Description).contains(u"log"_s));
+        QVERIFY(test::outlet<QWidget>(chat, "cmdCall")->toolTip().endsWith(u" (Ctrl+G)"_s)); // a key tells itself
         // The steppers are reached with the keyboard too, not only with the mouse on their buttons.
         for (const auto &[window, stepper] :
              {std::pair<QWidget *, const char *>{&chat, "stepFontSize"}, {&panel, "OptStep"}, {&panel, "DelayStep"}})
