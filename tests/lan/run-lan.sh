@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Corvel end to end on a simulated LAN: what people do with it, across hosts. Hosts a, b and c run Corvel on a working network. d starts with its link down, e next to a
-# program that keeps the chat port to itself; both must hear the LAN once the fault is gone. f runs
-# in auto-hide mode with every setting stored, and ends by clearing all its data. x only sends the
-# foreign peer's datagrams and records what is on the wire. g comes last, on every kind of network
-# at once. The copies share a session bus with a tray host on it, and no notification server.
+# Corvel end to end on a simulated LAN, across hosts. a, b and c run Corvel on a working network; d
+# starts with its link down, e beside a program that holds the chat port: both must hear the LAN
+# once the fault is gone. f runs in auto-hide mode with every setting stored, then clears all its
+# data. x sends the foreign peer's datagrams and records the wire; g comes last, on every kind of
+# network at once. The copies share a session bus with a tray host, and no notification server.
 set -euo pipefail
 usage="usage: run-lan.sh CORVEL TRAY_WATCHER ARTIFACT_DIR"
 corvel=${1:?$usage} tray_watcher=${2:?$usage} artifacts=${3:?$usage}
