@@ -109,6 +109,8 @@ private Q_SLOTS:
         QCOMPARE(fixture.store.floatForKey(keys::alpha), 0.55F);
         QTest::keyClick(opacity, Qt::Key_Down);
         QCOMPARE(fixture.store.floatForKey(keys::alpha), 0.5F);
+        QTest::keyClick(outlet<Stepper>(panel, "DelayStep"), Qt::Key_Down);
+        QCOMPARE(fixture.store.floatForKey(keys::delay), 4.0F); // from the starting 5, a second less
         buttons.constLast()->click();
 
         outlet<QLineEdit>(panel, "txtUser")->clear();
