@@ -4,8 +4,8 @@
 #include "settings/keys.h"
 #include "support/chat_copy.h"
 #include "support/trace_capture.h"
-
 #include "widgets/stepper.h"
+
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -67,7 +67,7 @@ private Q_SLOTS:
             lan.network.inject(u"  eve    >    <flash>"_s.toUtf8());
         lan.after(0.05);
         QCOMPARE(lan.loop.repeatingTimers(), 3U); // one a copy
-        lan.bob.type(u"x"_s); // acknowledges, once for all of them
+        lan.bob.type(u"x"_s);                     // acknowledges, once for all of them
         QCOMPARE(lan.network.traffic.count(bobAcknowledges), 1);
         lan.bob.controller->mouseDown();
         QCOMPARE(lan.network.traffic.count(bobAcknowledges), 1);
@@ -173,37 +173,30 @@ private Q_SLOTS:
         QVERIFY(lan.ann.transcript().contains(u"coffee?"_s) && lan.ann.transcript().endsWith(u"\n "_s));
     }
 
-    void fontSize_data()
-    {
-        QTest::addColumn<int>("points");
-        QTest::addColumn<int>("messagePoints");
-        QTest::newRow("29") << 29 << 29;
-        QTest::newRow("30") << 30 << 31;
-    }
-
+    // The chat and every line in it, earlier ones too, take the stepped size; the message field jumps past 30.
     void fontSize()
     {
-        QFETCH(int, points);
-        QFETCH(int, messagePoints);
         AnnBobCid lan;
         lan.network.inject(wire::chatLine(u"bob", u"earlier").toUtf8());
         lan.after(0.05);
         auto *stepper = lan.ann.outlet<Stepper>("stepFontSize");
-        stepper->setValue(points - 1);
-        stepper->stepBy(1); // as a click on the stepper
-        lan.network.inject(wire::chatLine(u"bob", u"later").toUtf8());
-        lan.after(0.05);
-
         const auto *txtChat = lan.ann.outlet<QPlainTextEdit>("txtChat");
-        QCOMPARE(lan.ann.outlet("txtSize")->text(), QString::number(points));
-        QCOMPARE(lan.ann.outlet("txtMsg")->font().pointSize(), messagePoints);
-        QCOMPARE(txtChat->font().pointSize(), points);
-        QCOMPARE(lan.ann.settings.integerForKey(keys::fontSize), points);
-        for (const QString &line : {u"earlier"_s, u"later"_s}) {
-            const QTextCharFormat format = txtChat->document()->find(line).charFormat();
-            QCOMPARE(format.foreground().color(), QColor(Qt::red));
-            QCOMPARE(format.fontPointSize(), double(points));
-            QCOMPARE(format.fontWeight(), int(QFont::Bold));
+        for (const auto &[points, messagePoints] : {std::pair(29, 29), std::pair(30, 31)}) {
+            stepper->setValue(points - 1);
+            stepper->stepBy(1); // as a click on the stepper
+            const QString later = u"later %1"_s.arg(points);
+            lan.network.inject(wire::chatLine(u"bob", later).toUtf8());
+            lan.after(0.05);
+            QCOMPARE(lan.ann.outlet("txtSize")->text(), QString::number(points));
+            QCOMPARE(lan.ann.outlet("txtMsg")->font().pointSize(), messagePoints);
+            QCOMPARE(txtChat->font().pointSize(), points);
+            QCOMPARE(lan.ann.settings.integerForKey(keys::fontSize), points);
+            for (const QString &line : {u"earlier"_s, later}) {
+                const QTextCharFormat format = txtChat->document()->find(line).charFormat();
+                QCOMPARE(format.foreground().color(), QColor(Qt::red));
+                QCOMPARE(format.fontPointSize(), double(points));
+                QCOMPARE(format.fontWeight(), int(QFont::Bold));
+            }
         }
     }
 

@@ -4,8 +4,8 @@
 #include "settings/keys.h"
 #include "support/chat_copy.h"
 #include "support/trace_capture.h"
-
 #include "widgets/stepper.h"
+
 #include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -23,7 +23,6 @@ const QString welcome = u"  SYSTEM  >  Welcome to Corvel ann . You are online"_s
 // ann alone.
 struct Ann : Lan {
     explicit Ann(Seconds delay = Seconds(0.02)) : Lan({u"ann"_s}, delay) {}
-    void send(const QString &text) { copy.send(text); }
     ChatCopy &copy = *copies.front();
 };
 
@@ -32,117 +31,95 @@ struct Ann : Lan {
 class ChatWindowTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void startUp_data()
-    {
-        QTest::addColumn<QString>("stored"); // null: nothing stored
-        QTest::addColumn<bool>("hide");
-        QTest::addColumn<qint64>("fontSize");
-        QTest::addColumn<QString>("greeting");
-        const QString login = loginName();
-        QTest::newRow("fresh store") << QString() << false << qint64(0)
-                                     << u"  SYSTEM  >  Welcome to Corvel "_s + login + u" . You are online"_s;
-        QTest::newRow("empty name") << u""_s << false << qint64(14)
-                                    << u"  SYSTEM  >  Welcome to Corvel  . You are online"_s;
-        QTest::newRow("auto-hide") << u"ann"_s << true << (qint64(1) << 32) + 14
-                                   << welcome + u"\n  SYSTEM  >  Auto Hide Mode is active."_s;
-    }
-
     void startUp()
     {
-        QFETCH(QString, stored);
-        QFETCH(bool, hide);
-        QFETCH(qint64, fontSize);
-        QFETCH(QString, greeting);
-        ManualMainLoop loop;
-        FakeNetwork network(loop);
-        ChatCopy copy(network, loop, stored);
-        copy.settings.setBool(keys::hide, hide);
-        copy.settings.setInteger(keys::fontSize, fontSize);
-        copy.start();
+        const QList<std::tuple<QString, bool, qint64, QString>> rows = {
+            {QString(), false, 0, u"  SYSTEM  >  Welcome to Corvel "_s + loginName() + u" . You are online"_s},
+            {u""_s, false, 14, u"  SYSTEM  >  Welcome to Corvel  . You are online"_s},
+            {u"ann"_s, true, (qint64(1) << 32) + 14, welcome + u"\n  SYSTEM  >  Auto Hide Mode is active."_s},
+        };
+        for (const auto &[stored, hide, fontSize, greeting] : rows) { // a null name: nothing stored
+            ManualMainLoop loop;
+            FakeNetwork network(loop);
+            ChatCopy copy(network, loop, stored);
+            copy.settings.setBool(keys::hide, hide);
+            copy.settings.setInteger(keys::fontSize, fontSize);
+            copy.start();
 
-        const QString name = stored.isNull() ? loginName() : stored;
-        QCOMPARE(copy.settings.stringForKey(keys::username), name);
-        QCOMPARE(network.traffic, QStringList{wire::chatLine(name, u"<online?>")});
-        QCOMPARE(copy.transcript(), greeting);
-        QCOMPARE(copy.colourOf(u"Auto Hide"_s), hide ? QColor(Qt::black) : QColor());
-        const int points = fontSize == 0 ? 15 : int(std::min<qint64>(fontSize, 72)); // the stepper's range
-        QCOMPARE(copy.outlet<Stepper>("stepFontSize")->value(), points);
-        QCOMPARE(copy.outlet<QPlainTextEdit>("txtChat")->font().pointSize(), points);
-        QCOMPARE(copy.settings.integerForKey(keys::fontSize), points);
-        // The query's echo is a presence request: answered, never shown.
-        loop.advance(Seconds(1));
-        QCOMPARE(network.traffic.last(), wire::presenceAnswer(name));
-        QCOMPARE(copy.transcript(), greeting);
-        QVERIFY(!copy.application.hidden); // auto-hide waits for a send
-    }
-
-    void badStart_data()
-    {
-        QTest::addColumn<QString>("fault");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("no network") << u"network"_s << u" SYSTEM  >  NO NETWORK CONECTION"_s;
-        QTest::newRow("port held") << u"port"_s
-                                   << u" SYSTEM  >  NOT SENT: the chat port cannot be opened, trying again"_s;
-        QTest::newRow("name too long") << u"name"_s << u"NOT SENT: the message is too long"_s;
+            const QString name = stored.isNull() ? loginName() : stored;
+            QCOMPARE(copy.settings.stringForKey(keys::username), name);
+            QCOMPARE(network.traffic, QStringList{wire::chatLine(name, u"<online?>")});
+            QCOMPARE(copy.transcript(), greeting);
+            QCOMPARE(copy.colourOf(u"Auto Hide"_s), hide ? QColor(Qt::black) : QColor());
+            const int points = fontSize == 0 ? 15 : int(std::min<qint64>(fontSize, 72)); // the stepper's range
+            QCOMPARE(copy.outlet<Stepper>("stepFontSize")->value(), points);
+            QCOMPARE(copy.outlet<QPlainTextEdit>("txtChat")->font().pointSize(), points);
+            QCOMPARE(copy.settings.integerForKey(keys::fontSize), points);
+            // The query's echo is a presence request: answered, never shown.
+            loop.advance(Seconds(1));
+            QCOMPARE(network.traffic.last(), wire::presenceAnswer(name));
+            QCOMPARE(copy.transcript(), greeting);
+            QVERIFY(!copy.application.hidden); // auto-hide waits for a send
+        }
     }
 
     // No welcome and no query, an empty field; and once the fault is gone the copy hears the
     // network without its user doing anything. A held port is tried again ever more slowly.
     void badStart()
     {
-        QFETCH(QString, fault);
-        QFETCH(QString, shown);
-        ManualMainLoop loop;
-        FakeNetwork network(loop);
-        ChatCopy copy(network, loop, fault == u"name" ? QString(maxDatagramPayload, u'n') : u"ann"_s);
-        copy.settings.setBool(keys::hide, true);
-        copy.reachable = fault != u"network";
-        copy.socket.canSetUp = fault != u"port";
-        const TraceCapture traces;
-        copy.start();
-        loop.advance(Seconds(60));
-        QVERIFY2(copy.transcript().contains(shown), qPrintable(copy.transcript()));
-        QVERIFY(!copy.transcript().contains(u"Welcome"_s));
-        QVERIFY(copy.outlet("txtMsg")->text().isEmpty());
-        QVERIFY(network.traffic.isEmpty());
-        QVERIFY(traces.count(u">>> Error while initializing socket: Address already in use"_s) < 15);
-        copy.reachable = copy.socket.canSetUp = true;
-        loop.advance(Seconds(10));
-        network.inject(wire::chatLine(u"bob", u"hi").toUtf8());
-        loop.advance(Seconds(1));
-        QVERIFY2(copy.transcript().endsWith(stamp + wire::chatLine(u"bob", u"hi")), qPrintable(copy.transcript()));
-        QCOMPARE(copy.socket.setUps, 1);
+        const QList<std::pair<QString, QString>> rows = {
+            {u"network"_s, u" SYSTEM  >  NO NETWORK CONECTION"_s},
+            {u"port"_s, u" SYSTEM  >  NOT SENT: the chat port cannot be opened, trying again"_s},
+            {u"name"_s, u"NOT SENT: the message is too long"_s},
+        };
+        for (const auto &[fault, shown] : rows) {
+            ManualMainLoop loop;
+            FakeNetwork network(loop);
+            ChatCopy copy(network, loop, fault == u"name" ? QString(maxDatagramPayload, u'n') : u"ann"_s);
+            copy.settings.setBool(keys::hide, true);
+            copy.reachable = fault != u"network";
+            copy.socket.canSetUp = fault != u"port";
+            const TraceCapture traces;
+            copy.start();
+            loop.advance(Seconds(60));
+            QVERIFY2(copy.transcript().contains(shown), qPrintable(copy.transcript()));
+            QVERIFY(!copy.transcript().contains(u"Welcome"_s));
+            QVERIFY(copy.outlet("txtMsg")->text().isEmpty());
+            QVERIFY(network.traffic.isEmpty());
+            QVERIFY(traces.lines.count(u">>> Error while initializing socket: Address already in use"_s) < 15);
+            copy.reachable = copy.socket.canSetUp = true;
+            loop.advance(Seconds(10));
+            network.inject(wire::chatLine(u"bob", u"hi").toUtf8());
+            loop.advance(Seconds(1));
+            QVERIFY2(copy.transcript().endsWith(stamp + wire::chatLine(u"bob", u"hi")), qPrintable(copy.transcript()));
+            QCOMPARE(copy.socket.setUps, 1);
+        }
     }
 
-    void ownLineWindow_data()
-    {
-        QTest::addColumn<double>("delay");
-        QTest::addColumn<QString>("arriving");
-        QTest::addColumn<QColor>("colour");
-        QTest::newRow("own echo after 20 ms") << 0.02 << QString() << QColor(Qt::blue);
-        QTest::newRow("own echo after 300 ms") << 0.3 << QString() << QColor(Qt::red);
-        QTest::newRow("another user after 50 ms") << 0.05 << wire::chatLine(u"bob", u"hi") << QColor(Qt::red);
-        QTest::newRow("own text again after 20 ms") << 0.02 << wire::chatLine(u"ann", u"hello") << QColor(Qt::blue);
-        QTest::newRow("system line after 50 ms") << 0.05 << wire::presenceNotice.toString() << QColor(Qt::black);
-    }
-
+    // After a send, the next line within a tenth of a second is taken for its own echo.
     void ownLineWindow()
     {
-        QFETCH(double, delay);
-        QFETCH(QString, arriving);
-        QFETCH(QColor, colour);
-        Ann ann{Seconds{delay}};
-        TraceCapture traces;
-        ann.send(u"hello"_s);
-        QVERIFY(ann.copy.outlet("txtMsg")->text().isEmpty());
-        if (!arriving.isEmpty())
-            ann.network.inject(arriving.toUtf8());
-        ann.loop.advance(Seconds(delay + 0.001));
+        const QList<std::tuple<double, QString, QColor>> rows = {
+            {0.02, {}, Qt::blue}, // the own echo
+            {0.3, {}, Qt::red},
+            {0.05, wire::chatLine(u"bob", u"hi"), Qt::red},
+            {0.02, wire::chatLine(u"ann", u"hello"), Qt::blue}, // the own text again
+            {0.05, wire::presenceNotice.toString(), Qt::black},
+        };
+        for (const auto &[delay, arriving, colour] : rows) {
+            Ann ann{Seconds{delay}};
+            TraceCapture traces;
+            ann.copy.send(u"hello"_s);
+            QVERIFY(ann.copy.outlet("txtMsg")->text().isEmpty());
+            if (!arriving.isEmpty())
+                ann.network.inject(arriving.toUtf8());
+            ann.loop.advance(Seconds(delay + 0.001));
 
-        const QString line = arriving.isEmpty() ? u"  ann    >    hello"_s : arriving;
-        QVERIFY(ann.copy.transcript().contains(stamp + line));
-        QCOMPARE(ann.copy.colourOf(line), colour);
-        QCOMPARE(traces.count(u"this is me"_s), delay < 0.1 ? 1 : 0); // once a send
+            const QString line = arriving.isEmpty() ? u"  ann    >    hello"_s : arriving;
+            QVERIFY(ann.copy.transcript().contains(stamp + line));
+            QCOMPARE(ann.copy.colourOf(line), colour);
+            QCOMPARE(traces.lines.count(u"this is me"_s), delay < 0.1 ? 1 : 0); // once a send
+        }
     }
 
     void unsavedSettingsAreShown()
@@ -160,91 +137,74 @@ private Q_SLOTS:
     void emptySend()
     {
         Ann ann;
-        ann.send({});
+        ann.copy.send({});
         QCOMPARE(ann.copy.transcript(), welcome + u"\n "_s);
         QCOMPARE(ann.copy.colourOf(u"\n "_s), QColor());
         QVERIFY(ann.network.traffic.isEmpty());
 
         ann.copy.settings.setBool(keys::hide, true);
-        ann.send({});
+        ann.copy.send({});
         ann.copy.settings.setString(keys::okPreset, u"on my way"_s);
-        ann.send({});
+        ann.copy.send({});
         QCOMPARE(ann.network.traffic, (QStringList{u"  ann    >    ok"_s, u"  ann    >    on my way"_s}));
-    }
-
-    void unsentTextStaysInTheField_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("failure"); // 0 no network, 1 refused, 2 too long
-        QTest::addColumn<QString>("notice");
-        QTest::newRow("no network") << u"hello"_s << 0 << u"\n  SYSTEM  >  NO NETWORK CONECTION"_s;
-        QTest::newRow("refused") << u"hello"_s << 1 << u"the network refused"_s;
-        QTest::newRow("too long") << QString(65'494, u'x') << 2 << u"too long for one datagram (at most 65493 bytes)"_s;
     }
 
     void unsentTextStaysInTheField()
     {
-        QFETCH(QString, text);
-        QFETCH(int, failure);
-        QFETCH(QString, notice);
-        Ann ann;
-        ann.network.inject(wire::chatLine(u"bob", u"a\u00a0b\u2028c").toUtf8());
-        ann.loop.advance(Seconds(0.05));
-        ann.copy.reachable = failure != 0;
-        ann.copy.socket.refusing = failure == 1;
-        ann.send(text);
-        QCOMPARE(ann.copy.outlet("txtMsg")->text(), text);
-        QVERIFY(ann.network.traffic.isEmpty());
-        QVERIFY(ann.copy.transcript().contains(notice));
-        // The notice changes nothing shown before it, and the same text from elsewhere is not ours.
-        ann.network.inject(wire::chatLine(u"ann", text).toUtf8());
-        ann.loop.advance(Seconds(0.05));
-        QCOMPARE(ann.copy.colourOf(notice.trimmed()), QColor(Qt::black));
-        QCOMPARE(ann.copy.colourOf(u"a\u00a0b\u2028c"_s), QColor(Qt::red));
-        QCOMPARE(ann.copy.colourOf(wire::chatLine(u"ann", text).left(99)), QColor(Qt::red));
-    }
-
-    void receivedTextIsDispatchedByKind_data()
-    {
-        QTest::addColumn<QByteArray>("payload");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("answer");
-        const auto row = [](const char *name, const QString &text, const QString &shown, const QString &answer = {}) {
-            QTest::newRow(name) << text.toUtf8() << shown << answer;
+        const QList<std::tuple<QString, int, QString>> rows = {
+            // failure: 0 no network, 1 refused, 2 too long
+            {u"hello"_s, 0, u"\n  SYSTEM  >  NO NETWORK CONECTION"_s},
+            {u"hello"_s, 1, u"the network refused"_s},
+            {QString(65'494, u'x'), 2, u"too long for one datagram (at most 65493 bytes)"_s},
         };
-        row("chat line", u"  bob    >    hi"_s, welcome + stamp + u"  bob    >    hi"_s);
-        row("markup stays text", u"  bob    >    <b>x</b><img src=/etc/passwd>"_s,
-            welcome + stamp + u"  bob    >    <b>x</b><img src=/etc/passwd>"_s);
-        row("empty datagram", {}, welcome + stamp);
-        row("presence request mid-message", u"  bob    >    who <online?> is here"_s, welcome,
-            u" SYSTEM  >  ann IS ONLINE"_s);
-        row("own presence answer", wire::presenceAnswer(u"ann"), welcome);
-        row("other presence answer", u" SYSTEM  >  bob IS ONLINE"_s, welcome + stamp + u" SYSTEM  >  bob IS ONLINE"_s);
-        row("acknowledgement", wire::callAcknowledgement(u"bob"), welcome);
-        row("flash before clear", u"  bob    >    <flash><clear>"_s, welcome);
-        row("clear", u"  bob    >    <clear>"_s, u"  "_s);
-        QTest::newRow("cut-off character") << QByteArray("  bob    >    \xE2\x82") << welcome << QString();
-        row("byte-order mark kept", u"\uFEFF  bob    >    hi"_s, welcome + stamp + u"\uFEFF  bob    >    hi"_s);
-        QTest::newRow("NUL inside") << QByteArray("  bob    >    a\0b", 17) << welcome + stamp + u"  bob    >    a\0b"_s
-                                    << QString();
+        for (const auto &[text, failure, notice] : rows) {
+            Ann ann;
+            ann.network.inject(wire::chatLine(u"bob", u"a\u00a0b\u2028c").toUtf8());
+            ann.loop.advance(Seconds(0.05));
+            ann.copy.reachable = failure != 0;
+            ann.copy.socket.refusing = failure == 1;
+            ann.copy.send(text);
+            QCOMPARE(ann.copy.outlet("txtMsg")->text(), text);
+            QVERIFY(ann.network.traffic.isEmpty());
+            QVERIFY(ann.copy.transcript().contains(notice));
+            // The notice changes nothing shown before it, and the same text from elsewhere is not ours.
+            ann.network.inject(wire::chatLine(u"ann", text).toUtf8());
+            ann.loop.advance(Seconds(0.05));
+            QCOMPARE(ann.copy.colourOf(notice.trimmed()), QColor(Qt::black));
+            QCOMPARE(ann.copy.colourOf(u"a\u00a0b\u2028c"_s), QColor(Qt::red));
+            QCOMPARE(ann.copy.colourOf(wire::chatLine(u"ann", text).left(99)), QColor(Qt::red));
+        }
     }
 
+    // Payloads shown as they are, then payloads shown otherwise or not at all.
     void receivedTextIsDispatchedByKind()
     {
-        QFETCH(QByteArray, payload);
-        QFETCH(QString, shown);
-        QFETCH(QString, answer);
-        Ann ann;
-        TraceCapture traces;
-        // Twice, as through two interfaces on one LAN: acted on once.
-        ann.network.inject(payload);
-        ann.network.inject(payload);
-        ann.loop.advance(Seconds(0.12));
-        QCOMPARE(ann.copy.transcript(), shown);
-        QCOMPARE(ann.network.traffic, answer.isEmpty() ? QStringList() : QStringList{answer});
-        const std::optional<QString> text = decodeUtf8(payload); // its faults show in the transcript
-        QCOMPARE(traces.lines.first(),
-                 text ? u"Data received: "_s + *text : u">>> Data received, but cannot be converted to String"_s);
+        QList<std::tuple<QByteArray, QString, QString>> rows;
+        for (const QString &text :
+             {u"  bob    >    hi"_s, u"  bob    >    <b>x</b><img src=/etc/passwd>"_s, QString(),
+              u" SYSTEM  >  bob IS ONLINE"_s, u"\uFEFF  bob    >    hi"_s, u"  bob    >    a\0b"_s})
+            rows.append({text.toUtf8(), welcome + stamp + text, {}});
+        rows += {
+            {"  bob    >    who <online?> is here", welcome, u" SYSTEM  >  ann IS ONLINE"_s},
+            {wire::presenceAnswer(u"ann").toUtf8(), welcome, {}},
+            {wire::callAcknowledgement(u"bob").toUtf8(), welcome, {}},
+            {"  bob    >    <flash><clear>", welcome, {}},
+            {"  bob    >    <clear>", u"  "_s, {}},
+            {"  bob    >    \xE2\x82", welcome, {}}, // a cut-off character
+        };
+        for (const auto &[payload, shown, answer] : rows) {
+            Ann ann;
+            TraceCapture traces;
+            // Twice, as through two interfaces on one LAN: acted on once.
+            ann.network.inject(payload);
+            ann.network.inject(payload);
+            ann.loop.advance(Seconds(0.12));
+            QCOMPARE(ann.copy.transcript(), shown);
+            QCOMPARE(ann.network.traffic, answer.isEmpty() ? QStringList() : QStringList{answer});
+            const std::optional<QString> text = decodeUtf8(payload); // its faults show in the transcript
+            QCOMPARE(traces.lines.first(),
+                     text ? u"Data received: "_s + *text : u">>> Data received, but cannot be converted to String"_s);
+        }
     }
 
     // One answer covers every request before it, and answers keep their interval: a request inside it

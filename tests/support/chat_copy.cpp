@@ -40,16 +40,6 @@ QColor ChatCopy::colourOf(const QString &fragment) const
     return {};
 }
 
-QColor ChatCopy::background() const
-{
-    return controller->transcript().background();
-}
-
-void ChatCopy::type(const QString &text)
-{
-    QTest::keyClicks(outlet("txtMsg"), text);
-}
-
 void ChatCopy::send(const QString &text)
 {
     outlet("txtMsg")->setText(text);

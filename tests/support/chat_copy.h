@@ -10,6 +10,7 @@
 #include <QColor>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <memory>
 #include <vector>
@@ -29,8 +30,8 @@ public:
     [[nodiscard]] QString transcript() const { return controller->transcript().text(); }
     // The colour of the line that holds the fragment, or an invalid colour when none does.
     [[nodiscard]] QColor colourOf(const QString &fragment) const;
-    [[nodiscard]] QColor background() const;
-    void type(const QString &text); // as the user types it into the message field
+    [[nodiscard]] QColor background() const { return controller->transcript().background(); }
+    void type(const QString &text) { QTest::keyClicks(outlet("txtMsg"), text); } // as the user types it
     void send(const QString &text); // put into the message field, then Return
     template <typename T = QLineEdit> T *outlet(const char *name) const { return test::outlet<T>(*view, name); }
     void click(const char *name) const; // the button, or else the menu command, of that outlet name

@@ -7,11 +7,7 @@ namespace corvel::test {
 // Records what the chat window asks of the application.
 class FakeApplication final : public Application {
 public:
-    void hide() override
-    {
-        hidden = true;
-        ++hides;
-    }
+    void hide() override { hidden = true; }
     void unhide() override { hidden = false; }
     [[nodiscard]] bool isHidden() const override { return hidden; }
     void activateIgnoringOtherApps() override { ++activations; }
@@ -20,7 +16,6 @@ public:
 
     bool hidden = false;
     bool terminated = false;
-    int hides = 0;
     int activations = 0;
     int attentionRequests = 0;
 };

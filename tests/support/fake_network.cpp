@@ -2,16 +2,9 @@
 
 #include "platform/trace.h"
 
-#include <algorithm>
-
 using namespace Qt::StringLiterals;
 
 namespace corvel::test {
-
-void FakeNetwork::detach(FakeSocket &socket)
-{
-    std::erase(m_sockets, &socket);
-}
 
 void FakeNetwork::inject(const QByteArray &payload)
 {
@@ -19,16 +12,6 @@ void FakeNetwork::inject(const QByteArray &payload)
         for (FakeSocket *socket : std::vector(m_sockets))
             socket->receive(payload);
     });
-}
-
-FakeSocket::FakeSocket(FakeNetwork &network) : m_network(network)
-{
-    m_network.attach(*this);
-}
-
-FakeSocket::~FakeSocket()
-{
-    m_network.detach(*this);
 }
 
 bool FakeSocket::access()

@@ -19,10 +19,9 @@ public:
     explicit FakeNetwork(ManualMainLoop &loop, Seconds delay = Seconds(0.02)) : m_loop(loop), m_delay(delay) {}
 
     void attach(FakeSocket &socket) { m_sockets.push_back(&socket); }
-    void detach(FakeSocket &socket);
+    void detach(FakeSocket &socket) { std::erase(m_sockets, &socket); }
     // Broadcasts raw bytes, as a foreign peer would.
     void inject(const QByteArray &payload);
-    void setDelay(Seconds delay) { m_delay = delay; }
 
     // Every text broadcast on the network, in order.
     QStringList traffic;
@@ -35,8 +34,8 @@ private:
 
 class FakeSocket final : public DatagramSocket {
 public:
-    explicit FakeSocket(FakeNetwork &network);
-    ~FakeSocket() override;
+    explicit FakeSocket(FakeNetwork &network) : m_network(network) { m_network.attach(*this); }
+    ~FakeSocket() override { m_network.detach(*this); }
 
     bool access() override;
     SendResult broadcast(const QString &text) override;

@@ -14,8 +14,6 @@ public:
     TraceCapture(const TraceCapture &) = delete;
     TraceCapture &operator=(const TraceCapture &) = delete;
 
-    [[nodiscard]] qsizetype count(const QString &line) const { return lines.count(line); }
-
     QStringList lines;
 
 private:
