@@ -17,115 +17,92 @@ using Flag = QNetworkInterface::InterfaceFlag;
 class NetTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void classify_data();
-    void classify();
-    void twins();
-    void interfacesToSendOn();
-    void destinations();
-};
-
-void NetTest::classify_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("localUser");
-    QTest::addColumn<MessageKind>("kind");
-    const auto rows = [](MessageKind kind, std::initializer_list<QString> texts, const QString &user = u"bob"_s) {
-        for (const QString &text : texts)
-            QTest::addRow("[%s] to %s", qPrintable(text), qPrintable(user)) << text << user << kind;
-    };
-    using K = MessageKind;
-
-    // Literal texts are the bytes on the wire. The first test that matches decides; a tag counts
-    // wherever it stands, in a name too.
-    rows(K::PresenceRequest,
-         {u" SYSTEM  >  <online?>"_s, chatLine(u"ann", u"are you<online?>there"), chatLine(u"a<online?>", u"hi"),
-          chatLine(u"ann", u"<online?> SYSTEM  >  CALLING"), callAcknowledgement(u"<online?>"),
-          chatLine(u"ann", u"<online?> IS ONLINE"), presenceAnswer(u"<online?>") + u"!"_s});
-    rows(K::Call, {u" SYSTEM  >  CALLING<flash>"_s, chatLine(u"ann", u"xSYSTEM  >  CALLINGx"),
-                   callAcknowledgement(u"SYSTEM  >  CALLING")});
-    rows(K::Flash, {chatLine(u"ann", u"<clear> and <flash>"), callAcknowledgement(u"<flash>")});
-    rows(K::Clear, {chatLine(u"<clear>ann", u"hi"), presenceAnswer(u"<clear>")});
-    rows(K::CallAcknowledgement, {u" SYSTEM  >  Call recived by ann"_s, chatLine(u"ann", acknowledgementTest)});
-    // Only an answer naming exactly this copy is its own.
-    rows(K::OwnPresenceAnswer, {presenceAnswer(u"bob"), chatLine(u"ann", presenceAnswer(u"bob"))});
-    rows(K::OwnPresenceAnswer, {presenceAnswer(u"")}, QString());
-    // An answer is never a request, whatever the name holds, or such copies would answer each other forever.
-    rows(K::OwnPresenceAnswer, {presenceAnswer(u"<online?>")}, u"<online?>"_s);
-    rows(K::SystemLine, {presenceAnswer(u"x<online?>y"), u" SYSTEM  >  ann IS ONLINE"_s, presenceAnswer(u"bobby"),
-                         presenceAnswer(u"jbob"), u" SYSTEM  >  You are online"_s, queryAnnouncement(u" ann")});
-    // Tags are case-sensitive, and the query announcement's prefix is not the system prefix.
-    rows(K::ChatLine, {QString(), u"  ann    >    hello"_s, u"  SYSTEM  > ann asked: Who is online? "_s,
-                       chatLine(u"ann", u"<ONLINE?> <Flash> <CLEAR> system  >  calling")});
-}
-
-void NetTest::classify()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, localUser);
-    QFETCH(MessageKind, kind);
-    QCOMPARE(wire::classify(text, localUser), kind);
-}
-
-// Twins within half a second of the first arrival count once; a flood of distinct datagrams
-// (here over a capacity of three) makes it forget the oldest rather than grow.
-void NetTest::twins()
-{
-    struct Arrival {
-        const char *payload;
-        double ms;
-        bool repeat;
-    };
-    const QList<Arrival> arrivals = {{"a", 0, false},    {"a", 1, true},    {"b", 1, false},    {"a", 150, true},
-                                     {"a", 400, true},   {"a", 500, false}, {"a", 999, true},   {"b", 1000, false},
-                                     {"", 1001, false},  {"", 1002, true},  {"c", 1003, false}, {"d", 1004, false},
-                                     {"a", 1005, false}, {"a", 1006, true}};
-    DuplicateWindow window(Seconds(0.5), 3);
-    for (const Arrival &arrival : arrivals)
-        QVERIFY2(window.isRepeat(arrival.payload, Seconds(arrival.ms / 1000)) == arrival.repeat,
-                 qPrintable(QString::fromLatin1(arrival.payload) + QString::number(arrival.ms)));
-}
-
-// Which interfaces a broadcast goes out on, and what the start-up line then says.
-void NetTest::interfacesToSendOn()
-{
-    const QNetworkInterface::InterfaceFlags lan = Flag::IsUp | Flag::IsRunning | Flag::CanBroadcast;
-    const QHostAddress v4(u"10.0.0.2"_s);
-    const QHostAddress v6(u"fe80::1"_s);
-    const QList<InterfaceDescription> all = {
-        {u"eth0"_s, 2, lan | Flag::CanMulticast, {v6, v4}},
-        {u"lo"_s, 1, lan | Flag::IsLoopBack, {QHostAddress::LocalHost}},
-        {u"cable-out"_s, 3, Flag::IsUp | Flag::CanBroadcast, {v4}},
-        {u"down"_s, 4, Flag::IsRunning | Flag::CanBroadcast, {v4}},
-        {u"tun0"_s, 5, Flag::IsUp | Flag::IsRunning | Flag::IsPointToPoint, {v4}},
-        {u"v6only"_s, 6, lan, {v6}},
-        {u"bare"_s, 7, lan, {}},
-        {u"noindex"_s, 0, lan, {v4}},
-        {u"wlan0"_s, 8, lan, {QHostAddress(u"192.168.1.7"_s), QHostAddress(u"192.168.2.7"_s)}},
-    };
-    const QList<InterfaceDescription> lans = lanInterfaces(all);
-    QCOMPARE(describeLans(lans), u"eth0 10.0.0.2, wlan0 192.168.1.7 192.168.2.7"_s);
-    QCOMPARE(lans.value(0).index, 2);
-    QCOMPARE(describeLans(lanInterfaces(all.mid(1, 7))), u"none"_s);
-}
-
-// The "Destinations" field: what it sends to, or why it is refused.
-void NetTest::destinations()
-{
-    const QStringList accepted = {u""_s, u"  "_s, u"10.8.0.5"_s, u" 10.8.0.5 ,192.168.2.255"_s};
-    const QStringList sentTo = {u""_s, u""_s, u"10.8.0.5"_s, u"10.8.0.5 192.168.2.255"_s};
-    const QStringList refused = {u"10.8.0.5,"_s,  u"10.8.0"_s,  u"10.8.0.256"_s,   u"0.0.0.0"_s,
-                                 u"0x0a.1.1.1"_s, u"fe80::1"_s, u"host.example"_s, u"10.8.0.5; 10.8.0.6"_s};
-    for (const QString &text : accepted + refused) {
-        QString why;
-        const auto addresses = parseDestinations(text, &why);
-        QStringList shown;
-        for (const QHostAddress &address : addresses.value_or(QList<QHostAddress>()))
-            shown.append(address.toString());
-        QVERIFY2(addresses ? shown.join(u' ') == sentTo.value(accepted.indexOf(text), u"refused"_s)
-                           : refused.contains(text) && why.contains(u"is not an IPv4 address"),
-                 qPrintable(text));
+    void classify()
+    {
+        using K = MessageKind;
+        const auto rows = [](K kind, std::initializer_list<QString> texts, const QString &user = u"bob"_s) {
+            for (const QString &text : texts)
+                QVERIFY2(wire::classify(text, user) == kind, qPrintable(text + u" to "_s + user));
+        };
+        // Literal texts are the bytes on the wire. The first test that matches decides; a tag counts
+        // wherever it stands, in a name too.
+        rows(K::PresenceRequest,
+             {u" SYSTEM  >  <online?>"_s, chatLine(u"ann", u"are you<online?>there"), chatLine(u"a<online?>", u"hi"),
+              chatLine(u"ann", u"<online?> SYSTEM  >  CALLING"), callAcknowledgement(u"<online?>"),
+              chatLine(u"ann", u"<online?> IS ONLINE"), presenceAnswer(u"<online?>") + u"!"_s});
+        rows(K::Call, {u" SYSTEM  >  CALLING<flash>"_s, chatLine(u"ann", u"xSYSTEM  >  CALLINGx"),
+                       callAcknowledgement(u"SYSTEM  >  CALLING")});
+        rows(K::Flash, {chatLine(u"ann", u"<clear> and <flash>"), callAcknowledgement(u"<flash>")});
+        rows(K::Clear, {chatLine(u"<clear>ann", u"hi"), presenceAnswer(u"<clear>")});
+        rows(K::CallAcknowledgement, {u" SYSTEM  >  Call recived by ann"_s, chatLine(u"ann", acknowledgementTest)});
+        // Only an answer naming exactly this copy is its own.
+        rows(K::OwnPresenceAnswer, {presenceAnswer(u"bob"), chatLine(u"ann", presenceAnswer(u"bob"))});
+        rows(K::OwnPresenceAnswer, {presenceAnswer(u"")}, QString());
+        // An answer is never a request, whatever the name holds, or such copies would answer each other forever.
+        rows(K::OwnPresenceAnswer, {presenceAnswer(u"<online?>")}, u"<online?>"_s);
+        rows(K::SystemLine, {presenceAnswer(u"x<online?>y"), u" SYSTEM  >  ann IS ONLINE"_s, presenceAnswer(u"bobby"),
+                             presenceAnswer(u"jbob"), u" SYSTEM  >  You are online"_s, queryAnnouncement(u" ann")});
+        // Tags are case-sensitive, and the query announcement's prefix is not the system prefix.
+        rows(K::ChatLine, {QString(), u"  ann    >    hello"_s, u"  SYSTEM  > ann asked: Who is online? "_s,
+                           chatLine(u"ann", u"<ONLINE?> <Flash> <CLEAR> system  >  calling")});
     }
-}
+
+    // Twins within half a second of the first arrival count once; a flood of distinct datagrams
+    // (here over a capacity of three) makes it forget the oldest rather than grow. Rows: payload, ms, a repeat.
+    void twins()
+    {
+        const QList<std::tuple<const char *, double, bool>> arrivals = {
+            {"a", 0, false},    {"a", 1, true},     {"b", 1, false},    {"a", 150, true},  {"a", 400, true},
+            {"a", 500, false},  {"a", 999, true},   {"b", 1000, false}, {"", 1001, false}, {"", 1002, true},
+            {"c", 1003, false}, {"d", 1004, false}, {"a", 1005, false}, {"a", 1006, true}};
+        DuplicateWindow window(Seconds(0.5), 3);
+        for (const auto &[payload, ms, repeat] : arrivals)
+            QVERIFY2(window.isRepeat(payload, Seconds(ms / 1000)) == repeat,
+                     qPrintable(QString::fromLatin1(payload) + QString::number(ms)));
+    }
+
+    // Which interfaces a broadcast goes out on, and what the start-up line then says.
+    void interfacesToSendOn()
+    {
+        const QNetworkInterface::InterfaceFlags lan = Flag::IsUp | Flag::IsRunning | Flag::CanBroadcast;
+        const QHostAddress v4(u"10.0.0.2"_s);
+        const QHostAddress v6(u"fe80::1"_s);
+        const QList<InterfaceDescription> all = {
+            {u"eth0"_s, 2, lan | Flag::CanMulticast, {v6, v4}},
+            {u"lo"_s, 1, lan | Flag::IsLoopBack, {QHostAddress::LocalHost}},
+            {u"cable-out"_s, 3, Flag::IsUp | Flag::CanBroadcast, {v4}},
+            {u"down"_s, 4, Flag::IsRunning | Flag::CanBroadcast, {v4}},
+            {u"tun0"_s, 5, Flag::IsUp | Flag::IsRunning | Flag::IsPointToPoint, {v4}},
+            {u"v6only"_s, 6, lan, {v6}},
+            {u"bare"_s, 7, lan, {}},
+            {u"noindex"_s, 0, lan, {v4}},
+            {u"wlan0"_s, 8, lan, {QHostAddress(u"192.168.1.7"_s), QHostAddress(u"192.168.2.7"_s)}},
+        };
+        const QList<InterfaceDescription> lans = lanInterfaces(all);
+        QCOMPARE(describeLans(lans), u"eth0 10.0.0.2, wlan0 192.168.1.7 192.168.2.7"_s);
+        QCOMPARE(lans.value(0).index, 2);
+        QCOMPARE(describeLans(lanInterfaces(all.mid(1, 7))), u"none"_s);
+    }
+
+    // The "Destinations" field: what it sends to, or why it is refused.
+    void destinations()
+    {
+        const QStringList accepted = {u""_s, u"  "_s, u"10.8.0.5"_s, u" 10.8.0.5 ,192.168.2.255"_s};
+        const QStringList sentTo = {u""_s, u""_s, u"10.8.0.5"_s, u"10.8.0.5 192.168.2.255"_s};
+        const QStringList refused = {u"10.8.0.5,"_s,  u"10.8.0"_s,  u"10.8.0.256"_s,   u"0.0.0.0"_s,
+                                     u"0x0a.1.1.1"_s, u"fe80::1"_s, u"host.example"_s, u"10.8.0.5; 10.8.0.6"_s};
+        for (const QString &text : accepted + refused) {
+            QString why;
+            const auto addresses = parseDestinations(text, &why);
+            QStringList shown;
+            for (const QHostAddress &address : addresses.value_or(QList<QHostAddress>()))
+                shown.append(address.toString());
+            QVERIFY2(addresses ? shown.join(u' ') == sentTo.value(accepted.indexOf(text), u"refused"_s)
+                               : refused.contains(text) && why.contains(u"is not an IPv4 address"),
+                     qPrintable(text));
+        }
+    }
+};
 
 QTEST_GUILESS_MAIN(NetTest)
 #include "test_net.moc"
