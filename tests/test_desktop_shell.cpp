@@ -51,11 +51,6 @@ private Q_SLOTS:
         QVERIFY(server.registerObject(notificationsPath, &m_server, QDBusConnection::ExportAllSlots));
         QVERIFY(server.registerService(notifications));
     }
-    void cleanupTestCase()
-    {
-        m_bus.kill();
-        m_bus.waitForFinished();
-    }
 
     void notifiesWhileAwayAtMostOnceASecond()
     {
@@ -121,7 +116,7 @@ private:
             QDBus::BlockWithGui);
     }
 
-    QProcess m_bus;
+    QProcess m_bus; // killed with the test
     NotificationServer m_server;
 };
 

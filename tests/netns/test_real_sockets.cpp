@@ -1,10 +1,18 @@
 // What only a real socket shows: copies on one host sharing the port, a port held by a program
-// that does not share it, the size of one datagram, and foreign bytes arriving as they were sent.
+// that does not share it, the size of one datagram, foreign bytes arriving as they were sent, and
+// the program as it starts and ends.
+#include "app/AppDelegate.h"
+#include "app/Document.h"
 #include "net/broadcast_socket.h"
+#include "net/wire.h"
+#include "settings/settings_store.h"
 #include "support/trace_capture.h"
 
+#include <QApplication>
 #include <QEventLoop>
 #include <QNetworkInterface>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QUdpSocket>
@@ -48,7 +56,7 @@ struct Copy {
 
 } // namespace
 
-class BroadcastSocketTest : public QObject {
+class RealSocketTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     // These tests broadcast, so they refuse to run where a broadcast could leave the machine.
@@ -99,7 +107,29 @@ private Q_SLOTS:
         QCOMPARE(copy.socket.broadcast(u"back"_s), Result::Sent);
         QCOMPARE(copy.drain(), QByteArrayList{"back"});
     }
+
+    // The document brings up one chat window, which greets, and closing it ends the program.
+    void closingTheChatWindowEndsTheProgram()
+    {
+        QTemporaryDir home;
+        qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
+        QApplication::setQuitOnLastWindowClosed(AppDelegate::applicationShouldTerminateAfterLastWindowClosed());
+        test::TraceCapture traces;
+        Document document;
+        document.makeWindowControllers();
+
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        const auto shown = std::find_if(windows.begin(), windows.end(), [](QWidget *w) { return w->isVisible(); });
+        QVERIFY(shown != windows.end());
+        QWidget *chat = *shown;
+        const auto *transcript = chat->findChild<QPlainTextEdit *>(u"txtChat"_s);
+        QVERIFY(transcript->toPlainText().startsWith(u"  SYSTEM  >  Welcome to Corvel "_s));
+        QVERIFY(QFile::exists(home.filePath(u"Corvel/Corvel.conf"_s)));
+        QTimer::singleShot(300, chat, &QWidget::close);
+        QCOMPARE(QApplication::exec(), 0); // returns only when the program ends
+        QVERIFY(traces.lines.contains(u"Data received: "_s + wire::presenceAnswer(loginName())));
+    }
 };
 
-QTEST_GUILESS_MAIN(BroadcastSocketTest)
-#include "test_broadcast_socket.moc"
+QTEST_MAIN(RealSocketTest)
+#include "test_real_sockets.moc"
