@@ -54,22 +54,19 @@ private Q_SLOTS:
 
     void notifiesWhileAwayAtMostOnceASecond()
     {
-        ManualMainLoop loop;
-        FakeNetwork network(loop);
-        ChatCopy ann(network, loop, u"ann"_s);
-        DesktopShell shell(*ann.view, *ann.controller, ann.application, ann.settings, loop);
+        const TraceCapture quiet;
+        Lan lan({u"ann"_s});
+        ChatCopy &ann = lan[0];
+        DesktopShell shell(*ann.view, *ann.controller, ann.application, ann.settings, lan.loop);
         ann.arrived = [&shell](Arrival arrival, const QString &text) { shell.arrived(arrival, text); };
-        TraceCapture quiet;
-        ann.start();
-        loop.advance(Seconds(1));
-        const auto arrive = [&](const QString &line, Seconds then) {
-            network.inject(wire::chatLine(u"bob", line).toUtf8());
-            loop.advance(then);
+        const auto arrive = [&lan](const QString &line, Seconds then) {
+            lan.network.inject(wire::chatLine(u"bob", line).toUtf8());
+            lan.loop.advance(then);
         };
 
         ann.view->hide();
         ann.application.hide();
-        network.inject(wire::callText.toUtf8());
+        lan.network.inject(wire::callText.toUtf8());
         arrive(u"<b>bold</b>"_s, Seconds(0));
         arrive(u"2 & <a href='x'>link</a>"_s, Seconds(0.05));
         QTRY_COMPARE(m_server.shown.size(), 1);
@@ -79,11 +76,11 @@ private Q_SLOTS:
 
         // The copy's own line is nobody's news; the next line waits for the second to pass.
         ann.send(u"mine"_s);
-        loop.advance(Seconds(0.2));
+        lan.after(0.2);
         arrive(u"3"_s, Seconds(0.5));
         barrier();
         QCOMPARE(m_server.shown.size(), 1);
-        loop.advance(Seconds(0.5));
+        lan.after(0.5);
         QTRY_COMPARE(m_server.shown.size(), 2);
         QCOMPARE(m_server.shown[1], (Notice{u"Corvel: 1 unread line"_s, u"bob    &gt;    3"_s}));
 

@@ -1,15 +1,23 @@
-// Which windowing platform the program asks for, and what it tells the user, per session.
+// What start-up decides: which windowing platform the program asks for and what it tells the user,
+// per session; and one copy per user and display, where a later launch reaches the running copy and
+// what a crashed copy left behind (its lock file and its socket file) keeps nobody from starting.
+#include "app/single_instance.h"
 #include "platform/platform_choice.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using namespace corvel;
 
-class PlatformChoiceTest : public QObject {
+class StartUpTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void choice()
+    void platformAndNoticesPerSession()
     {
         struct Row {
             SessionEnvironment environment;
@@ -51,7 +59,40 @@ private Q_SLOTS:
                      qPrintable(failure));
         }
     }
+
+    void crashedCopyLeavesNothingThatBlocks()
+    {
+        const QTemporaryDir runtime;
+        if (const pid_t crashed = fork(); crashed == 0) { // dies without cleaning up
+            SingleInstance copy(runtime.path(), u":9"_s);
+            const bool claimed = copy.claim();
+            copy.listen([] {});
+            _exit(claimed ? 0 : 1);
+        } else {
+            int status = 0;
+            QCOMPARE(waitpid(crashed, &status, 0), crashed);
+            QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+            QVERIFY(QFile::exists(runtime.filePath(u"corvel-:9.socket"_s)));
+        }
+
+        SingleInstance running(runtime.path(), u":9"_s);
+        QVERIFY(running.claim());
+        int launches = 0;
+        running.listen([&launches] { ++launches; });
+        SingleInstance later(runtime.path(), u":9"_s);
+        QVERIFY(!later.claim() && later.reachedRunningCopy());
+        QTRY_COMPARE(launches, 1);
+        // Another display, or another user's runtime directory, is another copy.
+        SingleInstance otherDisplay(runtime.path(), u":10"_s);
+        QVERIFY(otherDisplay.claim());
+        otherDisplay.listen([] {});
+        // By default: this user's runtime directory and this process's display.
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+        qputenv("DISPLAY", ":10");
+        SingleInstance byDefault;
+        QVERIFY(!byDefault.claim() && byDefault.reachedRunningCopy());
+    }
 };
 
-QTEST_APPLESS_MAIN(PlatformChoiceTest)
-#include "test_platform_choice.moc"
+QTEST_GUILESS_MAIN(StartUpTest)
+#include "test_start_up.moc"
