@@ -102,8 +102,8 @@ private Q_SLOTS:
         QCOMPARE(fixture.store.floatForKey(keys::alpha), 0.55F);
         QTest::keyClick(opacity, Qt::Key_Down);
         QCOMPARE(fixture.store.floatForKey(keys::alpha), 0.5F);
-        QTest::keyClick(outlet<Stepper>(panel, "DelayStep"), Qt::Key_Down);
-        QCOMPARE(fixture.store.floatForKey(keys::delay), 4.0F); // from the starting 5, a second less
+        QTest::keyClick(outlet<Stepper>(panel, "DelayStep"), Qt::Key_Up);
+        QCOMPARE(fixture.store.floatForKey(keys::delay), 1.0F); // from the stored 0, a second more
         buttons.constLast()->click();
 
         outlet<QLineEdit>(panel, "txtUser")->clear();
@@ -118,7 +118,6 @@ private Q_SLOTS:
         outlet<QAbstractButton>(panel, "cmdApply")->click();
 
         QCOMPARE(fixture.store.floatForKey(keys::alpha), 0.55F);
-        QCOMPARE(fixture.store.floatForKey(keys::delay), 0.0F);
         QCOMPARE(fixture.store.stringForKey(keys::username), loginName());
         QCOMPARE(outlet<QLineEdit>(panel, "txtUser")->text(), loginName());
         QCOMPARE(fixture.store.stringForKey(keys::presets[0]), std::optional(u"from the other panel"_s));
