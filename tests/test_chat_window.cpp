@@ -20,12 +20,6 @@ namespace {
 const QString stamp = u"\n 09:05:07  \t "_s;
 const QString welcome = u"  SYSTEM  >  Welcome to Corvel ann . You are online"_s;
 
-// ann alone.
-struct Ann : Lan {
-    explicit Ann(Seconds delay = Seconds(0.02)) : Lan({u"ann"_s}, delay) {}
-    ChatCopy &copy = *copies.front();
-};
-
 } // namespace
 
 class ChatWindowTest : public QObject {
@@ -107,45 +101,45 @@ private Q_SLOTS:
             {0.05, wire::presenceNotice.toString(), Qt::black},
         };
         for (const auto &[delay, arriving, colour] : rows) {
-            Ann ann{Seconds{delay}};
+            Lan ann({u"ann"_s}, Seconds{delay});
             TraceCapture traces;
-            ann.copy.send(u"hello"_s);
-            QVERIFY(ann.copy.outlet("txtMsg")->text().isEmpty());
+            ann[0].send(u"hello"_s);
+            QVERIFY(ann[0].outlet("txtMsg")->text().isEmpty());
             if (!arriving.isEmpty())
                 ann.network.inject(arriving.toUtf8());
             ann.loop.advance(Seconds(delay + 0.001));
 
             const QString line = arriving.isEmpty() ? u"  ann    >    hello"_s : arriving;
-            QVERIFY(ann.copy.transcript().contains(stamp + line));
-            QCOMPARE(ann.copy.colourOf(line), colour);
+            QVERIFY(ann[0].transcript().contains(stamp + line));
+            QCOMPARE(ann[0].colourOf(line), colour);
             QCOMPARE(traces.lines.count(u"this is me"_s), delay < 0.1 ? 1 : 0); // once a send
         }
     }
 
     void unsavedSettingsAreShown()
     {
-        Ann ann;
-        const QString file = ann.copy.directory.filePath(u"Corvel.conf"_s);
+        Lan ann({u"ann"_s});
+        const QString file = ann[0].directory.filePath(u"Corvel.conf"_s);
         QVERIFY(QFile::remove(file) && QDir().mkdir(file)); // where the file should be written
-        ann.copy.outlet<Stepper>("stepFontSize")->stepBy(1);
+        ann[0].outlet<Stepper>("stepFontSize")->stepBy(1);
         ann.loop.runPending();
-        QVERIFY2(ann.copy.transcript().endsWith(stamp + u" SYSTEM  >  SETTINGS NOT SAVED: "_s + file +
-                                                u" cannot be written"_s),
-                 qPrintable(ann.copy.transcript()));
+        QVERIFY2(ann[0].transcript().endsWith(stamp + u" SYSTEM  >  SETTINGS NOT SAVED: "_s + file +
+                                              u" cannot be written"_s),
+                 qPrintable(ann[0].transcript()));
     }
 
     void emptySend()
     {
-        Ann ann;
-        ann.copy.send({});
-        QCOMPARE(ann.copy.transcript(), welcome + u"\n "_s);
-        QCOMPARE(ann.copy.colourOf(u"\n "_s), QColor());
+        Lan ann({u"ann"_s});
+        ann[0].send({});
+        QCOMPARE(ann[0].transcript(), welcome + u"\n "_s);
+        QCOMPARE(ann[0].colourOf(u"\n "_s), QColor());
         QVERIFY(ann.network.traffic.isEmpty());
 
-        ann.copy.settings.setBool(keys::hide, true);
-        ann.copy.send({});
-        ann.copy.settings.setString(keys::okPreset, u"on my way"_s);
-        ann.copy.send({});
+        ann[0].settings.setBool(keys::hide, true);
+        ann[0].send({});
+        ann[0].settings.setString(keys::okPreset, u"on my way"_s);
+        ann[0].send({});
         QCOMPARE(ann.network.traffic, (QStringList{u"  ann    >    ok"_s, u"  ann    >    on my way"_s}));
     }
 
@@ -158,21 +152,21 @@ private Q_SLOTS:
             {QString(65'494, u'x'), 2, u"too long for one datagram (at most 65493 bytes)"_s},
         };
         for (const auto &[text, failure, notice] : rows) {
-            Ann ann;
+            Lan ann({u"ann"_s});
             ann.network.inject(wire::chatLine(u"bob", u"a\u00a0b\u2028c").toUtf8());
             ann.loop.advance(Seconds(0.05));
-            ann.copy.reachable = failure != 0;
-            ann.copy.socket.refusing = failure == 1;
-            ann.copy.send(text);
-            QCOMPARE(ann.copy.outlet("txtMsg")->text(), text);
+            ann[0].reachable = failure != 0;
+            ann[0].socket.refusing = failure == 1;
+            ann[0].send(text);
+            QCOMPARE(ann[0].outlet("txtMsg")->text(), text);
             QVERIFY(ann.network.traffic.isEmpty());
-            QVERIFY(ann.copy.transcript().contains(notice));
+            QVERIFY(ann[0].transcript().contains(notice));
             // The notice changes nothing shown before it, and the same text from elsewhere is not ours.
             ann.network.inject(wire::chatLine(u"ann", text).toUtf8());
             ann.loop.advance(Seconds(0.05));
-            QCOMPARE(ann.copy.colourOf(notice.trimmed()), QColor(Qt::black));
-            QCOMPARE(ann.copy.colourOf(u"a\u00a0b\u2028c"_s), QColor(Qt::red));
-            QCOMPARE(ann.copy.colourOf(wire::chatLine(u"ann", text).left(99)), QColor(Qt::red));
+            QCOMPARE(ann[0].colourOf(notice.trimmed()), QColor(Qt::black));
+            QCOMPARE(ann[0].colourOf(u"a\u00a0b\u2028c"_s), QColor(Qt::red));
+            QCOMPARE(ann[0].colourOf(wire::chatLine(u"ann", text).left(99)), QColor(Qt::red));
         }
     }
 
@@ -193,13 +187,13 @@ private Q_SLOTS:
             {"  bob    >    \xE2\x82", welcome, {}}, // a cut-off character
         };
         for (const auto &[payload, shown, answer] : rows) {
-            Ann ann;
+            Lan ann({u"ann"_s});
             TraceCapture traces;
             // Twice, as through two interfaces on one LAN: acted on once.
             ann.network.inject(payload);
             ann.network.inject(payload);
             ann.loop.advance(Seconds(0.12));
-            QCOMPARE(ann.copy.transcript(), shown);
+            QCOMPARE(ann[0].transcript(), shown);
             QCOMPARE(ann.network.traffic, answer.isEmpty() ? QStringList() : QStringList{answer});
             const std::optional<QString> text = decodeUtf8(payload); // its faults show in the transcript
             QCOMPARE(traces.lines.first(),
@@ -211,7 +205,7 @@ private Q_SLOTS:
     // is answered when it ends.
     void presenceRequestsAreCoalesced()
     {
-        Ann ann;
+        Lan ann({u"ann"_s});
         // Each request a text of its own: identical datagrams count once anyway.
         for (int query = 0; query <= 100; ++query)
             ann.network.inject((wire::presenceQueryLine + QString::number(query)).toUtf8());
@@ -226,14 +220,14 @@ private Q_SLOTS:
 
     void everyDatagramDrawsAttention()
     {
-        Ann ann;
-        FakeApplication &application = ann.copy.application;
+        Lan ann({u"ann"_s});
+        FakeApplication &application = ann[0].application;
         application.hidden = true;
         ann.network.inject(QByteArray("\xff"));
         ann.loop.advance(Seconds(0.05));
         QVERIFY(application.hidden && application.attentionRequests == 1);
 
-        ann.copy.settings.setBool(keys::hide, true);
+        ann[0].settings.setBool(keys::hide, true);
         ann.network.inject(QByteArray("\xfe"));
         ann.loop.advance(Seconds(0.05));
         QVERIFY(!application.hidden && application.activations == 1 && application.attentionRequests == 1);
