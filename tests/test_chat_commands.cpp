@@ -160,6 +160,7 @@ private Q_SLOTS:
         QVERIFY(lan.ann.application.hidden);
     }
 
+    // An empty send goes nowhere and only marks the transcript, but under auto-hide it sends the ok preset.
     void presetSendsItsTextAndDropsTypedText()
     {
         AnnBobCid lan;
@@ -171,7 +172,13 @@ private Q_SLOTS:
         QVERIFY(lan.ann.outlet("txtMsg")->text().isEmpty());
         lan.after(1);
         lan.ann.click("preset9"); // nothing stored: an empty send, and no auto-clear
-        QVERIFY(lan.ann.transcript().contains(u"coffee?"_s) && lan.ann.transcript().endsWith(u"\n "_s));
+        QVERIFY(lan.ann.transcript().endsWith(u"  ann    >    coffee?\n "_s));
+        lan.ann.settings.setBool(keys::hide, true);
+        lan.ann.send({});
+        lan.ann.settings.setString(keys::okPreset, u"on my way"_s);
+        lan.ann.send({});
+        QCOMPARE(lan.network.traffic,
+                 (QStringList{u"  ann    >    coffee?"_s, u"  ann    >    ok"_s, u"  ann    >    on my way"_s}));
     }
 
     // The chat and every line in it, earlier ones too, take the stepped size; the message field jumps past 30.

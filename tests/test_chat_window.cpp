@@ -128,21 +128,6 @@ private Q_SLOTS:
                  qPrintable(ann[0].transcript()));
     }
 
-    void emptySend()
-    {
-        Lan ann({u"ann"_s});
-        ann[0].send({});
-        QCOMPARE(ann[0].transcript(), welcome + u"\n "_s);
-        QCOMPARE(ann[0].colourOf(u"\n "_s), QColor());
-        QVERIFY(ann.network.traffic.isEmpty());
-
-        ann[0].settings.setBool(keys::hide, true);
-        ann[0].send({});
-        ann[0].settings.setString(keys::okPreset, u"on my way"_s);
-        ann[0].send({});
-        QCOMPARE(ann.network.traffic, (QStringList{u"  ann    >    ok"_s, u"  ann    >    on my way"_s}));
-    }
-
     void unsentTextStaysInTheField()
     {
         const QList<std::tuple<QString, int, QString>> rows = {
