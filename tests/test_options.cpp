@@ -4,6 +4,7 @@
 #include "support/outlet.h"
 #include "support/trace_capture.h"
 #include "widgets/stepper.h"
+#include "window/Window.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -12,6 +13,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 using namespace corvel;
@@ -125,6 +128,32 @@ private Q_SLOTS:
         QCOMPARE(fixture.store.stringForKey(keys::presets[8]), std::optional(u"bye"_s));
         QCOMPARE(fixture.store.stringForKey(keys::okPreset), std::optional(u"roger"_s));
         QCOMPARE(fixture.store.stringForKey(keys::destinations), std::optional(u"10.8.0.5"_s));
+    }
+
+    // What is stored when a window loads decides its background; later changes wait for the next start.
+    void backgroundDecidedOnceAtLoad()
+    {
+        // Stored alpha (0: none), inverted, then the exact double: the float widened, not rounded.
+        const QList<std::tuple<float, bool, double>> rows = {
+            {0.0F, false, double(0.9F)}, {0.1F, false, double(0.9F)}, {0.15F, false, double(0.15F)},
+            {1.5F, false, 1.0},          {0.5F, true, 0.5},
+        };
+        for (const auto &[alpha, inverted, opacity] : rows) {
+            Fixture fixture;
+            if (alpha != 0.0F)
+                fixture.store.setFloat(keys::alpha, alpha);
+            fixture.store.setBool(keys::inverted, inverted);
+            auto content = std::make_unique<QLabel>();
+            content->setWindowTitle(u"Corvel"_s);
+            Window window(fixture.store, std::move(content));
+            window.windowDidLoad();
+            QCOMPARE(window.window()->windowTitle(), u"Corvel"_s);
+            QVERIFY(window.window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+            fixture.store.setFloat(keys::alpha, 0.3F);
+            fixture.store.setBool(keys::inverted, !inverted);
+            QCOMPARE(window.backgroundAlpha(), opacity);
+            QCOMPARE(window.backgroundColour().rgb(), inverted ? qRgb(0, 0, 0) : qRgb(217, 217, 217));
+        }
     }
 };
 
