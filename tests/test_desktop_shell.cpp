@@ -20,6 +20,14 @@ namespace {
 const QString notifications = u"org.freedesktop.Notifications"_s;
 const QString notificationsPath = u"/org/freedesktop/Notifications"_s;
 
+// Whatever the program sent to the server before this call has reached it after.
+void barrier()
+{
+    QDBusConnection::sessionBus().call(
+        QDBusMessage::createMethodCall(notifications, notificationsPath, notifications, u"GetCapabilities"_s),
+        QDBus::BlockWithGui);
+}
+
 // Reads markup, as most servers do, and records every notification.
 class NotificationServer : public QObject {
     Q_OBJECT
@@ -42,18 +50,16 @@ public Q_SLOTS:
 class DesktopShellTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase()
-    {
-        m_bus.start(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address"_s});
-        QVERIFY(m_bus.waitForReadyRead(10000));
-        qputenv("DBUS_SESSION_BUS_ADDRESS", m_bus.readLine().trimmed());
-        QDBusConnection server = QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"server"_s);
-        QVERIFY(server.registerObject(notificationsPath, &m_server, QDBusConnection::ExportAllSlots));
-        QVERIFY(server.registerService(notifications));
-    }
-
     void notifiesWhileAwayAtMostOnceASecond()
     {
+        QProcess bus; // killed with the test
+        bus.start(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address"_s});
+        QVERIFY(bus.waitForReadyRead(10000));
+        qputenv("DBUS_SESSION_BUS_ADDRESS", bus.readLine().trimmed());
+        NotificationServer notices;
+        QDBusConnection serverSide = QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"server"_s);
+        QVERIFY(serverSide.registerObject(notificationsPath, &notices, QDBusConnection::ExportAllSlots));
+        QVERIFY(serverSide.registerService(notifications));
         const TraceCapture quiet;
         Lan lan({u"ann"_s});
         ChatCopy &ann = lan[0];
@@ -69,9 +75,9 @@ private Q_SLOTS:
         lan.network.inject(wire::callText.toUtf8());
         arrive(u"<b>bold</b>"_s, Seconds(0));
         arrive(u"2 & <a href='x'>link</a>"_s, Seconds(0.05));
-        QTRY_COMPARE(m_server.shown.size(), 1);
-        QCOMPARE(m_server.shown[0], (Notice{u"Corvel: 2 unread lines and a call"_s,
-                                            u"bob    &gt;    2 &amp; &lt;a href=&apos;x&apos;&gt;link&lt;/a&gt;"_s}));
+        QTRY_COMPARE(notices.shown.size(), 1);
+        QCOMPARE(notices.shown[0], (Notice{u"Corvel: 2 unread lines and a call"_s,
+                                           u"bob    &gt;    2 &amp; &lt;a href=&apos;x&apos;&gt;link&lt;/a&gt;"_s}));
         QCOMPARE(shell.trayIcon().toolTip(), u"Corvel: 2 unread lines and a call"_s);
 
         // The copy's own line is nobody's news; the next line waits for the second to pass.
@@ -79,10 +85,10 @@ private Q_SLOTS:
         lan.after(0.2);
         arrive(u"3"_s, Seconds(0.5));
         barrier();
-        QCOMPARE(m_server.shown.size(), 1);
+        QCOMPARE(notices.shown.size(), 1);
         lan.after(0.5);
-        QTRY_COMPARE(m_server.shown.size(), 2);
-        QCOMPARE(m_server.shown[1], (Notice{u"Corvel: 1 unread line"_s, u"bob    &gt;    3"_s}));
+        QTRY_COMPARE(notices.shown.size(), 2);
+        QCOMPARE(notices.shown[1], (Notice{u"Corvel: 1 unread line"_s, u"bob    &gt;    3"_s}));
 
         // A click on the notification brings the window back, and with it the plain icon.
         QDBusMessage click = QDBusMessage::createSignal(notificationsPath, notifications, u"ActionInvoked"_s);
@@ -100,21 +106,9 @@ private Q_SLOTS:
         ann.view->hide();
         arrive(u"5"_s, Seconds(2));
         barrier();
-        QCOMPARE(m_server.shown.size(), 2);
+        QCOMPARE(notices.shown.size(), 2);
         QCOMPARE(shell.trayIcon().toolTip(), u"Corvel: 1 unread line"_s);
     }
-
-private:
-    // Whatever the program sent to the server before this call has reached it after.
-    static void barrier()
-    {
-        QDBusConnection::sessionBus().call(
-            QDBusMessage::createMethodCall(notifications, notificationsPath, notifications, u"GetCapabilities"_s),
-            QDBus::BlockWithGui);
-    }
-
-    QProcess m_bus; // killed with the test
-    NotificationServer m_server;
 };
 
 QTEST_MAIN(DesktopShellTest)
