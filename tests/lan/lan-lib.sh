@@ -10,13 +10,14 @@ declare -A pid=() window=() mark=()
 launch_through=() # a command that run_corvel starts the program through, with its path after it
 namespaces=()
 xvfb_pid="" work="" scenario="" session_bus=""
+tried=0 crashes=0 lost=0 # for the summary table; a run that loses a message sets lost
 
 fail() {
     echo "FAILED during $scenario: $*" >&2
     exit 1
 }
 
-begin_scenario() { scenario=$1 && echo "scenario: $1"; }
+begin_scenario() { scenario=$1 && tried=$((tried + 1)) && echo "scenario: $1"; }
 
 lan_cleanup() {
     local status=$? host namespace
@@ -27,13 +28,16 @@ lan_cleanup() {
         [[ -f $work/$host.out ]] && cp "$work/$host.out" "$artifacts/$run_name-$host.out" &&
             ((status != 0)) && tail -n 40 "$work/$host.out" "$work/$host.err" >&2
     done
+    # A copy that ended without being asked to.
+    for host in "${!user[@]}"; do [[ -n ${pid[$host]:-} ]] && has_ended "${pid[$host]}" && crashes=$((crashes + 1)); done
     for host in "${!pid[@]}"; do stop "${pid[$host]}"; done
     [[ -n $xvfb_pid ]] && stop "$xvfb_pid"
     # Deleting a host's namespace also removes its veth pairs.
     for namespace in "${namespaces[@]}"; do ip netns delete "$namespace"; done
     rm -rf "$work"
-    { ((status == 0)) && echo "$run_name: passed" || echo "$run_name: FAILED during $scenario"; } |
-        tee -a "$artifacts/$run_name-summary.txt"
+    { ((status == 0)) && echo "$run_name: passed" || echo "$run_name: FAILED during $scenario"
+        printf '  %-16s %s\n' "scenarios tried" "$tried" "scenarios passed" "$((tried - (status != 0)))" \
+            "crashes" "$crashes" "messages lost" "$lost"; } | tee -a "$artifacts/$run_name-summary.txt"
     exit "$status"
 }
 
@@ -93,7 +97,7 @@ expect_exit() {
     wait_until 15 "host $1's program to end" has_ended "${pid[$1]}"
     wait "${pid[$1]}" || status=$?
     unset "pid[$1]" # reaped: its number may now belong to somebody else
-    ((status == 0)) || fail "host $1's program ended with status $status: $(tail -n 5 "$work/$1.err")"
+    ((status == 0)) || { crashes=$((crashes + 1)) && fail "host $1's program ended with status $status: $(tail -n 5 "$work/$1.err")"; }
 }
 
 quit_copy() { key_on "$1" ctrl+q && expect_line "im quiting" "$1" && expect_exit "$1"; }

@@ -259,7 +259,6 @@ quit_copy a
 for host in b c d e; do is_running "${pid[$host]}" || fail "host $host's program ended"; done
 say b "still here"
 expect_line "Data received:   bob    >    still here" c
-lost=0
 # Every text on the wire reached b and c; twins within half a second are shown once by design.
 while read -r hex; do
     text=$(printf "$(sed 's/../\\x&/g' <<<"$hex")")
