@@ -17,6 +17,8 @@ display_sockets=""
 start_display() {
     display_sockets=$1/x11
     mkdir -m 1777 "$display_sockets"
+    # Where no X server ever ran there is nothing to mount over yet; Xvfb would make it the same.
+    [[ -d /tmp/.X11-unix ]] || mkdir -m 1777 /tmp/.X11-unix
     # Without -noreset the server would reset whenever its last client leaves, and a client that
     # connects meanwhile could be turned away.
     unshare --mount sh -c "$display_mount" "$display_sockets" \
