@@ -30,4 +30,15 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 
+include(GNUInstallDirs)
+# Debian wants every package's changelog (compressed, without a time stamp so that rebuilds are
+# identical) and copyright file in its documentation folder.
+set(package_doc ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME})
+set(package_changelog ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz)
+add_custom_command(OUTPUT ${package_changelog}
+                   COMMAND gzip -9nc ${CMAKE_CURRENT_LIST_DIR}/debian/changelog > ${package_changelog}
+                   DEPENDS ${CMAKE_CURRENT_LIST_DIR}/debian/changelog)
+add_custom_target(corvel_package_docs ALL DEPENDS ${package_changelog})
+install(FILES ${package_changelog} ${CMAKE_CURRENT_LIST_DIR}/debian/copyright DESTINATION ${package_doc})
+
 include(CPack)
