@@ -88,6 +88,7 @@ private Q_SLOTS:
         Fixture fixture;
         fixture.store.setFloat(keys::alpha, 0.5F);
         fixture.store.setFloat(keys::delay, 0.0F); // hide at once: a choice, kept
+        fixture.store.setString(keys::username, QString()); // shown empty, replaced on Apply
         options panel(fixture.store);
         QCOMPARE(outlet<QLineEdit>(panel, "stepOpticity")->text(), u"0.5"_s);
         QCOMPARE(outlet<QLineEdit>(panel, "stepDelay")->text(), u"0"_s);
@@ -109,7 +110,6 @@ private Q_SLOTS:
         QCOMPARE(fixture.store.floatForKey(keys::delay), 1.0F); // from the stored 0, a second more
         buttons.constLast()->click();
 
-        outlet<QLineEdit>(panel, "txtUser")->clear();
         outlet<QLineEdit>(panel, "txtPS9")->setText(u"bye"_s);
         outlet<QLineEdit>(panel, "okPreset")->setText(u"roger"_s); // disabled, auto-hide being off
         auto *destinations = outlet<QLineEdit>(panel, "txtDestinations");

@@ -190,14 +190,15 @@ void options::cmdApply()
         m_ui->txtDestinations->setFocus();
         return;
     }
+    // An empty name becomes the login name before the changes are taken, so that a name stored
+    // empty is replaced even when the field was left as it showed.
+    if (m_ui->txtUser->text().isEmpty())
+        m_ui->txtUser->setText(loginName());
     std::vector<const LoadedText *> changed;
     for (const LoadedText &text : m_texts) {
         if (text.field->text() != text.shown)
             changed.push_back(&text);
     }
-    // An emptied name is a change too; what is stored is the login name.
-    if (m_ui->txtUser->text().isEmpty())
-        m_ui->txtUser->setText(loginName());
     const SettingsStore::Batch batch(m_settings);
     for (const LoadedText *text : changed)
         m_settings.setString(text->key, text->field->text());
