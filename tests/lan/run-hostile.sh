@@ -20,9 +20,11 @@ for host in a b c x; do add_host "$host" routed; done
 start_recorder x
 
 begin_scenario "start-up, one user name full of tags"
-# a first, so that b's start-up query surely finds it listening.
+# a first, so that b's start-up query surely finds it listening, and after a's answer to its own
+# query has gone out, so that no answer of a's covers both queries.
 start_copy a && place_window a 0 0
 expect_line "Data sent:   alice    >    <online?>" a
+expect_line "Data sent: $(answer_of a)" a
 start_copy b && place_window b 800 0
 # b's start-up line holds the presence tag twice: a request like any other.
 expect_line "Data sent:   ${user[b]}    >    <online?>" b

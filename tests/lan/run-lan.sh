@@ -39,14 +39,16 @@ tray_host_up() { bus_call org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwn
 wait_until 10 "the tray host" tray_host_up
 
 begin_scenario "start-up presence"
-# One copy after the other, each once it has the answers to its query (or it would take two for
-# twins): each hears its own query and those after it. From c's start on, every text must reach b, c.
+# One copy after the other, each once every answer to the last query has gone out: each hears its
+# own query and those after it, and no answer can cover two queries. From c's start on, every text
+# must reach b, c.
 declare -A queries_heard=([a]=3 [b]=2 [c]=1)
 for host in a b c; do
     [[ $host != c ]] || wire_mark=$(($(wc -l <"$work/wire-x") + 1))
     start_copy "$host" 'pSet3=preset three'
     expect_line "Data sent:   ${user[$host]}    >    <online?>" "$host"
     place_window "$host" ${place[$host]}
+    expect_line "Data sent: $(answer_of "$host")" "$host"
     for other in a b; do [[ $other < $host ]] || continue && expect_line "Data received: $(answer_of "$other")" "$host"; done
 done
 # d has no link; on e another program has the chat port before Corvel starts.
