@@ -1,6 +1,7 @@
 // What start-up decides: which windowing platform the program asks for and what it tells the user,
 // per session; and one copy per user and display, where a later launch reaches the running copy and
 // what a crashed copy left behind (its lock file and its socket file) keeps nobody from starting.
+#include "app/command_line.h"
 #include "app/single_instance.h"
 #include "platform/platform_choice.h"
 
@@ -57,6 +58,29 @@ private Q_SLOTS:
             const QString failure = displayFailure(environment);
             QVERIFY2(failure.startsWith(u"Corvel cannot open its window: "_s) && failure.contains(failureHolds),
                      qPrintable(failure));
+        }
+    }
+
+    // Qt's own options pass, as words after one dash too; anything else is refused with a reason.
+    void commandLineAnswers()
+    {
+        using Action = CommandLine::Action;
+        const QList<std::tuple<QString, Action, bool>> rows = {
+            {u""_s, Action::Run, false},
+            {u"-platform xcb --new-instance"_s, Action::Run, true},
+            {u"-style=fusion -reverse --help"_s, Action::Help, false},
+            {u"--help-all"_s, Action::Help, false},
+            {u"-v"_s, Action::Version, false},
+            {u"--new-instanse"_s, Action::Refuse, false},
+            {u"-new"_s, Action::Refuse, false},
+            {u"chat"_s, Action::Refuse, false},
+        };
+        for (const auto &[arguments, action, newInstance] : rows) {
+            const CommandLine line =
+                parseCommandLine(QStringList{u"corvel"_s} + arguments.split(u' ', Qt::SkipEmptyParts));
+            QVERIFY2(line.action == action && line.newInstance == newInstance, qPrintable(arguments));
+            QVERIFY(line.usage.startsWith(u"Usage: corvel [options]"_s) && line.usage.contains(u"--new-instance"_s));
+            QCOMPARE(line.error.isEmpty(), action != Action::Refuse);
         }
     }
 

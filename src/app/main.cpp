@@ -1,5 +1,6 @@
 #include "app/AppDelegate.h"
 #include "app/Document.h"
+#include "app/command_line.h"
 #include "app/single_instance.h"
 #include "platform/platform_choice.h"
 #include "platform/start_up_messages.h"
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QIcon>
 
+#include <cstdio>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -26,10 +28,39 @@ QIcon windowIcon()
     return icon;
 }
 
+// Answers what the command line asks for when that is not the chat window: an exit status.
+std::optional<int> answerCommandLine(const corvel::CommandLine &line)
+{
+    using Action = corvel::CommandLine::Action;
+    switch (line.action) {
+    case Action::Run:
+        return std::nullopt;
+    case Action::Help:
+        std::fputs(qPrintable(line.usage), stdout);
+        return 0;
+    case Action::Version:
+        std::puts(qPrintable(line.version));
+        return 0;
+    case Action::Refuse:
+        std::fprintf(stderr, "corvel: %s\n\n%s", qPrintable(line.error), qPrintable(line.usage));
+        return 2;
+    }
+    return 2;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    QApplication::setApplicationName(u"Corvel"_s);
+    QApplication::setApplicationVersion(QStringLiteral(CORVEL_VERSION));
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const corvel::CommandLine commandLine = corvel::parseCommandLine(arguments);
+    if (const std::optional<int> status = answerCommandLine(commandLine))
+        return *status;
+
     const corvel::SessionEnvironment session = corvel::SessionEnvironment::current();
     if (const QByteArray platform = corvel::platformToForce(session); !platform.isEmpty())
         qputenv("QT_QPA_PLATFORM", platform);
@@ -38,7 +69,6 @@ int main(int argc, char *argv[])
     startUp.reset();
     if (const QString notice = corvel::platformNotice(session, QApplication::platformName()); !notice.isEmpty())
         corvel::trace(notice);
-    QApplication::setApplicationName(u"Corvel"_s);
     QApplication::setOrganizationName(u"Corvel"_s);
     QApplication::setDesktopFileName(u"corvel"_s);
     QApplication::setWindowIcon(windowIcon());
@@ -47,7 +77,7 @@ int main(int argc, char *argv[])
     // A second launch brings the running copy's window back rather than putting the user on the
     // network twice; --new-instance is for the rare wish of a second copy.
     std::optional<corvel::SingleInstance> instance;
-    if (!QApplication::arguments().contains(u"--new-instance"_s)) {
+    if (!commandLine.newInstance) {
         instance.emplace();
         if (!instance->claim()) {
             if (instance->reachedRunningCopy())

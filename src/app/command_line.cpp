@@ -1,0 +1,72 @@
+#include "app/command_line.h"
+
+#include <QCommandLineParser>
+
+#include <array>
+
+using namespace Qt::StringLiterals;
+
+namespace corvel {
+
+namespace {
+
+struct QtOption {
+    QLatin1StringView name;
+    bool takesValue;
+};
+
+// QGuiApplication's and QApplication's own options, and those of the X11 platform.
+constexpr std::array qtOptions = {
+    QtOption{"platform"_L1, true},        QtOption{"platformpluginpath"_L1, true},
+    QtOption{"platformtheme"_L1, true},   QtOption{"plugin"_L1, true},
+    QtOption{"qwindowgeometry"_L1, true}, QtOption{"qwindowicon"_L1, true},
+    QtOption{"qwindowtitle"_L1, true},    QtOption{"reverse"_L1, false},
+    QtOption{"session"_L1, true},         QtOption{"style"_L1, true},
+    QtOption{"stylesheet"_L1, true},      QtOption{"widgetcount"_L1, false},
+    QtOption{"qmljsdebugger"_L1, true},   QtOption{"display"_L1, true},
+    QtOption{"geometry"_L1, true},        QtOption{"name"_L1, true},
+    QtOption{"visual"_L1, true},          QtOption{"ncols"_L1, true},
+    QtOption{"cmap"_L1, false},           QtOption{"nograb"_L1, false},
+    QtOption{"dograb"_L1, false},
+};
+
+} // namespace
+
+CommandLine parseCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(u"Chat with the people on the local network."_s);
+    // Qt's own options are single-dash words, which must not read as a row of letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption newInstance(
+        u"new-instance"_s, u"Start a further copy even though one already runs for this user on this display."_s);
+    parser.addOption(newInstance);
+    for (const QtOption &option : qtOptions) {
+        QCommandLineOption qt(option.name, QString(), option.takesValue ? u"value"_s : QString());
+        qt.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qt);
+    }
+
+    CommandLine line;
+    // Without an application object yet, Qt cannot know the program's name for the first line.
+    const QString usage = parser.helpText();
+    line.usage = u"Usage: corvel [options]"_s + usage.mid(usage.indexOf(u'\n'));
+    if (!parser.parse(arguments)) {
+        line.action = CommandLine::Action::Refuse;
+        line.error = parser.errorText();
+    } else if (!parser.positionalArguments().isEmpty()) {
+        line.action = CommandLine::Action::Refuse;
+        line.error = u"Unexpected argument: "_s + parser.positionalArguments().constFirst();
+    } else if (parser.isSet(help) || parser.isSet(u"help-all"_s)) {
+        line.action = CommandLine::Action::Help;
+    } else if (parser.isSet(version)) {
+        line.action = CommandLine::Action::Version;
+    }
+    line.newInstance = parser.isSet(newInstance);
+    line.version = u"%1 %2"_s.arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion());
+    return line;
+}
+
+} // namespace corvel
