@@ -101,13 +101,13 @@ void DatagramReader::readUntilStopped()
 {
     // Left as the allocator hands them over, not zero-filled: only the kernel writes them, and only
     // as far as a datagram reaches, so pages that no datagram needs never take memory.
-    const auto buffers = std::make_unique_for_overwrite<char[]>(datagramsPerRead * largestDatagram);
+    const auto buffers = std::make_unique_for_overwrite<std::array<char, datagramsPerRead * largestDatagram>>();
     std::array<iovec, datagramsPerRead> pieces{};
     std::array<sockaddr_in, datagramsPerRead> senders{};
     std::array<ControlRoom, datagramsPerRead> controls{};
     std::array<mmsghdr, datagramsPerRead> messages{};
     for (std::size_t index = 0; index < messages.size(); ++index)
-        pieces[index] = {buffers.get() + index * largestDatagram, largestDatagram};
+        pieces[index] = {buffers->data() + index * largestDatagram, largestDatagram};
     std::array<pollfd, 2> waits = {pollfd{m_descriptor, POLLIN, 0}, pollfd{m_stop, POLLIN, 0}};
     std::vector<Datagram> datagrams;
     datagrams.reserve(datagramsPerRead);
@@ -143,7 +143,7 @@ void DatagramReader::readUntilStopped()
                     }
                 }
                 datagrams.push_back(
-                    {QByteArrayView(buffers.get() + index * largestDatagram, qsizetype(messages[index].msg_len)),
+                    {QByteArrayView(buffers->data() + index * largestDatagram, qsizetype(messages[index].msg_len)),
                      ntohl(senders[index].sin_addr.s_addr), arrived});
             }
             if (enqueue(datagrams, kernelDrops))
