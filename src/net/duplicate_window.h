@@ -33,6 +33,8 @@ private:
     static constexpr std::size_t emptySlot = 0;
 
     [[nodiscard]] std::size_t next(std::size_t slot) const { return (slot + 1) & (m_slots.size() - 1); }
+    // Where the key is, or the empty slot where it would go.
+    [[nodiscard]] std::size_t find(std::size_t key) const;
     void forget(std::size_t key);
 
     Seconds m_span;
@@ -40,8 +42,8 @@ private:
     // A seed of its own, so that nobody can craft payloads that collide.
     std::size_t m_seed;
     std::deque<Arrival> m_arrivals; // oldest first; one per key
-    // The keys of m_arrivals in an open-addressed table at most a quarter full, so that probes stay
-    // short; a check allocates nothing.
+    // The keys of m_arrivals in an open-addressed table, which grows with them: a check allocates
+    // nothing but the table's growth in a flood.
     std::vector<std::size_t> m_slots;
 };
 
