@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <netinet/in.h>
 
 namespace corvel {
 
@@ -116,8 +117,10 @@ void BroadcastSocket::received(Datagram datagram)
 {
     if (std::ranges::find(m_ownAddresses, datagram.sender) != m_ownAddresses.end()) {
         datagram.sender = Datagram::ownHost;
-    } else if (datagram.sender != Datagram::ownHost &&
-               std::ranges::none_of(m_ownNetworks, [&datagram](const Network &network) {
+    } else if (datagram.sender == Datagram::ownHost) {
+        // 0.0.0.0, a host without an address yet, must not pass for this one; nor is it sent to.
+        datagram.sender = INADDR_BROADCAST;
+    } else if (std::ranges::none_of(m_ownNetworks, [&datagram](const Network &network) {
                    return (datagram.sender & network.mask) == network.address;
                })) {
         m_learned.heard(datagram.sender, datagram.arrived);
