@@ -98,11 +98,34 @@ private Q_SLOTS:
         lan.ann.socket.setReceiveHandler({});
         lan.ann.click("cmdCall");
         lan.after(0.05);
-        lan.ann.socket.setReceiveHandler([&lan](QByteArrayView payload) { lan.ann.controller->receive(payload); });
+        lan.ann.socket.setReceiveHandler([&lan](const Datagram &datagram) { lan.ann.controller->receive(datagram); });
         lan.after(2);
         lan.cid.click("cmdCall");
         lan.after(1.05);
         QVERIFY(lan.ann.background() == QColor(Qt::yellow) && !lan.ann.transcript().contains(u"CALLING"_s));
+    }
+
+    // What arrived is judged by when it was taken off the socket and by whom it came from: a copy
+    // stopped for 3 s shows two equal lines that came 1.5 s apart, and its own line as its own; of
+    // two calls 0.2 s apart, the first caller gets the second.
+    void arrivalsJudgedByTheirStampAndSender()
+    {
+        AnnBobCid lan;
+        lan.ann.socket.stop();
+        lan.ann.send(u"mine"_s);
+        lan.bob.send(u"ok"_s);
+        lan.after(1.5);
+        lan.bob.send(u"ok"_s);
+        lan.after(1.5);
+        lan.ann.socket.resume();
+        QCOMPARE(lan.ann.transcript().count(wire::chatLine(u"bob", u"ok")), 2);
+        QCOMPARE(lan.ann.colourOf(u"mine"_s), QColor(Qt::blue));
+
+        lan.ann.click("cmdCall");
+        lan.after(0.2);
+        lan.bob.click("cmdCall");
+        lan.after(1.05);
+        QCOMPARE(lan.ann.background(), QColor(Qt::yellow));
     }
 
     void presenceQueryListsTheOthers()
@@ -114,7 +137,8 @@ private Q_SLOTS:
         QCOMPARE(lan.network.traffic.mid(1, 2),
                  (QStringList{u" SYSTEM  >  You are online"_s, u" SYSTEM  >  <online?>"_s}));
         for (const auto &copy : lan.copies) {
-            QCOMPARE(copy->colourOf(u"asked"_s), QColor(Qt::red)); // asking opens no own-line window
+            // The asker's announcement is its own line, news to the others only.
+            QCOMPARE(copy->colourOf(u"asked"_s), QColor(copy.get() == &lan.ann ? Qt::blue : Qt::red));
             QCOMPARE(copy->colourOf(u"You are online"_s), QColor(Qt::black));
             for (const QString &name : {u"ann"_s, u"bob"_s, u"cid"_s})
                 QCOMPARE(copy->transcript().count(wire::presenceAnswer(name)),

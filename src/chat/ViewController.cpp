@@ -35,7 +35,7 @@ ViewController::ViewController(ChatServices services, ChatView &view)
       m_transcript(*view.m_ui->txtChat, services.loop, std::move(services.clock)), m_duplicates(duplicateSpan),
       m_ownLines(services.loop, ownLineWindow), m_presenceAnswers(services.loop, [this] { broadcastPresenceAnswer(); })
 {
-    m_socket.setReceiveHandler([this](QByteArrayView payload) { receive(payload); });
+    m_socket.setReceiveHandler([this](const Datagram &datagram) { receive(datagram); });
     m_defaults.setUnsavedHandler([this](const QString &file) {
         // After whatever start-up puts into the transcript, so that the line is not replaced.
         m_loop.after(Seconds(0), m_lifetime.guard([this, file] {

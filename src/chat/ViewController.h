@@ -27,6 +27,10 @@ class ChatView;
 class SettingsStore;
 class Stepper;
 
+// A call's echo comes back within milliseconds; one lost on the way must not make this copy take
+// the next real call for its own.
+inline constexpr Seconds callEchoWait{2.0};
+
 // What reaches the user from someone else.
 enum class Arrival { Line, Call };
 
@@ -90,7 +94,7 @@ public:
     void quit();
 
     // Every datagram that reaches the copy, its own broadcasts included.
-    void receive(QByteArrayView payload);
+    void receive(const Datagram &datagram);
 
     [[nodiscard]] Transcript &transcript() { return m_transcript; }
 
@@ -104,7 +108,8 @@ private:
     void scheduleHide();
     void autoHideAfterSend();
     void cancelPendingHides();
-    void showLine(const QString &text);
+    void showLine(const QString &text, const Datagram &datagram);
+    [[nodiscard]] bool isOwnCallEcho(const Datagram &datagram) const;
     void broadcastPresenceAnswer();
 
     const QString noNetwork;
@@ -134,7 +139,7 @@ private:
     DuplicateWindow m_duplicates;
     OwnLines m_ownLines;
     MainLoop::TimerId m_flashTicker = MainLoop::noTimer;
-    MainLoop::TimerId m_callEchoWait = MainLoop::noTimer; // clears callbool when the echo is lost
+    Seconds m_callSent{}; // a call's echo must arrive soon after, or the next call is someone else's
     std::uint64_t m_hideGeneration = 0;
     AnswerCoalescer m_presenceAnswers;
     Lifetime m_lifetime;

@@ -13,9 +13,6 @@ namespace {
 
 constexpr Seconds flashInterval{1.0};
 constexpr Seconds yellowPhase{0.5};
-// A call's echo comes back within milliseconds; one lost on the way must not make this copy take
-// the next real call for its own.
-constexpr Seconds callEchoWait{2.0};
 
 } // namespace
 
@@ -41,8 +38,7 @@ void ViewController::call()
     if (m_socket.broadcast(wire::callText.toString()) != DatagramSocket::SendResult::Sent)
         return;
     callbool = true;
-    m_loop.cancel(m_callEchoWait);
-    m_callEchoWait = m_loop.after(callEchoWait, m_lifetime.guard([this] { callbool = false; }));
+    m_callSent = m_loop.now();
 }
 
 // However many calls and flash commands arrive, one ticker flashes, and it stops with the

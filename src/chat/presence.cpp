@@ -26,7 +26,9 @@ void ViewController::isOnline()
     const QString announcement = wire::queryAnnouncement(m_defaults.userName());
     if (!m_socket.access())
         return;
-    (void)m_socket.broadcast(announcement);
+    // The announcement reads as a chat line: its echo is the copy's own, not news for the user.
+    if (m_socket.broadcast(announcement) == DatagramSocket::SendResult::Sent)
+        m_ownLines.expect(announcement);
     m_loop.after(followUpDelay,
                  m_lifetime.guard([this] { (void)m_socket.broadcast(wire::presenceNotice.toString()); }));
     m_loop.after(followUpDelay,

@@ -10,16 +10,16 @@ DuplicateWindow::DuplicateWindow(Seconds span, std::size_t capacity)
 {
 }
 
-bool DuplicateWindow::isRepeat(QByteArrayView payload, Seconds now)
+bool DuplicateWindow::isRepeat(QByteArrayView payload, quint32 sender, Seconds arrived)
 {
-    while (!m_arrivals.empty() && (now - m_arrivals.front().at >= m_span || m_arrivals.size() >= m_capacity)) {
+    while (!m_arrivals.empty() && (arrived - m_arrivals.front().at >= m_span || m_arrivals.size() >= m_capacity)) {
         m_remembered.erase(m_arrivals.front().key);
         m_arrivals.pop_front();
     }
-    const std::size_t key = qHash(payload, m_seed);
+    const std::size_t key = qHashMulti(m_seed, payload, sender);
     if (!m_remembered.insert(key).second)
         return true;
-    m_arrivals.push_back({key, now});
+    m_arrivals.push_back({key, arrived});
     return false;
 }
 

@@ -11,15 +11,19 @@
 namespace corvel {
 
 // The same datagram reaches a copy once through each interface it shares with the sender, and
-// its own broadcasts come back once per interface sent on. Identical bytes arriving within the
-// span of the first arrival count once. Memory is bounded: under a flood of distinct datagrams
-// the oldest are forgotten early, so a late twin may then pass, but nothing distinct is lost.
+// its own broadcasts come back once per interface sent on. Identical bytes from one sender arriving
+// within the span of the first arrival count once; the same bytes from two hosts (everybody's call
+// and query are alike) are two. Arrival is when the datagram was taken off the socket, so a copy
+// that was stopped or busy does not merge what came apart. Memory is bounded: under a flood of
+// distinct datagrams the oldest are forgotten early, so a late twin may then pass, but nothing
+// distinct is lost.
 class DuplicateWindow {
 public:
     explicit DuplicateWindow(Seconds span, std::size_t capacity = 4096);
 
-    // True for bytes that arrived first less than the span ago; otherwise remembers them.
-    [[nodiscard]] bool isRepeat(QByteArrayView payload, Seconds now);
+    // True for bytes from the sender that arrived first less than the span before; otherwise
+    // remembers them.
+    [[nodiscard]] bool isRepeat(QByteArrayView payload, quint32 sender, Seconds arrived);
 
 private:
     struct Arrival {

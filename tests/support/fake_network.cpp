@@ -6,11 +6,17 @@ using namespace Qt::StringLiterals;
 
 namespace corvel::test {
 
-void FakeNetwork::inject(const QByteArray &payload)
+quint32 FakeNetwork::attach(FakeSocket &socket)
 {
-    m_loop.after(m_delay, [this, payload] {
+    m_sockets.push_back(&socket);
+    return ++m_lastAddress;
+}
+
+void FakeNetwork::inject(const QByteArray &payload, quint32 sender)
+{
+    m_loop.after(m_delay, [this, payload, sender] {
         for (FakeSocket *socket : std::vector(m_sockets))
-            socket->receive(payload);
+            socket->receive(payload, sender);
     });
 }
 
@@ -39,14 +45,32 @@ DatagramSocket::SendResult FakeSocket::broadcast(const QString &text)
     sent.append(text);
     m_network.traffic.append(text);
     trace(u"Data sent: "_s % text);
-    m_network.inject(payload);
+    m_network.inject(payload, address);
     return SendResult::Sent;
 }
 
-void FakeSocket::receive(const QByteArray &payload)
+void FakeSocket::receive(const QByteArray &payload, quint32 sender)
 {
-    if (m_setUp && m_handler)
-        m_handler(payload);
+    if (!m_setUp)
+        return;
+    const Waiting arrival{payload, sender == address ? Datagram::ownHost : sender, m_network.now()};
+    if (m_stopped)
+        m_waiting.push_back(arrival);
+    else
+        handle(arrival);
+}
+
+void FakeSocket::resume()
+{
+    m_stopped = false;
+    for (const Waiting &arrival : std::exchange(m_waiting, {}))
+        handle(arrival);
+}
+
+void FakeSocket::handle(const Waiting &arrival) const
+{
+    if (m_handler)
+        m_handler({arrival.payload, arrival.sender, arrival.arrived});
 }
 
 } // namespace corvel::test
