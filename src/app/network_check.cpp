@@ -55,11 +55,18 @@ int runNetworkCheck()
     const QList<QHostAddress> destinations =
         parseDestinations(settings.stringForKey(keys::destinations).value_or(QString()))
             .value_or(QList<QHostAddress>());
-    const QList<InterfaceDescription> lans = lanInterfaces(systemInterfaces());
+    const QList<InterfaceDescription> interfaces = systemInterfaces();
+    const QList<Lan> lans = lansOf(interfaces);
     say(u"Interfaces:"_s);
-    for (const InterfaceDescription &lan : lans) {
-        for (const QHostAddress &address : lan.addresses)
-            say(u"  "_s % lan.name % u" "_s % address.toString());
+    for (const Lan &lan : lans) {
+        for (const InterfaceDescription &interface : lan) {
+            QStringList addresses;
+            for (const QNetworkAddressEntry &entry : interface.addresses)
+                addresses.append(entry.ip().toString() % u'/' % QString::number(entry.prefixLength()));
+            const QString use =
+                &interface == &lan.first() ? QString() : u" (one LAN with "_s % lan.first().name % u": not used)"_s;
+            say(u"  "_s % interface.name % u' ' % addresses.join(u' ') % use);
+        }
     }
     if (lans.isEmpty())
         say(u"  none"_s);
@@ -73,7 +80,7 @@ int runNetworkCheck()
         return 2;
     }
     say(u"Port %1: bound"_s.arg(BroadcastSocket::port));
-    if (lans.isEmpty() && destinations.isEmpty()) {
+    if (!isReachable(interfaces, !destinations.isEmpty())) {
         say(u"Verdict: no network: no interface is up with a carrier, can broadcast and has an IPv4 address"_s);
         return 2;
     }
@@ -81,15 +88,16 @@ int runNetworkCheck()
     const QString announcement = wire::queryAnnouncement(settings.userName());
     QElapsedTimer clock;
     std::optional<qint64> echoMs;
-    QStringList answers;
-    socket.setReceiveHandler([&](QByteArrayView payload) {
-        const std::optional<QString> text = decodeUtf8(payload);
+    QList<std::pair<quint32, QString>> answers; // a name twice is two copies, from two hosts
+    socket.setReceiveHandler([&](const Datagram &datagram) {
+        const std::optional<QString> text = decodeUtf8(datagram.payload);
         if (!text)
             return;
         if (*text == announcement && !echoMs)
             echoMs = clock.elapsed();
-        else if (const std::optional<QString> name = answeringName(*text); name && !answers.contains(*name))
-            answers.append(*name);
+        else if (const std::optional<QString> name = answeringName(*text);
+                 name && !answers.contains(std::pair(datagram.sender, *name)))
+            answers.append({datagram.sender, *name});
     });
     clock.start();
     if (socket.broadcast(announcement) != DatagramSocket::SendResult::Sent) {
@@ -105,7 +113,7 @@ int runNetworkCheck()
 
     say(echoMs ? u"Own query: came back after %1 ms"_s.arg(*echoMs) : u"Own query: did not come back"_s);
     say(u"Answered: %1"_s.arg(answers.size()));
-    for (const QString &name : std::as_const(answers))
+    for (const auto &[sender, name] : std::as_const(answers))
         say(u"  "_s + name);
     if (!echoMs) {
         say(u"Verdict: own messages do not come back. A firewall on this computer probably blocks UDP port 54545; "

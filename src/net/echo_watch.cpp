@@ -1,5 +1,7 @@
 #include "net/echo_watch.h"
 
+#include <utility>
+
 namespace corvel {
 
 EchoWatch::EchoWatch(MainLoop &loop, Seconds grace, Judge silenceCounts, Handler changed)
@@ -14,16 +16,14 @@ EchoWatch::~EchoWatch()
 
 void EchoWatch::sent()
 {
-    // The first send that nothing answered sets the deadline; later ones wait with it. Once the
-    // silence is told, it is not told again until something comes back.
-    if (m_silent || m_wait != MainLoop::noTimer)
+    // The first send that nothing answered sets the deadline; later ones wait with it.
+    if (m_wait != MainLoop::noTimer)
         return;
     m_wait = m_loop.after(m_grace, [this] {
         m_wait = MainLoop::noTimer;
         if (!m_silenceCounts())
             return;
-        m_silent = true;
-        m_changed(Change::Silent);
+        m_changed(std::exchange(m_silent, true) ? Change::StillSilent : Change::Silent);
     });
 }
 

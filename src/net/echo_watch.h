@@ -13,8 +13,9 @@ namespace corvel {
 class EchoWatch {
 public:
     enum class Change {
-        Silent, // nothing came back within the grace after a send
-        Back,   // something came back after a silence
+        Silent,      // nothing came back within the grace after a send
+        StillSilent, // the same for a send during the silence: told again, but not as news
+        Back,        // something came back after a silence
     };
     // Asked when the grace is over: false where silence proves nothing, such as with no LAN to
     // hear from, or with datagrams taken off the socket but not yet handled, or dropped.
