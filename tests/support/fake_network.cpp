@@ -51,7 +51,7 @@ DatagramSocket::SendResult FakeSocket::broadcast(const QString &text)
 
 void FakeSocket::receive(const QByteArray &payload, quint32 sender)
 {
-    if (!m_setUp)
+    if (!m_setUp || firewalled)
         return;
     const Waiting arrival{payload, sender == address ? Datagram::ownHost : sender, m_network.now()};
     if (m_stopped)

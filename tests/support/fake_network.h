@@ -53,8 +53,9 @@ public:
     void resume();
 
     const quint32 address;
-    bool canSetUp = true;  // false: the port is taken
-    bool refusing = false; // true: the socket refuses every send
+    bool canSetUp = true;    // false: the port is taken
+    bool refusing = false;   // true: the socket refuses every send
+    bool firewalled = false; // true: nothing arrives, as behind a firewall that drops the port
     int setUps = 0;
     QStringList sent;
 
