@@ -5,10 +5,12 @@
 #include <QDeadlineTimer>
 #include <QFile>
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 #include <memory>
 #include <netinet/in.h>
 #include <poll.h>
@@ -31,8 +33,21 @@ constexpr qsizetype chunkDatagrams = 256;
 constexpr qsizetype chunkBytes = qsizetype(256) << 10;
 constexpr std::chrono::seconds dropReportInterval{1};
 
-// Room for the one control message asked for: the kernel's count of datagrams it dropped.
-struct alignas(cmsghdr) ControlRoom : std::array<char, CMSG_SPACE(sizeof(std::uint32_t))> {};
+// Room for the control messages asked for: the kernel's receive time, and its count of datagrams
+// it dropped.
+struct alignas(cmsghdr) ControlRoom
+    : std::array<char, CMSG_SPACE(sizeof(timespec)) + CMSG_SPACE(sizeof(std::uint32_t))> {};
+
+// The kernel stamps datagrams on the system clock, which may be set; the main loop runs on the
+// monotonic one. The difference is read at each take, and no stamp lies in the future.
+Seconds onSteadyClock(const timespec &received, Seconds takenAt)
+{
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    const auto age =
+        std::chrono::seconds(now.tv_sec - received.tv_sec) + std::chrono::nanoseconds(now.tv_nsec - received.tv_nsec);
+    return takenAt - std::max(Seconds(age), Seconds(0));
+}
 
 // The kernel's buffer bridges the moments in which the reader thread is not running, so it gets
 // as large as a program without privileges may ask for.
@@ -60,6 +75,9 @@ DatagramReader::DatagramReader(int descriptor, Handler handler, std::chrono::nan
     enlargeReceiveBuffer(m_descriptor);
     const int on = 1;
     ::setsockopt(m_descriptor, SOL_SOCKET, SO_RXQ_OVFL, &on, sizeof on);
+    // A copy that was stopped (SIGSTOP) takes what came meanwhile all at once: only the kernel
+    // knows when each arrived.
+    ::setsockopt(m_descriptor, SOL_SOCKET, SO_TIMESTAMPNS, &on, sizeof on);
     if (m_stop < 0) {
         trace(u">>> Error while initializing socket: no event descriptor to stop the reader with"_s);
         return;
@@ -83,13 +101,13 @@ void DatagramReader::readUntilStopped()
 {
     // Left as the allocator hands them over, not zero-filled: only the kernel writes them, and only
     // as far as a datagram reaches, so pages that no datagram needs never take memory.
-    const auto buffers = std::make_unique_for_overwrite<char[]>(datagramsPerRead * largestDatagram);
+    const auto buffers = std::make_unique_for_overwrite<std::array<char, datagramsPerRead * largestDatagram>>();
     std::array<iovec, datagramsPerRead> pieces{};
     std::array<sockaddr_in, datagramsPerRead> senders{};
     std::array<ControlRoom, datagramsPerRead> controls{};
     std::array<mmsghdr, datagramsPerRead> messages{};
     for (std::size_t index = 0; index < messages.size(); ++index)
-        pieces[index] = {buffers.get() + index * largestDatagram, largestDatagram};
+        pieces[index] = {buffers->data() + index * largestDatagram, largestDatagram};
     std::array<pollfd, 2> waits = {pollfd{m_descriptor, POLLIN, 0}, pollfd{m_stop, POLLIN, 0}};
     std::vector<Datagram> datagrams;
     datagrams.reserve(datagramsPerRead);
@@ -106,18 +124,26 @@ void DatagramReader::readUntilStopped()
         }
         const int received = ::recvmmsg(m_descriptor, messages.data(), datagramsPerRead, MSG_DONTWAIT, nullptr);
         if (received > 0) {
-            const Seconds arrived = steadyNow();
+            const Seconds takenAt = steadyNow();
             std::uint32_t kernelDrops = m_kernelDropsSeen;
             datagrams.clear();
             for (std::size_t index = 0; index < std::size_t(received); ++index) {
                 msghdr &header = messages[index].msg_hdr;
+                Seconds arrived = takenAt;
                 for (cmsghdr *control = CMSG_FIRSTHDR(&header); control != nullptr;
                      control = CMSG_NXTHDR(&header, control)) {
-                    if (control->cmsg_level == SOL_SOCKET && control->cmsg_type == SO_RXQ_OVFL)
+                    if (control->cmsg_level != SOL_SOCKET)
+                        continue;
+                    if (control->cmsg_type == SO_RXQ_OVFL)
                         std::memcpy(&kernelDrops, CMSG_DATA(control), sizeof kernelDrops);
+                    if (control->cmsg_type == SCM_TIMESTAMPNS) {
+                        timespec stamp{};
+                        std::memcpy(&stamp, CMSG_DATA(control), sizeof stamp);
+                        arrived = onSteadyClock(stamp, takenAt);
+                    }
                 }
                 datagrams.push_back(
-                    {QByteArrayView(buffers.get() + index * largestDatagram, qsizetype(messages[index].msg_len)),
+                    {QByteArrayView(buffers->data() + index * largestDatagram, qsizetype(messages[index].msg_len)),
                      ntohl(senders[index].sin_addr.s_addr), arrived});
             }
             if (enqueue(datagrams, kernelDrops))

@@ -21,9 +21,9 @@ namespace corvel {
 // come, into a queue bounded in datagrams and in bytes; the main thread takes them in passes of
 // bounded time. So a burst loses nothing while the main thread lays out lines, and a flood neither
 // starves the main loop nor exhausts memory: what a full queue drops is counted and reported once
-// a second, together with what the kernel dropped before the reader could take it. Each datagram is
-// stamped when taken off the socket, so that a busy main thread does not make it look late. The
-// thread sleeps in the kernel while nothing arrives.
+// a second, together with what the kernel dropped before the reader could take it. Each datagram
+// carries the time the kernel received it, so that neither a busy main thread nor a stopped
+// process makes it look late. The thread sleeps in the kernel while nothing arrives.
 class DatagramReader final : public QObject {
     Q_OBJECT
 public:

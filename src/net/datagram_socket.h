@@ -17,7 +17,7 @@ struct Datagram {
 
     QByteArrayView payload;
     quint32 sender = ownHost;
-    // When it was taken off the socket, on the main loop's clock: a backlog must not age it.
+    // When the kernel received it, on the main loop's clock: a backlog must not age it.
     Seconds arrived{};
 };
 

@@ -6,7 +6,7 @@
 
 #include <cstddef>
 #include <deque>
-#include <unordered_set>
+#include <vector>
 
 namespace corvel {
 
@@ -30,13 +30,19 @@ private:
         std::size_t key;
         Seconds at;
     };
+    static constexpr std::size_t emptySlot = 0;
+
+    [[nodiscard]] std::size_t next(std::size_t slot) const { return (slot + 1) & (m_slots.size() - 1); }
+    void forget(std::size_t key);
 
     Seconds m_span;
     std::size_t m_capacity;
     // A seed of its own, so that nobody can craft payloads that collide.
     std::size_t m_seed;
     std::deque<Arrival> m_arrivals; // oldest first; one per key
-    std::unordered_set<std::size_t> m_remembered;
+    // The keys of m_arrivals in an open-addressed table at most a quarter full, so that probes stay
+    // short; a check allocates nothing.
+    std::vector<std::size_t> m_slots;
 };
 
 } // namespace corvel

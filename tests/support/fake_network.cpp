@@ -6,12 +6,6 @@ using namespace Qt::StringLiterals;
 
 namespace corvel::test {
 
-quint32 FakeNetwork::attach(FakeSocket &socket)
-{
-    m_sockets.push_back(&socket);
-    return ++m_lastAddress;
-}
-
 void FakeNetwork::inject(const QByteArray &payload, quint32 sender)
 {
     m_loop.after(m_delay, [this, payload, sender] {
@@ -51,26 +45,8 @@ DatagramSocket::SendResult FakeSocket::broadcast(const QString &text)
 
 void FakeSocket::receive(const QByteArray &payload, quint32 sender)
 {
-    if (!m_setUp || firewalled)
-        return;
-    const Waiting arrival{payload, sender == address ? Datagram::ownHost : sender, m_network.now()};
-    if (m_stopped)
-        m_waiting.push_back(arrival);
-    else
-        handle(arrival);
-}
-
-void FakeSocket::resume()
-{
-    m_stopped = false;
-    for (const Waiting &arrival : std::exchange(m_waiting, {}))
-        handle(arrival);
-}
-
-void FakeSocket::handle(const Waiting &arrival) const
-{
-    if (m_handler)
-        m_handler({arrival.payload, arrival.sender, arrival.arrived});
+    if (m_setUp && !firewalled && m_handler)
+        m_handler({payload, sender == address ? Datagram::ownHost : sender, m_network.now()});
 }
 
 } // namespace corvel::test

@@ -13,7 +13,7 @@ namespace corvel::test {
 class FakeSocket;
 
 // The address of a foreign peer; each socket has one of its own, counted up from 10.0.0.1.
-inline constexpr quint32 foreignPeer = 0x0a0000fe;
+inline constexpr quint32 foreignPeer = 0x0b000001;
 
 // A LAN on virtual time: every datagram that a socket broadcasts reaches every socket that is set
 // up, the sender's included, after the network's delay.
@@ -21,7 +21,7 @@ class FakeNetwork {
 public:
     explicit FakeNetwork(ManualMainLoop &loop, Seconds delay = Seconds(0.02)) : m_loop(loop), m_delay(delay) {}
 
-    quint32 attach(FakeSocket &socket);
+    void attach(FakeSocket &socket) { m_sockets.push_back(&socket); }
     void detach(FakeSocket &socket) { std::erase(m_sockets, &socket); }
     // Broadcasts raw bytes, as a foreign peer would.
     void inject(const QByteArray &payload, quint32 sender = foreignPeer);
@@ -34,25 +34,22 @@ private:
     ManualMainLoop &m_loop;
     Seconds m_delay;
     std::vector<FakeSocket *> m_sockets;
-    quint32 m_lastAddress = 0x0a000000;
 };
 
 class FakeSocket final : public DatagramSocket {
 public:
-    explicit FakeSocket(FakeNetwork &network) : address(network.attach(*this)), m_network(network) {}
+    explicit FakeSocket(FakeNetwork &network) : m_network(network) { m_network.attach(*this); }
     ~FakeSocket() override { m_network.detach(*this); }
 
     bool access() override;
     SendResult broadcast(const QString &text) override;
     void setReceiveHandler(ReceiveHandler handler) override { m_handler = std::move(handler); }
 
-    // A datagram taken off the socket now, from the sender.
+    // A datagram that arrives now, from the sender.
     void receive(const QByteArray &payload, quint32 sender = foreignPeer);
-    // As a copy stopped (SIGSTOP) while its reader is not: arrivals wait, stamped, until resume.
-    void stop() { m_stopped = true; }
-    void resume();
 
-    const quint32 address;
+    inline static quint32 lastAddress = 0x0a000000;
+    const quint32 address = ++lastAddress;
     bool canSetUp = true;    // false: the port is taken
     bool refusing = false;   // true: the socket refuses every send
     bool firewalled = false; // true: nothing arrives, as behind a firewall that drops the port
@@ -60,17 +57,8 @@ public:
     QStringList sent;
 
 private:
-    struct Waiting {
-        QByteArray payload;
-        quint32 sender;
-        Seconds arrived;
-    };
-    void handle(const Waiting &arrival) const;
-
     FakeNetwork &m_network;
     bool m_setUp = false;
-    bool m_stopped = false;
-    std::vector<Waiting> m_waiting;
     ReceiveHandler m_handler;
 };
 
