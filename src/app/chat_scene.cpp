@@ -27,7 +27,7 @@ ChatScene::ChatScene()
                           [destinations] { return Reachability::isNetworkReachable(!destinations().isEmpty()); }};
     services.openPreferences = [this] { openPreferences(); };
     services.arrived = [this](Arrival arrival, const QString &text) { m_shell->arrived(arrival, text); };
-    services.echoExpected = [] { return !lansOf(systemInterfaces()).isEmpty(); };
+    services.echoExpected = [this] { return m_socket.caughtUp() && !lansOf(systemInterfaces()).isEmpty(); };
     m_controller = std::make_unique<ViewController>(std::move(services), *m_view);
     m_shell = std::make_unique<DesktopShell>(*m_view, *m_controller, m_application, m_settings, m_loop);
 }
