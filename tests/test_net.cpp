@@ -3,9 +3,11 @@
 #include "net/datagram_socket.h"
 #include "net/destinations.h"
 #include "net/duplicate_window.h"
+#include "net/echo_watch.h"
 #include "net/lan_interfaces.h"
 #include "net/learned_senders.h"
 #include "net/wire.h"
+#include "platform/manual_main_loop.h"
 
 #include <QTest>
 
@@ -134,6 +136,34 @@ private Q_SLOTS:
             QVERIFY2(addresses ? shown.join(u' ') == sentTo.value(accepted.indexOf(text), u"refused"_s)
                                : refused.contains(text) && why.contains(u"is not an IPv4 address"),
                      qPrintable(text));
+        }
+    }
+
+    // Silence after a send is told once, after three seconds, and so is the news that ends it; a
+    // send during the silence is told as no news. No timer is left when nothing waits. Rows: events
+    // ('s' sent, 'h' heard) at ms, whether silence counts (a LAN to hear from, nothing dropped), what
+    // was told (Silent, still silent, Back).
+    void echoWatch()
+    {
+        const QList<std::tuple<QList<std::pair<char, int>>, bool, QString>> rows = {
+            {{{'s', 0}, {'h', 2999}, {'s', 5000}, {'h', 5001}}, true, u""_s},
+            {{{'s', 0}, {'s', 2000}, {'h', 3001}, {'h', 3002}}, true, u"SB"_s},
+            {{{'s', 0}, {'s', 3500}, {'s', 5000}, {'s', 9000}}, true, u"Sss"_s},
+            {{{'s', 0}, {'s', 4000}}, false, u""_s},
+        };
+        for (const auto &[events, counts, expected] : rows) {
+            ManualMainLoop loop;
+            QString told;
+            EchoWatch watch(
+                loop, Seconds(3), [&counts] { return counts; },
+                [&told](EchoWatch::Change change) { told += u"SsB"_s.at(int(change)); });
+            for (const auto &[event, ms] : events) {
+                loop.advance(Seconds(ms / 1000.0) - loop.now());
+                event == 's' ? watch.sent() : watch.heard();
+            }
+            loop.advance(Seconds(10));
+            QCOMPARE(told, expected);
+            QCOMPARE(loop.pendingTasks(), 0U);
         }
     }
 };

@@ -3,6 +3,7 @@
 #include "app/desktop_shell.h"
 #include "chat/chat_view.h"
 #include "net/destinations.h"
+#include "net/lan_interfaces.h"
 #include "net/reachability.h"
 #include "settings/keys.h"
 #include "settings/options.h"
@@ -26,6 +27,7 @@ ChatScene::ChatScene()
                           [destinations] { return Reachability::isNetworkReachable(!destinations().isEmpty()); }};
     services.openPreferences = [this] { openPreferences(); };
     services.arrived = [this](Arrival arrival, const QString &text) { m_shell->arrived(arrival, text); };
+    services.echoExpected = [this] { return m_socket.caughtUp() && !lansOf(systemInterfaces()).isEmpty(); };
     m_controller = std::make_unique<ViewController>(std::move(services), *m_view);
     m_shell = std::make_unique<DesktopShell>(*m_view, *m_controller, m_application, m_settings, m_loop);
 }

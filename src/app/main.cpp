@@ -1,6 +1,7 @@
 #include "app/AppDelegate.h"
 #include "app/Document.h"
 #include "app/command_line.h"
+#include "app/network_check.h"
 #include "app/single_instance.h"
 #include "platform/platform_choice.h"
 #include "platform/start_up_messages.h"
@@ -34,6 +35,7 @@ std::optional<int> answerCommandLine(const corvel::CommandLine &line)
     using Action = corvel::CommandLine::Action;
     switch (line.action) {
     case Action::Run:
+    case Action::Check:
         return std::nullopt;
     case Action::Help:
         std::fputs(qPrintable(line.usage), stdout);
@@ -53,6 +55,7 @@ std::optional<int> answerCommandLine(const corvel::CommandLine &line)
 int main(int argc, char *argv[])
 {
     QApplication::setApplicationName(u"Corvel"_s);
+    QApplication::setOrganizationName(u"Corvel"_s);
     QApplication::setApplicationVersion(QStringLiteral(CORVEL_VERSION));
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -60,6 +63,10 @@ int main(int argc, char *argv[])
     const corvel::CommandLine commandLine = corvel::parseCommandLine(arguments);
     if (const std::optional<int> status = answerCommandLine(commandLine))
         return *status;
+    if (commandLine.action == corvel::CommandLine::Action::Check) {
+        const QCoreApplication application(argc, argv);
+        return corvel::runNetworkCheck();
+    }
 
     const corvel::SessionEnvironment session = corvel::SessionEnvironment::current();
     if (const QByteArray platform = corvel::platformToForce(session); !platform.isEmpty())
@@ -69,7 +76,6 @@ int main(int argc, char *argv[])
     startUp.reset();
     if (const QString notice = corvel::platformNotice(session, QApplication::platformName()); !notice.isEmpty())
         corvel::trace(notice);
-    QApplication::setOrganizationName(u"Corvel"_s);
     QApplication::setDesktopFileName(u"corvel"_s);
     QApplication::setWindowIcon(windowIcon());
     QApplication::setQuitOnLastWindowClosed(corvel::AppDelegate::applicationShouldTerminateAfterLastWindowClosed());

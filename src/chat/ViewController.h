@@ -6,6 +6,7 @@
 #include "chat/transcript.h"
 #include "net/datagram_socket.h"
 #include "net/duplicate_window.h"
+#include "net/echo_watch.h"
 #include "platform/lifetime.h"
 #include "platform/main_loop.h"
 
@@ -47,6 +48,11 @@ struct ChatServices {
     std::function<void()> openPreferences = [] {};
     // Told of every line from someone else and of every call, with its text.
     std::function<void(Arrival, const QString &text)> arrived = [](Arrival, const QString &) {};
+    // Whether the own broadcasts must be back by now if the way in is open: false where silence
+    // proves nothing (no LAN, datagrams taken off the socket but not yet handled, or dropped).
+    std::function<bool()> echoExpected = [] { return true; };
+    // Told the hint while the own broadcasts do not come back, and an empty text once they do.
+    std::function<void(const QString &hint)> firewallHint = [](const QString &) {};
 };
 
 // The chat window's controller and the owner of all chat state: the call flags, the own-line
@@ -105,6 +111,9 @@ private:
     void retrySocket(Seconds wait);
     [[nodiscard]] bool broadcastOwnLine(const QString &user, const QString &message);
     void reportUnsent(DatagramSocket::SendResult result, qsizetype messageLimit);
+    // Every broadcast goes through here, so that the echo watch knows of it.
+    DatagramSocket::SendResult transmit(const QString &text);
+    void echoChanged(EchoWatch::Change change);
     void scheduleHide();
     void autoHideAfterSend();
     void cancelPendingHides();
@@ -138,6 +147,8 @@ private:
     Transcript m_transcript;
     DuplicateWindow m_duplicates;
     OwnLines m_ownLines;
+    std::function<void(const QString &)> m_firewallHint;
+    EchoWatch m_echoWatch;
     MainLoop::TimerId m_flashTicker = MainLoop::noTimer;
     Seconds m_callSent{}; // a call's echo must arrive soon after, or the next call is someone else's
     std::uint64_t m_hideGeneration = 0;

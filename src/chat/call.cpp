@@ -35,7 +35,7 @@ void ViewController::call()
         return;
     // Only a call that really went out may claim the next call text as its own echo; otherwise
     // this copy would stay deaf to the next call from somebody else.
-    if (m_socket.broadcast(wire::callText.toString()) != DatagramSocket::SendResult::Sent)
+    if (transmit(wire::callText.toString()) != DatagramSocket::SendResult::Sent)
         return;
     callbool = true;
     m_callSent = m_loop.now();
@@ -65,7 +65,7 @@ void ViewController::stopFlash()
     const QString acknowledgement = wire::callAcknowledgement(m_defaults.userName());
     if (!m_socket.access())
         return;
-    (void)m_socket.broadcast(acknowledgement);
+    (void)transmit(acknowledgement);
     flashbool = false;
     m_loop.cancel(std::exchange(m_flashTicker, MainLoop::noTimer));
 }

@@ -23,4 +23,14 @@ bool OwnLines::claim(const QString &text, Seconds arrived)
     return true;
 }
 
+QStringList OwnLines::takeUnconfirmed()
+{
+    QStringList unconfirmed;
+    while (!m_pending.empty() && m_loop.now() - m_pending.front().sent >= m_window) {
+        unconfirmed.append(std::move(m_pending.front().text));
+        m_pending.pop_front();
+    }
+    return unconfirmed;
+}
+
 } // namespace corvel

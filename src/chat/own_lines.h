@@ -3,6 +3,7 @@
 #include "platform/main_loop.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cstddef>
 #include <deque>
@@ -22,6 +23,8 @@ public:
     void expect(const QString &text);
     // True, once per send, when the text is an own line that arrived within its window.
     [[nodiscard]] bool claim(const QString &text, Seconds arrived);
+    // The texts whose window has closed with no echo: forgotten here, for the caller to tell.
+    [[nodiscard]] QStringList takeUnconfirmed();
 
 private:
     struct Pending {

@@ -27,12 +27,10 @@ void ViewController::isOnline()
     if (!m_socket.access())
         return;
     // The announcement reads as a chat line: its echo is the copy's own, not news for the user.
-    if (m_socket.broadcast(announcement) == DatagramSocket::SendResult::Sent)
+    if (transmit(announcement) == DatagramSocket::SendResult::Sent)
         m_ownLines.expect(announcement);
-    m_loop.after(followUpDelay,
-                 m_lifetime.guard([this] { (void)m_socket.broadcast(wire::presenceNotice.toString()); }));
-    m_loop.after(followUpDelay,
-                 m_lifetime.guard([this] { (void)m_socket.broadcast(wire::presenceQueryLine.toString()); }));
+    m_loop.after(followUpDelay, m_lifetime.guard([this] { (void)transmit(wire::presenceNotice.toString()); }));
+    m_loop.after(followUpDelay, m_lifetime.guard([this] { (void)transmit(wire::presenceQueryLine.toString()); }));
 }
 
 // Every request is answered, but a stream of them, or a room that starts at once, makes one answer
@@ -47,7 +45,7 @@ void ViewController::broadcastPresenceAnswer()
     const QString answer = wire::presenceAnswer(m_defaults.userName());
     if (!m_socket.access())
         return;
-    (void)m_socket.broadcast(answer);
+    (void)transmit(answer);
 }
 
 } // namespace corvel

@@ -13,6 +13,7 @@ namespace corvel {
 
 void ViewController::receive(const Datagram &datagram)
 {
+    m_echoWatch.heard(); // whatever it is, and even a twin: the way in is open
     const QByteArrayView payload = datagram.payload;
     if (m_duplicates.isRepeat(payload, datagram.sender, datagram.arrived))
         return;

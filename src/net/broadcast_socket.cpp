@@ -129,6 +129,11 @@ void BroadcastSocket::received(Datagram datagram)
         m_handler(datagram);
 }
 
+bool BroadcastSocket::caughtUp() const
+{
+    return m_reader == nullptr || m_reader->caughtUp();
+}
+
 void BroadcastSocket::setDestinations(std::function<QList<QHostAddress>()> destinations)
 {
     m_destinations = std::move(destinations);

@@ -39,6 +39,8 @@ public:
     bool access() override;
     SendResult broadcast(const QString &text) override;
     void setReceiveHandler(ReceiveHandler handler) override;
+    // Whether everything that came has been handed to the handler, none of it dropped.
+    [[nodiscard]] bool caughtUp() const;
     // Addresses beyond the LAN that every datagram also goes to, asked for at each send.
     void setDestinations(std::function<QList<QHostAddress>()> destinations);
 

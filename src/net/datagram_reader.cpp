@@ -212,6 +212,12 @@ void DatagramReader::takePass()
     QMetaObject::invokeMethod(this, &DatagramReader::takePass, Qt::QueuedConnection);
 }
 
+bool DatagramReader::caughtUp()
+{
+    const std::lock_guard lock(m_mutex);
+    return !m_passPending && m_taking >= qsizetype(m_chunk.datagrams.size()) && m_dropped == 0 && m_kernelDropped == 0;
+}
+
 void DatagramReader::reportDrops()
 {
     std::uint64_t dropped = 0;

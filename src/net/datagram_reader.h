@@ -41,6 +41,10 @@ public:
     DatagramReader(const DatagramReader &) = delete;
     DatagramReader &operator=(const DatagramReader &) = delete;
 
+    // Whether every datagram taken off the socket has been handled, with none dropped since the
+    // last report: only then does silence on the main thread mean that nothing came.
+    [[nodiscard]] bool caughtUp();
+
 private:
     struct Received {
         qsizetype end; // in the chunk's bytes

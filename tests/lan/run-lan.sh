@@ -7,9 +7,9 @@
 set -euo pipefail
 usage="usage: run-lan.sh CORVEL TRAY_WATCHER ARTIFACT_DIR"
 corvel=${1:?$usage} tray_watcher=${2:?$usage} artifacts=${3:?$usage}
-declare -A user=([a]=alice [b]=bob [c]=carol [d]=dave [e]=erin [f]=frank [g]=gina [s]=sam [t]=tom [z]=zoe)
+declare -A user=([a]=alice [b]=bob [c]=carol [d]=dave [e]=erin [f]=frank [g]=gina [h]=hank [s]=sam [t]=tom [z]=zoe)
 declare -A address=([a]=10.77.0.1 [b]=10.77.0.2 [c]=10.77.0.3 [d]=10.77.0.4 [e]=10.77.0.5 [f]=10.77.0.6
-    [x]=10.77.0.9)
+    [h]=10.77.0.8 [x]=10.77.0.9)
 # No window may cover another: clicks land on whatever is on top.
 declare -A place=([a]="0 0" [b]="800 0" [c]="1600 0" [d]="0 350" [e]="800 350" [f]="1600 350" [g]="1600 350")
 source "$(dirname "$0")/lan-lib.sh"
@@ -24,6 +24,14 @@ turns_white() { wait_until 1 "host $1 to turn white" is_not_yellow "$1"; }
 shown_count() { transcript_of "$1" && grep -cF -- "$2" <<<"$transcript" || true; }
 # Queries that come close together get one answer from each copy, after the last of them.
 answered_after() { tail -n +$(($1 + 1)) "$work/wire-x" | grep -q " $(hex_of "$(answer_of "$2")")\$"; }
+# check_on HOST STATUS: corvel --check as HOST's user runs it in a terminal, which must end with STATUS.
+check_on() {
+    local status=0
+    ip netns exec "$run-$1" env -u DISPLAY XDG_CONFIG_HOME="$work/$1" HOME="$work/$1" "$corvel" --check >"$work/check" 2>&1 ||
+        status=$?
+    ((status == $2)) || fail "corvel --check on host $1 ended with $status, not $2: $(cat "$work/check")"
+}
+checked() { grep -qF -- "$1" "$work/check" || fail "corvel --check did not say '$1': $(cat "$work/check")"; }
 expect_answers_after() {
     local line host && line=$(grep -n " $(hex_of "$1")\$" "$work/wire-x" | tail -n 1 | cut -d: -f1)
     for host in "${@:2}"; do wait_until 10 "host $host to answer '$1'" answered_after "$line" "$host"; done
@@ -149,6 +157,7 @@ expect_transcript d "$no_network"
 has_line d "Networks: none" || fail "host d lists networks it does not have"
 say d "anyone there?"
 expect_transcript d "$no_network"$'\n '"$no_network"
+check_on d 2
 # No route at all: the LAN alone is a network, heard from the moment the link is up.
 ip -n "$run-d" link set dev eth0 up
 say b "hello dave"
@@ -357,3 +366,31 @@ expect_line "Data sent:   sam    >    <online?>" s
 start_copy t Destinations=10.90.0.1
 expect_line "Data received:   tom    >    <online?>" s
 expect_line "Data received: $(answer_of s)" t
+
+begin_scenario "a firewall on the host, and corvel --check"
+check_on g 0
+checked "  eth1 10.77.0.17/24 (one LAN with eth0: not used)"
+checked "Own query: came back after"
+for name in bob carol gina; do checked "  $name"; done
+# h's firewall drops the chat port on input, as ufw's and firewalld's defaults do: said once, and
+# its own line shows unconfirmed while the others get it.
+add_host h routed
+ip netns exec "$run-h" nft -f - <<<'table inet fw { chain input { type filter hook input priority 0; udp dport 54545 drop; }; }'
+blocked=">>> Own messages are not coming back: a firewall on this computer probably blocks UDP port 54545"
+start_copy h
+expect_line "Data sent:   hank    >    <online?>" h
+place_window h 0 0 # where a was
+wait_until 5 "host h's firewall hint" has_line h "$blocked"
+say h "hank here"
+expect_line "Data received:   hank    >    hank here" b
+say b "can hank hear?"
+expect_line "Data received:   bob    >    can hank hear?" c
+unconfirmed() { transcript_of h && grep -qF "hank here   (not confirmed" <<<"$transcript"; }
+wait_until 5 "host h to show its line unconfirmed" unconfirmed
+check_on h 1
+checked "sudo ufw allow 54545/udp"
+ip netns exec "$run-h" nft flush ruleset
+say h "open now"
+expect_line ">>> Own messages come back again" h
+expect_count h "$blocked" 1
+! has_line h "Data received:   bob    >    can hank hear?" || fail "the firewall let a line through"

@@ -45,7 +45,7 @@ DatagramSocket::SendResult FakeSocket::broadcast(const QString &text)
 
 void FakeSocket::receive(const QByteArray &payload, quint32 sender)
 {
-    if (m_setUp && m_handler)
+    if (m_setUp && !firewalled && m_handler)
         m_handler({payload, sender == address ? Datagram::ownHost : sender, m_network.now()});
 }
 

@@ -50,8 +50,9 @@ public:
 
     inline static quint32 lastAddress = 0x0a000000;
     const quint32 address = ++lastAddress;
-    bool canSetUp = true;  // false: the port is taken
-    bool refusing = false; // true: the socket refuses every send
+    bool canSetUp = true;    // false: the port is taken
+    bool refusing = false;   // true: the socket refuses every send
+    bool firewalled = false; // true: nothing arrives, as behind a firewall that drops the port
     int setUps = 0;
     QStringList sent;
 
