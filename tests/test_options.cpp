@@ -87,7 +87,7 @@ private Q_SLOTS:
     {
         Fixture fixture;
         fixture.store.setFloat(keys::alpha, 0.5F);
-        fixture.store.setFloat(keys::delay, 0.0F); // hide at once: a choice, kept
+        fixture.store.setFloat(keys::delay, 0.0F);          // hide at once: a choice, kept
         fixture.store.setString(keys::username, QString()); // shown empty, replaced on Apply
         options panel(fixture.store);
         QCOMPARE(outlet<QLineEdit>(panel, "stepOpticity")->text(), u"0.5"_s);

@@ -74,7 +74,7 @@ int runNetworkCheck()
 
     QtMainLoop loop;
     BroadcastSocket socket;
-    socket.setDestinations([&destinations] { return destinations; });
+    socket.setDestinations([&destinations] { return QList<QHostAddress>(destinations); });
     if (!socket.access()) {
         say(u"Verdict: port %1 cannot be had, so nothing can be sent or received"_s.arg(BroadcastSocket::port));
         return 2;
