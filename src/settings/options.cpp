@@ -185,7 +185,7 @@ void options::cmdApply()
 {
     // A bad entry stores nothing at all, and the panel stays open with the reason.
     if (QString why; !parseDestinations(m_ui->txtDestinations->text(), &why)) {
-        m_ui->labDestinationsRefused->setText(u"Destinations not applied: "_s + why);
+        m_ui->labDestinationsRefused->setText(tr("Destinations not applied: %1").arg(why));
         m_ui->labDestinationsRefused->show();
         m_ui->txtDestinations->setFocus();
         return;
