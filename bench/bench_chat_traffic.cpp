@@ -54,7 +54,7 @@ std::vector<double> feed(Receiver &receiver, const std::vector<QByteArray> &payl
         const double start = threadSeconds();
         const std::size_t end = std::min(payloads.size(), next + perPass);
         for (; next < end; ++next)
-            copy.controller->receive(payloads[next]);
+            copy.controller->receive({payloads[next], test::foreignPeer, loop.now()});
         loop.advance(Seconds(double(perPass) / 20'000)); // the pace of a busy network
         QCoreApplication::processEvents();
         passes.push_back(threadSeconds() - start);
@@ -104,7 +104,7 @@ void chatLines(int count)
     DuplicateWindow window(Seconds(0.5));
     const double start = threadSeconds();
     for (std::size_t line = 0; line < payloads.size(); ++line)
-        (void)window.isRepeat(payloads[line], Seconds(double(line) / 20'000));
+        (void)window.isRepeat(payloads[line], test::foreignPeer, Seconds(double(line) / 20'000));
     std::printf(", of which %.2f us the duplicate check\n", (threadSeconds() - start) / count * 1e6);
 }
 

@@ -180,9 +180,9 @@ double chatWindow()
     controller.viewDidLoad();
     long long taken = 0;
     auto last = Clock::now();
-    socket.setReceiveHandler([&](QByteArrayView payload) {
+    socket.setReceiveHandler([&](const Datagram &datagram) {
         ++taken;
-        controller.receive(payload);
+        controller.receive(datagram);
         last = Clock::now();
     });
     if (!socket.access())

@@ -92,17 +92,35 @@ private Q_SLOTS:
         lan.after(1.05);
         QVERIFY(lan.ann.background() == QColor(Qt::yellow) && !lan.ann.transcript().contains(u"CALLING"_s));
 
-        // A call whose echo is lost claims calls for a short while only.
+        // A call whose echo is lost claims no call from another host.
         lan.ann.outlet("txtMsg")->clear();
         lan.ann.reachable = true;
         lan.ann.socket.setReceiveHandler({});
         lan.ann.click("cmdCall");
         lan.after(0.05);
-        lan.ann.socket.setReceiveHandler([&lan](QByteArrayView payload) { lan.ann.controller->receive(payload); });
-        lan.after(2);
+        lan.ann.socket.setReceiveHandler([&lan](const Datagram &datagram) { lan.ann.controller->receive(datagram); });
+        lan.after(0.1);
         lan.cid.click("cmdCall");
         lan.after(1.05);
         QVERIFY(lan.ann.background() == QColor(Qt::yellow) && !lan.ann.transcript().contains(u"CALLING"_s));
+    }
+
+    // What arrived is judged by when it arrived: a copy that takes 3 s of arrivals at once shows two
+    // equal lines that came 1.5 s apart, and its own line as its own.
+    void arrivalsJudgedByTheirStamp()
+    {
+        AnnBobCid lan;
+        const Seconds sent = lan.loop.now();
+        lan.ann.socket.setReceiveHandler({});
+        lan.ann.send(u"mine"_s);
+        lan.after(3);
+        const QByteArray ok = wire::chatLine(u"bob", u"ok").toUtf8();
+        const QByteArray mine = wire::chatLine(u"ann", u"mine").toUtf8();
+        for (const auto &[payload, sender, at] :
+             {std::tuple(mine, Datagram::ownHost, 0.02), {ok, foreignPeer, 0.5}, {ok, foreignPeer, 2.0}})
+            lan.ann.controller->receive({payload, sender, sent + Seconds(at)});
+        QCOMPARE(lan.ann.transcript().count(wire::chatLine(u"bob", u"ok")), 2);
+        QCOMPARE(lan.ann.colourOf(u"mine"_s), QColor(Qt::blue));
     }
 
     void presenceQueryListsTheOthers()
@@ -114,7 +132,8 @@ private Q_SLOTS:
         QCOMPARE(lan.network.traffic.mid(1, 2),
                  (QStringList{u" SYSTEM  >  You are online"_s, u" SYSTEM  >  <online?>"_s}));
         for (const auto &copy : lan.copies) {
-            QCOMPARE(copy->colourOf(u"asked"_s), QColor(Qt::red)); // asking opens no own-line window
+            // The asker's announcement is its own line, news to the others only.
+            QCOMPARE(copy->colourOf(u"asked"_s), QColor(copy.get() == &lan.ann ? Qt::blue : Qt::red));
             QCOMPARE(copy->colourOf(u"You are online"_s), QColor(Qt::black));
             for (const QString &name : {u"ann"_s, u"bob"_s, u"cid"_s})
                 QCOMPARE(copy->transcript().count(wire::presenceAnswer(name)),

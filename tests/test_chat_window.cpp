@@ -127,6 +127,36 @@ private Q_SLOTS:
                  qPrintable(ann[0].transcript()));
     }
 
+    // Behind a firewall that lets nothing in, the silence is told once, three seconds after a send, and
+    // lines that went out show as not confirmed; once datagrams come back, that is told once, and lines
+    // are the own again.
+    void firewallIsHinted()
+    {
+        Lan ann({u"ann"_s});
+        TraceCapture trace;
+        ann[0].socket.firewalled = true;
+        ann[0].send(u"anyone?"_s);
+        ann.after(2.5);
+        ann[0].send(u"still?"_s);
+        ann.after(0.49);
+        QVERIFY(ann[0].firewallHint.isEmpty());
+        ann.after(0.1);
+        ann[0].send(u"now?"_s);
+        ann.after(3.1);
+        QVERIFY(ann[0].firewallHint.contains(u"blocks UDP port 54545"_s));
+        QCOMPARE(ann[0].transcript().count(stamp + u" SYSTEM  >  "_s + ann[0].firewallHint), 1);
+        for (const QString &line : {u"anyone?"_s, u"still?"_s, u"now?"_s})
+            QCOMPARE(ann[0].colourOf(wire::chatLine(u"ann", line) + u"   (not confirmed"_s), QColor(Qt::blue));
+        ann[0].socket.firewalled = false;
+        ann[0].send(u"back"_s);
+        ann.after(0.1);
+        QVERIFY(ann[0].firewallHint.isEmpty());
+        QVERIFY(ann[0].transcript().endsWith(u" SYSTEM  >  Your own messages come back again."_s + stamp +
+                                             wire::chatLine(u"ann", u"back")));
+        QCOMPARE(ann[0].colourOf(wire::chatLine(u"ann", u"back")), QColor(Qt::blue));
+        QCOMPARE(trace.lines.filter(u">>> Own messages"_s).size(), 2);
+    }
+
     void unsentTextStaysInTheField()
     {
         const QList<std::tuple<QString, int, QString>> rows = {

@@ -82,8 +82,9 @@ private Q_SLOTS:
                                            u"bob    &gt;    2 &amp; &lt;a href=&apos;x&apos;&gt;link&lt;/a&gt;"_s}));
         QCOMPARE(shell.trayIcon().toolTip(), u"Corvel: 2 unread lines and a call"_s);
 
-        // The copy's own line is nobody's news; the next line waits for the second to pass.
+        // The copy's own line and question are nobody's news; the next line waits for the second to pass.
         ann.send(u"mine"_s);
+        ann.click("cmdOnline");
         lan.after(0.2);
         arrive(u"3"_s, Seconds(0.5));
         barrier();

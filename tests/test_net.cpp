@@ -1,9 +1,13 @@
 // The network's pure rules: what a received text is, which twins count once, and where a
 // datagram goes.
+#include "net/datagram_socket.h"
 #include "net/destinations.h"
 #include "net/duplicate_window.h"
+#include "net/echo_watch.h"
 #include "net/lan_interfaces.h"
+#include "net/learned_senders.h"
 #include "net/wire.h"
+#include "platform/manual_main_loop.h"
 
 #include <QTest>
 
@@ -47,41 +51,73 @@ private Q_SLOTS:
                            chatLine(u"ann", u"<ONLINE?> <Flash> <CLEAR> system  >  calling")});
     }
 
-    // Twins within half a second of the first arrival count once; a flood of distinct datagrams
-    // (here over a capacity of three) makes it forget the oldest rather than grow. Rows: payload, ms, a repeat.
+    // Twins from one sender within half a second of the first arrival count once; the same bytes
+    // from another host do not; a flood of distinct datagrams (here over a capacity of three) makes
+    // it forget the oldest rather than grow. Rows: payload, sender, ms of arrival, a repeat.
     void twins()
     {
-        const QList<std::tuple<const char *, double, bool>> arrivals = {
-            {"a", 0, false},    {"a", 1, true},     {"b", 1, false},    {"a", 150, true},  {"a", 400, true},
-            {"a", 500, false},  {"a", 999, true},   {"b", 1000, false}, {"", 1001, false}, {"", 1002, true},
-            {"c", 1003, false}, {"d", 1004, false}, {"a", 1005, false}, {"a", 1006, true}};
+        constexpr quint32 a = 0x0a000001;
+        constexpr quint32 b = 0x0a000002;
+        constexpr quint32 own = Datagram::ownHost;
+        const QList<std::tuple<const char *, quint32, double, bool>> arrivals = {
+            {"a", a, 0, false},     {"a", a, 1, true},    {"b", a, 1, false},    {"a", a, 150, true},
+            {"a", a, 400, true},    {"a", a, 500, false}, {"a", a, 999, true},   {"b", a, 1000, false},
+            {"", a, 1001, false},   {"", a, 1002, true},  {"c", a, 1003, false}, {"d", a, 1004, false},
+            {"a", a, 1005, false},  {"a", a, 1006, true}, {"a", b, 1007, false}, {"a", own, 1008, false},
+            {"a", own, 1009, true}, {"a", b, 1010, true}};
         DuplicateWindow window(Seconds(0.5), 3);
-        for (const auto &[payload, ms, repeat] : arrivals)
-            QVERIFY2(window.isRepeat(payload, Seconds(ms / 1000)) == repeat,
+        for (const auto &[payload, sender, ms, repeat] : arrivals)
+            QVERIFY2(window.isRepeat(payload, sender, Seconds(ms / 1000)) == repeat,
                      qPrintable(QString::fromLatin1(payload) + QString::number(ms)));
     }
 
-    // Which interfaces a broadcast goes out on, and what the start-up line then says.
+    // Which interfaces a broadcast goes out on, one for each IPv4 network, what the start-up line
+    // then says, and when the network counts as reachable without any (a tunnel and a Destination).
     void interfacesToSendOn()
     {
         const QNetworkInterface::InterfaceFlags lan = Flag::IsUp | Flag::IsRunning | Flag::CanBroadcast;
-        const QHostAddress v4(u"10.0.0.2"_s);
-        const QHostAddress v6(u"fe80::1"_s);
+        const auto entry = [](const QString &ip, int prefixLength = 24) {
+            QNetworkAddressEntry made;
+            made.setIp(QHostAddress(ip));
+            made.setPrefixLength(prefixLength);
+            return made;
+        };
+        const QNetworkAddressEntry v4 = entry(u"10.0.0.2"_s);
+        const QNetworkAddressEntry v6 = entry(u"fe80::1"_s, 64);
         const QList<InterfaceDescription> all = {
+            {u"wlan1"_s, 10, lan, {entry(u"10.0.0.3"_s)}},
             {u"eth0"_s, 2, lan | Flag::CanMulticast, {v6, v4}},
-            {u"lo"_s, 1, lan | Flag::IsLoopBack, {QHostAddress::LocalHost}},
+            {u"lo"_s, 1, lan | Flag::IsLoopBack, {entry(u"127.0.0.1"_s, 8)}},
             {u"cable-out"_s, 3, Flag::IsUp | Flag::CanBroadcast, {v4}},
             {u"down"_s, 4, Flag::IsRunning | Flag::CanBroadcast, {v4}},
             {u"tun0"_s, 5, Flag::IsUp | Flag::IsRunning | Flag::IsPointToPoint, {v4}},
             {u"v6only"_s, 6, lan, {v6}},
             {u"bare"_s, 7, lan, {}},
             {u"noindex"_s, 0, lan, {v4}},
-            {u"wlan0"_s, 8, lan, {QHostAddress(u"192.168.1.7"_s), QHostAddress(u"192.168.2.7"_s)}},
+            {u"wlan0"_s, 8, lan, {entry(u"192.168.1.7"_s), entry(u"10.0.0.9"_s, 16)}},
         };
-        const QList<InterfaceDescription> lans = lanInterfaces(all);
-        QCOMPARE(describeLans(lans), u"eth0 10.0.0.2, wlan0 192.168.1.7 192.168.2.7"_s);
-        QCOMPARE(lans.value(0).index, 2);
-        QCOMPARE(describeLans(lanInterfaces(all.mid(1, 7))), u"none"_s);
+        const QList<Lan> lans = lansOf(all);
+        QCOMPARE(describeLans(lans), u"eth0 10.0.0.2 (one LAN with wlan1 10.0.0.3), wlan0 192.168.1.7 10.0.0.9"_s);
+        QCOMPARE(lans.value(0).value(0).index, 2);
+        const QList<InterfaceDescription> noLan = all.mid(2, 7);
+        QCOMPARE(describeLans(lansOf(noLan)), u"none"_s);
+        QVERIFY(isReachable(all, false) && !isReachable(noLan, false) && isReachable(noLan, true));
+        QVERIFY(!isReachable(all.mid(2, 3) + all.mid(6, 3), true));
+    }
+
+    // Senders beyond the LANs that are sent to: at most 64, each for ten minutes after its last
+    // datagram. Rows: seconds, how many are left, the least recently heard of them.
+    void learnedSenders()
+    {
+        LearnedSenders learned;
+        for (quint32 host = 1; host <= 65; ++host)
+            learned.heard(host, Seconds(host));
+        learned.heard(2, Seconds(300));
+        for (const auto &[seconds, left, first] :
+             {std::tuple(601, 64, 3U), {660, 6, 61U}, {899, 1, 2U}, {900, 0, 0U}}) {
+            const QList<QHostAddress> current = learned.current(Seconds(seconds));
+            QVERIFY(current.size() == left && current.value(0).toIPv4Address() == first);
+        }
     }
 
     // The "Destinations" field: what it sends to, or why it is refused.
@@ -100,6 +136,34 @@ private Q_SLOTS:
             QVERIFY2(addresses ? shown.join(u' ') == sentTo.value(accepted.indexOf(text), u"refused"_s)
                                : refused.contains(text) && why.contains(u"is not an IPv4 address"),
                      qPrintable(text));
+        }
+    }
+
+    // Silence after a send is told once, after three seconds, and so is the news that ends it; a
+    // send during the silence is told as no news. No timer is left when nothing waits. Rows: events
+    // ('s' sent, 'h' heard) at ms, whether silence counts (a LAN to hear from, nothing dropped), what
+    // was told (Silent, still silent, Back).
+    void echoWatch()
+    {
+        const QList<std::tuple<QList<std::pair<char, int>>, bool, QString>> rows = {
+            {{{'s', 0}, {'h', 2999}, {'s', 5000}, {'h', 5001}}, true, u""_s},
+            {{{'s', 0}, {'s', 2000}, {'h', 3001}, {'h', 3002}}, true, u"SB"_s},
+            {{{'s', 0}, {'s', 3500}, {'s', 5000}, {'s', 9000}}, true, u"Sss"_s},
+            {{{'s', 0}, {'s', 4000}}, false, u""_s},
+        };
+        for (const auto &[events, counts, expected] : rows) {
+            ManualMainLoop loop;
+            QString told;
+            EchoWatch watch(
+                loop, Seconds(3), [&counts] { return counts; },
+                [&told](EchoWatch::Change change) { told += u"SsB"_s.at(int(change)); });
+            for (const auto &[event, ms] : events) {
+                loop.advance(Seconds(ms / 1000.0) - loop.now());
+                event == 's' ? watch.sent() : watch.heard();
+            }
+            loop.advance(Seconds(10));
+            QCOMPARE(told, expected);
+            QCOMPARE(loop.pendingTasks(), 0U);
         }
     }
 };

@@ -3,6 +3,7 @@
 #include "app/desktop_shell.h"
 #include "chat/chat_view.h"
 #include "net/destinations.h"
+#include "net/lan_interfaces.h"
 #include "net/reachability.h"
 #include "settings/keys.h"
 #include "settings/options.h"
@@ -17,13 +18,16 @@ ChatScene::ChatScene()
     m_view = view.get();
     m_window = std::make_unique<Window>(m_settings, std::move(view));
     // A stored text that no longer parses (edited by hand) sends nowhere beyond the LAN.
-    m_socket.setDestinations([this] {
+    const auto destinations = [this] {
         return parseDestinations(m_settings.stringForKey(keys::destinations).value_or(QString()))
             .value_or(QList<QHostAddress>());
-    });
-    ChatServices services{m_settings, m_loop, m_socket, m_application, &Reachability::isNetworkReachable};
+    };
+    m_socket.setDestinations(destinations);
+    ChatServices services{m_settings, m_loop, m_socket, m_application,
+                          [destinations] { return Reachability::isNetworkReachable(!destinations().isEmpty()); }};
     services.openPreferences = [this] { openPreferences(); };
     services.arrived = [this](Arrival arrival, const QString &text) { m_shell->arrived(arrival, text); };
+    services.echoExpected = [this] { return m_socket.caughtUp() && !lansOf(systemInterfaces()).isEmpty(); };
     m_controller = std::make_unique<ViewController>(std::move(services), *m_view);
     m_shell = std::make_unique<DesktopShell>(*m_view, *m_controller, m_application, m_settings, m_loop);
 }

@@ -47,6 +47,11 @@ CommandLine parseCommandLine(const QStringList &arguments)
         QCoreApplication::translate(
             "corvel::CommandLine", "Start a further copy even though one already runs for this user on this display."));
     parser.addOption(newInstance);
+    const QCommandLineOption check(u"check"_s,
+                                   u"Check the network without opening a window: where messages go, whether "
+                                   "the chat port can be had, and whether a presence query comes back and "
+                                   "who answers it. Every running copy shows the query."_s);
+    parser.addOption(check);
     for (const QtOption &option : qtOptions) {
         QCommandLineOption qt(option.name, QString(), option.takesValue ? u"value"_s : QString());
         qt.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -69,6 +74,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
         line.action = CommandLine::Action::Help;
     } else if (parser.isSet(version)) {
         line.action = CommandLine::Action::Version;
+    } else if (parser.isSet(check)) {
+        line.action = CommandLine::Action::Check;
     }
     line.newInstance = parser.isSet(newInstance);
     line.version = u"%1 %2"_s.arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion());

@@ -10,6 +10,7 @@ namespace corvel {
 struct CommandLine {
     enum class Action {
         Run,     // open the chat window
+        Check,   // check the network from the terminal, with no window
         Help,    // print the usage on standard output
         Version, // print the name and version on standard output
         Refuse,  // print the error and the usage on standard error, exit 2

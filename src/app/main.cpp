@@ -1,6 +1,7 @@
 #include "app/AppDelegate.h"
 #include "app/Document.h"
 #include "app/command_line.h"
+#include "app/network_check.h"
 #include "app/single_instance.h"
 #include "platform/platform_choice.h"
 #include "platform/start_up_messages.h"
@@ -35,6 +36,7 @@ std::optional<int> answerCommandLine(const corvel::CommandLine &line)
     using Action = corvel::CommandLine::Action;
     switch (line.action) {
     case Action::Run:
+    case Action::Check:
         return std::nullopt;
     case Action::Help:
         std::fputs(qPrintable(line.usage), stdout);
@@ -54,6 +56,7 @@ std::optional<int> answerCommandLine(const corvel::CommandLine &line)
 int main(int argc, char *argv[])
 {
     QApplication::setApplicationName(u"Corvel"_s);
+    QApplication::setOrganizationName(u"Corvel"_s);
     QApplication::setApplicationVersion(QStringLiteral(CORVEL_VERSION));
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -62,8 +65,10 @@ int main(int argc, char *argv[])
     if (commandLine.action != corvel::CommandLine::Action::Run) {
         // The answer in the user's language: a translation needs an application object, and the
         // texts are made anew once it is installed.
-        const QCoreApplication answering(argc, argv);
+        const QCoreApplication application(argc, argv);
         const corvel::Translations translations;
+        if (commandLine.action == corvel::CommandLine::Action::Check)
+            return corvel::runNetworkCheck();
         return answerCommandLine(corvel::parseCommandLine(arguments)).value_or(0);
     }
 
@@ -76,7 +81,6 @@ int main(int argc, char *argv[])
     const corvel::Translations translations;
     if (const QString notice = corvel::platformNotice(session, QApplication::platformName()); !notice.isEmpty())
         corvel::trace(notice);
-    QApplication::setOrganizationName(u"Corvel"_s);
     QApplication::setDesktopFileName(u"corvel"_s);
     QApplication::setWindowIcon(windowIcon());
     QApplication::setQuitOnLastWindowClosed(corvel::AppDelegate::applicationShouldTerminateAfterLastWindowClosed());

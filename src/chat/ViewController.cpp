@@ -22,6 +22,8 @@ constexpr Seconds ownLineWindow{0.1};
 // Wi-Fi hands out broadcasts at beacon intervals, up to a few hundred milliseconds late; the
 // same datagram through a wire and through the air lands well within this.
 constexpr Seconds duplicateSpan{0.5};
+// A copy hears its own broadcasts within milliseconds; a busy LAN or a stalled copy takes longer.
+constexpr Seconds echoGrace{3.0};
 
 } // namespace
 
@@ -33,9 +35,12 @@ ViewController::ViewController(ChatServices services, ChatView &view)
       m_application(services.application), m_isNetworkReachable(std::move(services.isNetworkReachable)),
       m_openPreferences(std::move(services.openPreferences)), m_arrived(std::move(services.arrived)), m_view(view),
       m_transcript(*view.m_ui->txtChat, services.loop, std::move(services.clock)), m_duplicates(duplicateSpan),
-      m_ownLines(services.loop, ownLineWindow), m_presenceAnswers(services.loop, [this] { broadcastPresenceAnswer(); })
+      m_ownLines(services.loop, ownLineWindow), m_firewallHint(std::move(services.firewallHint)),
+      m_echoWatch(services.loop, echoGrace, std::move(services.echoExpected),
+                  [this](EchoWatch::Change change) { echoChanged(change); }),
+      m_presenceAnswers(services.loop, [this] { broadcastPresenceAnswer(); })
 {
-    m_socket.setReceiveHandler([this](QByteArrayView payload) { receive(payload); });
+    m_socket.setReceiveHandler([this](const Datagram &datagram) { receive(datagram); });
     m_defaults.setUnsavedHandler([this](const QString &file) {
         // After whatever start-up puts into the transcript, so that the line is not replaced.
         m_loop.after(Seconds(0), m_lifetime.guard([this, file] {

@@ -6,6 +6,7 @@
 #include "chat/transcript.h"
 #include "net/datagram_socket.h"
 #include "net/duplicate_window.h"
+#include "net/echo_watch.h"
 #include "platform/lifetime.h"
 #include "platform/main_loop.h"
 
@@ -27,6 +28,10 @@ class ChatView;
 class SettingsStore;
 class Stepper;
 
+// A call's echo comes back within milliseconds; one lost on the way must not make this copy take
+// the next real call for its own.
+inline constexpr Seconds callEchoWait{2.0};
+
 // What reaches the user from someone else.
 enum class Arrival { Line, Call };
 
@@ -43,6 +48,11 @@ struct ChatServices {
     std::function<void()> openPreferences = [] {};
     // Told of every line from someone else and of every call, with its text.
     std::function<void(Arrival, const QString &text)> arrived = [](Arrival, const QString &) {};
+    // Whether the own broadcasts must be back by now if the way in is open: false where silence
+    // proves nothing (no LAN, datagrams taken off the socket but not yet handled, or dropped).
+    std::function<bool()> echoExpected = [] { return true; };
+    // Told the hint while the own broadcasts do not come back, and an empty text once they do.
+    std::function<void(const QString &hint)> firewallHint = [](const QString &) {};
 };
 
 // The chat window's controller and the owner of all chat state: the call flags, the own-line
@@ -90,7 +100,7 @@ public:
     void quit();
 
     // Every datagram that reaches the copy, its own broadcasts included.
-    void receive(QByteArrayView payload);
+    void receive(const Datagram &datagram);
 
     [[nodiscard]] Transcript &transcript() { return m_transcript; }
 
@@ -101,10 +111,14 @@ private:
     void retrySocket(Seconds wait);
     [[nodiscard]] bool broadcastOwnLine(const QString &user, const QString &message);
     void reportUnsent(DatagramSocket::SendResult result, qsizetype messageLimit);
+    // Every broadcast goes through here, so that the echo watch knows of it.
+    DatagramSocket::SendResult transmit(const QString &text);
+    void echoChanged(EchoWatch::Change change);
     void scheduleHide();
     void autoHideAfterSend();
     void cancelPendingHides();
-    void showLine(const QString &text);
+    void showLine(const QString &text, const Datagram &datagram);
+    [[nodiscard]] bool isOwnCallEcho(const Datagram &datagram) const;
     void broadcastPresenceAnswer();
 
     const QString noNetwork;
@@ -133,8 +147,10 @@ private:
     Transcript m_transcript;
     DuplicateWindow m_duplicates;
     OwnLines m_ownLines;
+    std::function<void(const QString &)> m_firewallHint;
+    EchoWatch m_echoWatch;
     MainLoop::TimerId m_flashTicker = MainLoop::noTimer;
-    MainLoop::TimerId m_callEchoWait = MainLoop::noTimer; // clears callbool when the echo is lost
+    Seconds m_callSent{}; // a call's echo must arrive soon after, or the next call is someone else's
     std::uint64_t m_hideGeneration = 0;
     AnswerCoalescer m_presenceAnswers;
     Lifetime m_lifetime;

@@ -13,9 +13,6 @@ namespace {
 
 constexpr Seconds flashInterval{1.0};
 constexpr Seconds yellowPhase{0.5};
-// A call's echo comes back within milliseconds; one lost on the way must not make this copy take
-// the next real call for its own.
-constexpr Seconds callEchoWait{2.0};
 
 } // namespace
 
@@ -38,11 +35,10 @@ void ViewController::call()
         return;
     // Only a call that really went out may claim the next call text as its own echo; otherwise
     // this copy would stay deaf to the next call from somebody else.
-    if (m_socket.broadcast(wire::callText.toString()) != DatagramSocket::SendResult::Sent)
+    if (transmit(wire::callText.toString()) != DatagramSocket::SendResult::Sent)
         return;
     callbool = true;
-    m_loop.cancel(m_callEchoWait);
-    m_callEchoWait = m_loop.after(callEchoWait, m_lifetime.guard([this] { callbool = false; }));
+    m_callSent = m_loop.now();
 }
 
 // However many calls and flash commands arrive, one ticker flashes, and it stops with the
@@ -69,7 +65,7 @@ void ViewController::stopFlash()
     const QString acknowledgement = wire::callAcknowledgement(m_defaults.userName());
     if (!m_socket.access())
         return;
-    (void)m_socket.broadcast(acknowledgement);
+    (void)transmit(acknowledgement);
     flashbool = false;
     m_loop.cancel(std::exchange(m_flashTicker, MainLoop::noTimer));
 }

@@ -6,21 +6,31 @@ namespace corvel {
 
 void OwnLines::expect(const QString &text)
 {
-    const std::uint64_t serial = ++m_lastSerial;
-    m_pending.push_back({serial, text});
-    // An echo that was claimed is gone already; a later send of the same text keeps its own entry.
-    m_loop.after(m_window, m_lifetime.guard([this, serial] {
-        std::erase_if(m_pending, [serial](const Pending &pending) { return pending.serial == serial; });
-    }));
+    if (m_pending.size() >= capacity)
+        m_pending.pop_front();
+    m_pending.push_back({m_loop.now(), text});
 }
 
-bool OwnLines::claim(const QString &text)
+bool OwnLines::claim(const QString &text, Seconds arrived)
 {
+    // Arrivals come in order: a send whose window closed before this one is past hope.
+    while (!m_pending.empty() && arrived - m_pending.front().sent >= m_window)
+        m_pending.pop_front();
     const auto own = std::ranges::find(m_pending, text, &Pending::text);
     if (own == m_pending.end())
         return false;
     m_pending.erase(own);
     return true;
+}
+
+QStringList OwnLines::takeUnconfirmed()
+{
+    QStringList unconfirmed;
+    while (!m_pending.empty() && m_loop.now() - m_pending.front().sent >= m_window) {
+        unconfirmed.append(std::move(m_pending.front().text));
+        m_pending.pop_front();
+    }
+    return unconfirmed;
 }
 
 } // namespace corvel

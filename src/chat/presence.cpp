@@ -26,11 +26,11 @@ void ViewController::isOnline()
     const QString announcement = wire::queryAnnouncement(m_defaults.userName());
     if (!m_socket.access())
         return;
-    (void)m_socket.broadcast(announcement);
-    m_loop.after(followUpDelay,
-                 m_lifetime.guard([this] { (void)m_socket.broadcast(wire::presenceNotice.toString()); }));
-    m_loop.after(followUpDelay,
-                 m_lifetime.guard([this] { (void)m_socket.broadcast(wire::presenceQueryLine.toString()); }));
+    // The announcement reads as a chat line: its echo is the copy's own, not news for the user.
+    if (transmit(announcement) == DatagramSocket::SendResult::Sent)
+        m_ownLines.expect(announcement);
+    m_loop.after(followUpDelay, m_lifetime.guard([this] { (void)transmit(wire::presenceNotice.toString()); }));
+    m_loop.after(followUpDelay, m_lifetime.guard([this] { (void)transmit(wire::presenceQueryLine.toString()); }));
 }
 
 // Every request is answered, but a stream of them, or a room that starts at once, makes one answer
@@ -45,7 +45,7 @@ void ViewController::broadcastPresenceAnswer()
     const QString answer = wire::presenceAnswer(m_defaults.userName());
     if (!m_socket.access())
         return;
-    (void)m_socket.broadcast(answer);
+    (void)transmit(answer);
 }
 
 } // namespace corvel

@@ -11,9 +11,11 @@ using namespace Qt::StringLiterals;
 
 namespace corvel {
 
-void ViewController::receive(QByteArrayView payload)
+void ViewController::receive(const Datagram &datagram)
 {
-    if (m_duplicates.isRepeat(payload, m_loop.now()))
+    m_echoWatch.heard(); // whatever it is, and even a twin: the way in is open
+    const QByteArrayView payload = datagram.payload;
+    if (m_duplicates.isRepeat(payload, datagram.sender, datagram.arrived))
         return;
     if (m_defaults.boolForKey(keys::hide))
         show();
@@ -33,7 +35,7 @@ void ViewController::receive(QByteArrayView payload)
         online();
         return;
     case wire::MessageKind::Call:
-        if (callbool) {
+        if (isOwnCallEcho(datagram)) {
             callbool = false;
             m_transcript.append(m_transcript.timeStampedLine(*text), styleSys);
         } else {
@@ -54,14 +56,21 @@ void ViewController::receive(QByteArrayView payload)
         m_transcript.append(m_transcript.timeStampedLine(*text), styleSys);
         return;
     case wire::MessageKind::ChatLine:
-        showLine(*text);
+        showLine(*text, datagram);
         return;
     }
 }
 
-void ViewController::showLine(const QString &text)
+// Only this host sends the copy's own echo, and it arrives within moments of the send, however long
+// it then waits to be handled.
+bool ViewController::isOwnCallEcho(const Datagram &datagram) const
 {
-    if (m_ownLines.claim(text)) {
+    return callbool && datagram.sender == Datagram::ownHost && datagram.arrived - m_callSent < callEchoWait;
+}
+
+void ViewController::showLine(const QString &text, const Datagram &datagram)
+{
+    if (datagram.sender == Datagram::ownHost && m_ownLines.claim(text, datagram.arrived)) {
         m_transcript.append(m_transcript.timeStampedLine(text), styleMe);
         trace(u"this is me");
     } else {

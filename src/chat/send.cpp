@@ -44,7 +44,7 @@ void ViewController::send()
 bool ViewController::broadcastOwnLine(const QString &user, const QString &message)
 {
     const QString line = wire::chatLine(user, message);
-    const DatagramSocket::SendResult result = m_socket.broadcast(line);
+    const DatagramSocket::SendResult result = transmit(line);
     if (result != DatagramSocket::SendResult::Sent) {
         // The name and the separator take their share of the datagram.
         reportUnsent(result, maxDatagramPayload - wire::chatLine(user, {}).toUtf8().size());
@@ -52,6 +52,14 @@ bool ViewController::broadcastOwnLine(const QString &user, const QString &messag
     }
     m_ownLines.expect(line);
     return true;
+}
+
+DatagramSocket::SendResult ViewController::transmit(const QString &text)
+{
+    const DatagramSocket::SendResult result = m_socket.broadcast(text);
+    if (result == DatagramSocket::SendResult::Sent)
+        m_echoWatch.sent();
+    return result;
 }
 
 void ViewController::reportUnsent(DatagramSocket::SendResult result, qsizetype messageLimit)

@@ -7,6 +7,7 @@
 #include <QNetworkProxy>
 #include <QUdpSocket>
 
+#include <algorithm>
 #include <chrono>
 
 namespace corvel {
@@ -37,12 +38,7 @@ bool BroadcastSocket::access()
     }
     // Qt never reads the socket itself: without a read, it stops watching the descriptor.
     m_reader = std::make_unique<DatagramReader>(
-        int(socket->socketDescriptor()),
-        [this](QByteArrayView payload) {
-            if (m_handler)
-                m_handler(payload);
-        },
-        m_passTime);
+        int(socket->socketDescriptor()), [this](const Datagram &datagram) { received(datagram); }, m_passTime);
     m_socket = socket;
     (void)currentLans();
     return true;
@@ -66,13 +62,17 @@ DatagramSocket::SendResult BroadcastSocket::broadcast(const QString &text)
         else
             trace(u">>> Error while sending: "_s % where % u": "_s % m_socket->errorString());
     };
-    const QList<InterfaceDescription> lans = currentLans();
-    for (const InterfaceDescription &lan : lans) {
+    const QList<Lan> lans = currentLans();
+    for (const Lan &lan : lans) {
         QNetworkDatagram datagram(payload, QHostAddress::Broadcast, port);
-        datagram.setInterfaceIndex(uint(lan.index));
-        sendTo(datagram, lan.name);
+        datagram.setInterfaceIndex(uint(lan[0].index));
+        sendTo(datagram, lan[0].name);
     }
-    const QList<QHostAddress> destinations = m_destinations ? m_destinations() : QList<QHostAddress>();
+    QList<QHostAddress> destinations = m_destinations ? m_destinations() : QList<QHostAddress>();
+    for (const QHostAddress &learned : m_learned.current(steadyNow())) {
+        if (!destinations.contains(learned))
+            destinations.append(learned);
+    }
     for (const QHostAddress &destination : destinations)
         sendTo(QNetworkDatagram(payload, destination, port), destination.toString());
     if (lans.isEmpty() && destinations.isEmpty())
@@ -83,14 +83,52 @@ DatagramSocket::SendResult BroadcastSocket::broadcast(const QString &text)
     return SendResult::Sent;
 }
 
-QList<InterfaceDescription> BroadcastSocket::currentLans()
+QList<Lan> BroadcastSocket::currentLans()
 {
-    QList<InterfaceDescription> lans = lanInterfaces(systemInterfaces());
-    if (QString shown = describeLans(lans); shown != m_lansShown) {
+    const QList<InterfaceDescription> all = systemInterfaces();
+    QList<Lan> found = lansOf(all);
+    if (QString shown = describeLans(found); shown != m_lansShown) {
         trace(u"Networks: "_s % shown);
         m_lansShown = std::move(shown);
     }
-    return lans;
+    m_ownAddresses.clear();
+    for (const InterfaceDescription &interface : all) {
+        for (const QNetworkAddressEntry &entry : interface.addresses) {
+            if (entry.ip().protocol() == QAbstractSocket::IPv4Protocol)
+                m_ownAddresses.push_back(entry.ip().toIPv4Address());
+        }
+    }
+    m_ownNetworks.clear();
+    for (const Lan &lan : found) {
+        for (const InterfaceDescription &interface : lan) {
+            for (const QNetworkAddressEntry &entry : interface.addresses) {
+                const quint32 mask = entry.netmask().toIPv4Address();
+                m_ownNetworks.push_back({entry.ip().toIPv4Address() & mask, mask});
+            }
+        }
+    }
+    return found;
+}
+
+// Twins are told apart by their sender, and the own addresses are one sender. Whoever writes from
+// beyond the LANs gets this copy's datagrams too, for a while.
+void BroadcastSocket::received(Datagram datagram)
+{
+    if (std::ranges::find(m_ownAddresses, datagram.sender) != m_ownAddresses.end()) {
+        datagram.sender = Datagram::ownHost;
+    } else if (datagram.sender != Datagram::ownHost &&
+               std::ranges::none_of(m_ownNetworks, [&datagram](const Network &network) {
+                   return (datagram.sender & network.mask) == network.address;
+               })) {
+        m_learned.heard(datagram.sender, datagram.arrived);
+    }
+    if (m_handler)
+        m_handler(datagram);
+}
+
+bool BroadcastSocket::caughtUp() const
+{
+    return m_reader == nullptr || m_reader->caughtUp();
 }
 
 void BroadcastSocket::setDestinations(std::function<QList<QHostAddress>()> destinations)

@@ -2,6 +2,7 @@
 
 #include "net/datagram_socket.h"
 #include "net/lan_interfaces.h"
+#include "net/learned_senders.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -9,6 +10,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QUdpSocket;
 
@@ -17,10 +19,12 @@ namespace corvel {
 class DatagramReader;
 
 // The LAN channel: one UDP socket on port 54545 of every IPv4 interface, shared with the other
-// copies on this host. Each datagram goes to the limited-broadcast address once through every LAN
-// interface there is at that moment, named by its index (IP_PKTINFO), so that no route is needed
-// and a VPN's default route cannot swallow it. Set up lazily and retried after a failure; received
-// datagrams reach the handler on the main thread, the own ones included (once per interface).
+// copies on this host. Each datagram goes to the limited-broadcast address once on every LAN there
+// is at that moment, through its first interface, named by its index (IP_PKTINFO), so that no route
+// is needed and a VPN's default route cannot swallow it. It also goes to the Destinations and to
+// the senders beyond the LANs heard from lately. Set up lazily and retried after a failure;
+// received datagrams reach the handler on the main thread, the own ones included (once per
+// interface they come back through).
 class BroadcastSocket final : public QObject, public DatagramSocket {
     Q_OBJECT
 public:
@@ -35,18 +39,30 @@ public:
     bool access() override;
     SendResult broadcast(const QString &text) override;
     void setReceiveHandler(ReceiveHandler handler) override;
+    // Whether everything that came has been handed to the handler, none of it dropped.
+    [[nodiscard]] bool caughtUp() const;
     // Addresses beyond the LAN that every datagram also goes to, asked for at each send.
     void setDestinations(std::function<QList<QHostAddress>()> destinations);
 
 private:
-    // The interfaces to send on now; says so on standard output whenever they change.
-    QList<InterfaceDescription> currentLans();
+    struct Network {
+        quint32 address;
+        quint32 mask;
+    };
+
+    // The LANs to send on now; says so on standard output whenever they change, and keeps the own
+    // addresses and networks that received datagrams are judged by.
+    QList<Lan> currentLans();
+    void received(Datagram datagram);
 
     std::chrono::nanoseconds m_passTime;
     QUdpSocket *m_socket = nullptr;
     ReceiveHandler m_handler;
     std::function<QList<QHostAddress>()> m_destinations;
     QString m_lansShown;
+    std::vector<quint32> m_ownAddresses;
+    std::vector<Network> m_ownNetworks;
+    LearnedSenders m_learned;
     std::unique_ptr<DatagramReader> m_reader; // reads m_socket's descriptor, so it goes first
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "net/datagram_socket.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QObject>
@@ -19,11 +21,13 @@ namespace corvel {
 // come, into a queue bounded in datagrams and in bytes; the main thread takes them in passes of
 // bounded time. So a burst loses nothing while the main thread lays out lines, and a flood neither
 // starves the main loop nor exhausts memory: what a full queue drops is counted and reported once
-// a second. The thread sleeps in the kernel while nothing arrives.
+// a second, together with what the kernel dropped before the reader could take it. Each datagram
+// carries the time the kernel received it, so that neither a busy main thread nor a stopped
+// process makes it look late. The thread sleeps in the kernel while nothing arrives.
 class DatagramReader final : public QObject {
     Q_OBJECT
 public:
-    using Handler = std::function<void(QByteArrayView payload)>;
+    using Handler = DatagramSocket::ReceiveHandler;
 
     // Room for the answers of a LAN of ten thousand hosts; a longer queue would only make a flood
     // delay everything that comes after it.
@@ -37,16 +41,25 @@ public:
     DatagramReader(const DatagramReader &) = delete;
     DatagramReader &operator=(const DatagramReader &) = delete;
 
+    // Whether every datagram taken off the socket has been handled, with none dropped since the
+    // last report: only then does silence on the main thread mean that nothing came.
+    [[nodiscard]] bool caughtUp();
+
 private:
+    struct Received {
+        qsizetype end; // in the chunk's bytes
+        quint32 sender;
+        Seconds arrived;
+    };
     // Datagrams back to back, so that a queue of small ones costs a few allocations, not one each.
     struct Chunk {
         QByteArray bytes;
-        std::vector<qsizetype> ends;
+        std::vector<Received> datagrams;
     };
 
     void readUntilStopped();
     // Reader thread: queues what fits and says whether the main thread must be woken.
-    [[nodiscard]] bool enqueue(const std::vector<QByteArrayView> &datagrams);
+    [[nodiscard]] bool enqueue(const std::vector<Datagram> &datagrams, std::uint32_t kernelDrops);
     void takePass();
     void reportDrops();
 
@@ -55,14 +68,16 @@ private:
     Handler m_handler;
     std::chrono::nanoseconds m_passTime;
     QTimer m_dropReport;
-    Chunk m_chunk;          // main thread: the chunk being taken
-    qsizetype m_taking = 0; // main thread: its next datagram
+    Chunk m_chunk;                       // main thread: the chunk being taken
+    qsizetype m_taking = 0;              // main thread: its next datagram
+    std::uint32_t m_kernelDropsSeen = 0; // reader thread: the kernel's running count, last read
 
     std::mutex m_mutex; // guards what follows
     std::deque<Chunk> m_queue;
     qsizetype m_queuedBytes = 0;
     qsizetype m_queuedDatagrams = 0;
     std::uint64_t m_dropped = 0;
+    std::uint64_t m_kernelDropped = 0;
     bool m_passPending = false;
 
     std::thread m_thread; // last, so that it starts when everything else is ready

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/main_loop.h"
+
 #include <QByteArrayView>
 #include <QString>
 
@@ -7,11 +9,23 @@
 
 namespace corvel {
 
+// One received datagram.
+struct Datagram {
+    // The sender's IPv4 address; ownHost for every address of this host, so that the copy's own
+    // datagrams come from one host whichever interface brought them back.
+    static constexpr quint32 ownHost = 0;
+
+    QByteArrayView payload;
+    quint32 sender = ownHost;
+    // When the kernel received it, on the main loop's clock: a backlog must not age it.
+    Seconds arrived{};
+};
+
 // The broadcast channel as the chat logic sees it. The real one is BroadcastSocket; tests use a
 // fake that records sends and echoes them back.
 class DatagramSocket {
 public:
-    using ReceiveHandler = std::function<void(QByteArrayView payload)>;
+    using ReceiveHandler = std::function<void(const Datagram &datagram)>;
 
     enum class SendResult {
         Sent,     // handed to the socket; "Data sent: " was printed

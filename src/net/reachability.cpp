@@ -4,9 +4,9 @@
 
 namespace corvel {
 
-bool Reachability::isNetworkReachable()
+bool Reachability::isNetworkReachable(bool destinationsSet)
 {
-    return !lanInterfaces(systemInterfaces()).isEmpty();
+    return isReachable(systemInterfaces(), destinationsSet);
 }
 
 } // namespace corvel

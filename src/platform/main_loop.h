@@ -8,6 +8,12 @@ namespace corvel {
 
 using Seconds = std::chrono::duration<double>;
 
+// The program's monotonic clock: the Qt main loop's time, and the stamp of each arriving datagram.
+[[nodiscard]] inline Seconds steadyNow()
+{
+    return std::chrono::steady_clock::now().time_since_epoch();
+}
+
 // Everything in Corvel that waits goes through this interface, so that tests can run on virtual
 // time. All callbacks run on the main thread, one at a time.
 class MainLoop {

@@ -17,10 +17,7 @@ int toMilliseconds(Seconds delay)
 
 } // namespace
 
-QtMainLoop::QtMainLoop()
-{
-    m_clock.start();
-}
+QtMainLoop::QtMainLoop() = default;
 
 QtMainLoop::~QtMainLoop() = default;
 
@@ -62,7 +59,7 @@ void QtMainLoop::cancel(TimerId timer)
 
 Seconds QtMainLoop::now() const
 {
-    return Seconds(static_cast<double>(m_clock.nsecsElapsed()) / 1e9);
+    return steadyNow();
 }
 
 } // namespace corvel

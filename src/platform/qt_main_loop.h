@@ -2,7 +2,6 @@
 
 #include "platform/main_loop.h"
 
-#include <QElapsedTimer>
 #include <QObject>
 
 #include <map>
@@ -26,7 +25,6 @@ private:
     TimerId start(Seconds interval, bool repeating, Task task);
 
     QObject m_owner; // parent of every timer, so that they die with the loop
-    QElapsedTimer m_clock;
     std::map<TimerId, QTimer *> m_timers;
     TimerId m_nextId = 1;
 };

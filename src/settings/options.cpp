@@ -88,7 +88,7 @@ void options::viewDidLoad()
     loadText(m_ui->okPreset, keys::okPreset, m_settings.okPreset());
     loadText(m_ui->txtDestinations, keys::destinations,
              m_settings.stringForKey(keys::destinations).value_or(QString()));
-    m_ui->labNetworks->setText(describeLans(lanInterfaces(systemInterfaces())));
+    m_ui->labNetworks->setText(describeLans(lansOf(systemInterfaces())));
 }
 
 void options::loadText(QLineEdit *field, QStringView key, const QString &text)

@@ -1,9 +1,10 @@
 #!/usr/bin/python3
 """A program on the LAN that is not Corvel.
 --text TEXT | --hex BYTES | --file PATH: broadcasts exactly these bytes as one datagram.
+--flood COUNT TEXT: broadcasts the text COUNT times, numbered, ten a millisecond at most.
 --record FILE: appends "SENDER PAYLOAD-IN-HEX" per datagram received. --hold: takes the port alone.
 """
-import os, signal, socket, sys
+import os, signal, socket, sys, time
 
 mode, argument = sys.argv[1], sys.argv[-1]
 peer = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
@@ -22,4 +23,6 @@ elif mode == "--record":
 else:
     peer.setsockopt(socket.SOL_SOCKET, socket.SO_BROADCAST, 1)
     read = {"--hex": bytes.fromhex, "--file": lambda path: open(path, "rb").read()}.get(mode, os.fsencode)
-    peer.sendto(read(argument), ("255.255.255.255", 54545))
+    for sent in range(int(sys.argv[2]) if mode == "--flood" else 1):
+        peer.sendto(read(argument) + (b"%d" % sent if mode == "--flood" else b""), ("255.255.255.255", 54545))
+        time.sleep(0.001 if sent % 10 == 9 else 0)

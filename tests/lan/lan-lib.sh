@@ -48,7 +48,7 @@ lan_begin() {
     trap 'exit 130' INT TERM
     ((EUID == 0)) || fail "the LAN tests make network namespaces and must run as root"
     local tool
-    for tool in ip ss unshare python3 Xvfb xdotool xclip xprop import convert od timeout dbus-daemon dbus-send; do
+    for tool in ip ss nft unshare python3 Xvfb xdotool xclip xprop import convert od timeout dbus-daemon dbus-send; do
         command -v "$tool" >/dev/null || fail "$tool is missing (scripts/install-deps installs it)"; done
     [[ -x $corvel ]] || fail "no program at $corvel"
     work=$(mktemp -d "/tmp/$run.XXXXXX")

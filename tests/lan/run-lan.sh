@@ -7,9 +7,9 @@
 set -euo pipefail
 usage="usage: run-lan.sh CORVEL TRAY_WATCHER ARTIFACT_DIR"
 corvel=${1:?$usage} tray_watcher=${2:?$usage} artifacts=${3:?$usage}
-declare -A user=([a]=alice [b]=bob [c]=carol [d]=dave [e]=erin [f]=frank [g]=gina)
+declare -A user=([a]=alice [b]=bob [c]=carol [d]=dave [e]=erin [f]=frank [g]=gina [h]=hank [s]=sam [t]=tom [z]=zoe)
 declare -A address=([a]=10.77.0.1 [b]=10.77.0.2 [c]=10.77.0.3 [d]=10.77.0.4 [e]=10.77.0.5 [f]=10.77.0.6
-    [x]=10.77.0.9)
+    [h]=10.77.0.8 [x]=10.77.0.9)
 # No window may cover another: clicks land on whatever is on top.
 declare -A place=([a]="0 0" [b]="800 0" [c]="1600 0" [d]="0 350" [e]="800 350" [f]="1600 350" [g]="1600 350")
 source "$(dirname "$0")/lan-lib.sh"
@@ -22,6 +22,20 @@ flashes_soon() { wait_until 2.5 "host $1 to flash" is_yellow "$1"; }
 # A yellow phase ends half a second after it began, answered or not.
 turns_white() { wait_until 1 "host $1 to turn white" is_not_yellow "$1"; }
 shown_count() { transcript_of "$1" && grep -cF -- "$2" <<<"$transcript" || true; }
+# Queries that come close together get one answer from each copy, after the last of them.
+answered_after() { tail -n +$(($1 + 1)) "$work/wire-x" | grep -q " $(hex_of "$(answer_of "$2")")\$"; }
+# check_on HOST STATUS: corvel --check as HOST's user runs it in a terminal, which must end with STATUS.
+check_on() {
+    local status=0
+    ip netns exec "$run-$1" env -u DISPLAY XDG_CONFIG_HOME="$work/$1" HOME="$work/$1" "$corvel" --check >"$work/check" 2>&1 ||
+        status=$?
+    ((status == $2)) || fail "corvel --check on host $1 ended with $status, not $2: $(cat "$work/check")"
+}
+checked() { grep -qF -- "$1" "$work/check" || fail "corvel --check did not say '$1': $(cat "$work/check")"; }
+expect_answers_after() {
+    local line host && line=$(grep -n " $(hex_of "$1")\$" "$work/wire-x" | tail -n 1 | cut -d: -f1)
+    for host in "${@:2}"; do wait_until 10 "host $host to answer '$1'" answered_after "$line" "$host"; done
+}
 
 lan_begin lan 2400x700
 for host in a b c e f x; do add_host "$host" routed; done
@@ -39,17 +53,14 @@ tray_host_up() { bus_call org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwn
 wait_until 10 "the tray host" tray_host_up
 
 begin_scenario "start-up presence"
-# One copy after the other, each once every answer to the last query has gone out: each hears its
-# own query and those after it, and no answer can cover two queries. From c's start on, every text
-# must reach b, c.
-declare -A queries_heard=([a]=3 [b]=2 [c]=1)
+# One copy after the other, each once it has the answers to its query. From c's start on, every
+# text must reach b, c.
 for host in a b c; do
     [[ $host != c ]] || wire_mark=$(($(wc -l <"$work/wire-x") + 1))
     # c's wire and its reading of the others' texts must be those of the English copies.
     LANGUAGE=$([[ $host != c ]] || echo de) start_copy "$host" 'pSet3=preset three'
     expect_line "Data sent:   ${user[$host]}    >    <online?>" "$host"
     place_window "$host" ${place[$host]}
-    expect_line "Data sent: $(answer_of "$host")" "$host"
     for other in a b; do [[ $other < $host ]] || continue && expect_line "Data received: $(answer_of "$other")" "$host"; done
 done
 # d has no link; on e another program has the chat port before Corvel starts.
@@ -59,11 +70,8 @@ expect_port_bound e
 for host in d e; do start_copy "$host" && place_window "$host" ${place[$host]}; done
 tr '\0' '\n' <"/proc/${pid[c]}/environ" | grep -qx LANGUAGE=de || fail "host c does not run in German"
 xprop -id "${window[a]}" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || fail "host a's window does not stay on top"
-for host in a b c; do
-    expect_wire x "  ${user[$host]}    >    <online?>" 1
-    expect_wire x "$(answer_of "$host")" "${queries_heard[$host]}"
-    expect_count "$host" "Data sent: $(answer_of "$host")" "${queries_heard[$host]}"
-done
+for host in a b c; do expect_wire x "  ${user[$host]}    >    <online?>" 1; done
+expect_answers_after "  carol    >    <online?>" a b c
 
 begin_scenario "chat line"
 before=$(date +%T)
@@ -130,7 +138,7 @@ expect_line "$(acknowledged b)" b
 expect_wire x "  SYSTEM  > bob asked: Who is online? " 1
 expect_wire x " SYSTEM  >  You are online" 1
 expect_wire x " SYSTEM  >  <online?>" 1
-for host in a b c; do expect_wire x "$(answer_of "$host")" $((queries_heard[$host] + 1)); done
+expect_answers_after " SYSTEM  >  <online?>" a b c
 
 begin_scenario "clear button and clear command"
 # c still flashes since the flash command.
@@ -151,6 +159,7 @@ expect_transcript d "$no_network"
 has_line d "Networks: none" || fail "host d lists networks it does not have"
 say d "anyone there?"
 expect_transcript d "$no_network"$'\n '"$no_network"
+check_on d 2
 # No route at all: the LAN alone is a network, heard from the moment the link is up.
 ip -n "$run-d" link set dev eth0 up
 say b "hello dave"
@@ -270,6 +279,33 @@ while read -r hex; do
 done < <(tail -n +"$wire_mark" "$work/wire-x" | cut -d' ' -f2 | grep -xE '([2-6][0-9a-f]|7[0-9a-e])*' | sort -u)
 ((lost == 0)) || fail "$lost texts on the wire never reached a copy that was up"
 
+begin_scenario "two people ask, and call, at once"
+# The same bytes from two hosts are two: the later query is answered, the first caller gets the call.
+mark_output b c d e
+key_on b ctrl+o && key_on c ctrl+o
+expect_wire x " SYSTEM  >  <online?>" 3
+expect_answers_after " SYSTEM  >  <online?>" b c d e
+key_on b ctrl+g && key_on c ctrl+g
+for host in b c d e; do expect_count "$host" "Data received:  SYSTEM  >  CALLING" 2; done
+flashes_soon b
+
+begin_scenario "a copy stopped, and a flood"
+# Arrival is when the socket was read: two equal lines 1.5 s apart are two to a copy stopped for 3 s.
+kill -STOP "${pid[c]}"
+for _ in 1 2; do peer_sends x --text "  mallory    >    ok" && sleep 1.5; done
+kill -CONT "${pid[c]}"
+expect_count c "Data received:   mallory    >    ok" 2
+# Amid a flood of long lines b's line is its own; c, stopped, tells what the kernel dropped of it.
+type_on b "mine amid the flood"
+kill -STOP "${pid[c]}"
+peer_sends x --flood $((4 * $(</proc/sys/net/core/rmem_max) / 1400)) "  mallory    >    $(printf 'flood %.0s' {1..230})" &
+sleep 0.5 && mark_output b && key_on b Return
+wait $!
+kill -CONT "${pid[c]}"
+wait_until 60 "host b to show its line as its own" count_reaches b "this is me" 1
+peer_sends x --text "  mallory    >    after the flood" # the kernel's count comes with the next datagram
+wait_until 60 "host c to tell the kernel's drops" grep -q '^>>> Datagrams dropped: .*, [1-9][0-9]* in the kernel$' "$work/c.out"
+
 begin_scenario "VPN, two LANs, two links on one, a router"
 # g: two links on br0, one on br1 with the recorder y, and a VPN (tun0) holding the default route.
 # The router r joins br1 to br2, whose recorder z no broadcast reaches and g lists as a destination.
@@ -291,12 +327,12 @@ answered=$(wire_count x "$(answer_of b)")
 start_copy g Destinations=10.79.0.9
 expect_line "Data sent:   gina    >    <online?>" g
 place_window g ${place[g]}
-expect_line "Networks: eth0 10.77.0.7, eth1 10.77.0.17, eth2 10.78.0.7" g
-# heard TEXT X Y Z: how often each recorder saw the text (br0 once per link of g on it).
+expect_line "Networks: eth0 10.77.0.7 (one LAN with eth1 10.77.0.17), eth2 10.78.0.7" g
+# heard TEXT X Y Z: how often each recorder saw the text; g's two links on br0 are one LAN.
 heard() { expect_wire x "$1" "$2" && expect_wire y "$1" "$3" && expect_wire z "$1" "$4"; }
-heard "  gina    >    <online?>" 2 1 1
-heard "$(answer_of g)" 2 1 1
-# b hears both of g's links, and g both answers of b: each counts once.
+heard "  gina    >    <online?>" 1 1 1
+heard "$(answer_of g)" 1 1 1
+# g hears b's answer on both its links to br0: it counts once.
 expect_wire x "$(answer_of b)" $((answered + 1))
 expect_line "Data received: $(answer_of b)" g
 sleep 1
@@ -309,5 +345,54 @@ transcript_of g
 # A reject route in place of the VPN changes nothing.
 ip -n "$run-g" route replace unreachable default
 key_on g ctrl+o
-heard "  SYSTEM  > gina asked: Who is online? " 2 1 1
+heard "  SYSTEM  > gina asked: Who is online? " 1 1 1
+# z's copy has no setting: having heard g across the router, it answers there too.
+stop "${pid[recorder-z]}" && unset "pid[recorder-z]"
+start_copy z
+expect_line "Data sent:   zoe    >    <online?>" z
+key_on g ctrl+o
+expect_line "Data received: $(answer_of z)" g
 
+begin_scenario "hosts joined by a tunnel alone"
+# s and t share nothing but a point-to-point tunnel without broadcast, and list each other.
+for host in s t; do
+    ip netns add "$run-$host" && namespaces+=("$run-$host") && ip -n "$run-$host" tuntap add dev tun0 mode tun
+done
+ip -n "$run-s" address add 10.90.0.1 peer 10.90.0.2 dev tun0
+ip -n "$run-t" address add 10.90.0.2 peer 10.90.0.1 dev tun0
+ip netns exec "$run-s" "$lan_dir/tunnel.py" "$run-t" & pid[tunnel]=$!
+tunnel_up() { ip -n "$run-$1" link set dev tun0 up && ip -n "$run-$1" link show dev tun0 | grep -q LOWER_UP; }
+for host in s t; do wait_until 5 "host $host's end of the tunnel" tunnel_up "$host"; done
+start_copy s Destinations=10.90.0.2
+expect_line "Data sent:   sam    >    <online?>" s
+start_copy t Destinations=10.90.0.1
+expect_line "Data received:   tom    >    <online?>" s
+expect_line "Data received: $(answer_of s)" t
+
+begin_scenario "a firewall on the host, and corvel --check"
+check_on g 0
+checked "  eth1 10.77.0.17/24 (one LAN with eth0: not used)"
+checked "Own query: came back after"
+for name in bob carol gina; do checked "  $name"; done
+# h's firewall drops the chat port on input, as ufw's and firewalld's defaults do: said once, and
+# its own line shows unconfirmed while the others get it.
+add_host h routed
+ip netns exec "$run-h" nft -f - <<<'table inet fw { chain input { type filter hook input priority 0; udp dport 54545 drop; }; }'
+blocked=">>> Own messages are not coming back: a firewall on this computer probably blocks UDP port 54545"
+start_copy h
+expect_line "Data sent:   hank    >    <online?>" h
+place_window h 0 0 # where a was
+wait_until 5 "host h's firewall hint" has_line h "$blocked"
+say h "hank here"
+expect_line "Data received:   hank    >    hank here" b
+say b "can hank hear?"
+expect_line "Data received:   bob    >    can hank hear?" c
+unconfirmed() { transcript_of h && grep -qF "hank here   (not confirmed" <<<"$transcript"; }
+wait_until 5 "host h to show its line unconfirmed" unconfirmed
+check_on h 1
+checked "sudo ufw allow 54545/udp"
+ip netns exec "$run-h" nft flush ruleset
+say h "open now"
+expect_line ">>> Own messages come back again" h
+expect_count h "$blocked" 1
+! has_line h "Data received:   bob    >    can hank hear?" || fail "the firewall let a line through"

@@ -20,6 +20,7 @@ ChatCopy::ChatCopy(FakeNetwork &network, ManualMainLoop &loop, const QString &us
     ChatServices services{settings, loop, socket, application, [this] { return reachable; }};
     services.clock = [] { return QTime(9, 5, 7); };
     services.arrived = [this](Arrival arrival, const QString &text) { arrived(arrival, text); };
+    services.firewallHint = [this](const QString &hint) { firewallHint = hint; };
     controller = std::make_unique<ViewController>(std::move(services), *view);
     view->show(); // as in the program, where the window shows before start-up
 }

@@ -6,11 +6,11 @@ using namespace Qt::StringLiterals;
 
 namespace corvel::test {
 
-void FakeNetwork::inject(const QByteArray &payload)
+void FakeNetwork::inject(const QByteArray &payload, quint32 sender)
 {
-    m_loop.after(m_delay, [this, payload] {
+    m_loop.after(m_delay, [this, payload, sender] {
         for (FakeSocket *socket : std::vector(m_sockets))
-            socket->receive(payload);
+            socket->receive(payload, sender);
     });
 }
 
@@ -39,14 +39,14 @@ DatagramSocket::SendResult FakeSocket::broadcast(const QString &text)
     sent.append(text);
     m_network.traffic.append(text);
     trace(u"Data sent: "_s % text);
-    m_network.inject(payload);
+    m_network.inject(payload, address);
     return SendResult::Sent;
 }
 
-void FakeSocket::receive(const QByteArray &payload)
+void FakeSocket::receive(const QByteArray &payload, quint32 sender)
 {
-    if (m_setUp && m_handler)
-        m_handler(payload);
+    if (m_setUp && !firewalled && m_handler)
+        m_handler({payload, sender == address ? Datagram::ownHost : sender, m_network.now()});
 }
 
 } // namespace corvel::test

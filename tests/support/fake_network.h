@@ -12,6 +12,9 @@ namespace corvel::test {
 
 class FakeSocket;
 
+// The address of a foreign peer; each socket has one of its own, counted up from 10.0.0.1.
+inline constexpr quint32 foreignPeer = 0x0b000001;
+
 // A LAN on virtual time: every datagram that a socket broadcasts reaches every socket that is set
 // up, the sender's included, after the network's delay.
 class FakeNetwork {
@@ -21,7 +24,8 @@ public:
     void attach(FakeSocket &socket) { m_sockets.push_back(&socket); }
     void detach(FakeSocket &socket) { std::erase(m_sockets, &socket); }
     // Broadcasts raw bytes, as a foreign peer would.
-    void inject(const QByteArray &payload);
+    void inject(const QByteArray &payload, quint32 sender = foreignPeer);
+    [[nodiscard]] Seconds now() const { return m_loop.now(); }
 
     // Every text broadcast on the network, in order.
     QStringList traffic;
@@ -41,10 +45,14 @@ public:
     SendResult broadcast(const QString &text) override;
     void setReceiveHandler(ReceiveHandler handler) override { m_handler = std::move(handler); }
 
-    void receive(const QByteArray &payload);
+    // A datagram that arrives now, from the sender.
+    void receive(const QByteArray &payload, quint32 sender = foreignPeer);
 
-    bool canSetUp = true;  // false: the port is taken
-    bool refusing = false; // true: the socket refuses every send
+    inline static quint32 lastAddress = 0x0a000000;
+    const quint32 address = ++lastAddress;
+    bool canSetUp = true;    // false: the port is taken
+    bool refusing = false;   // true: the socket refuses every send
+    bool firewalled = false; // true: nothing arrives, as behind a firewall that drops the port
     int setUps = 0;
     QStringList sent;
 
