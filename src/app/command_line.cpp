@@ -47,10 +47,11 @@ CommandLine parseCommandLine(const QStringList &arguments)
         QCoreApplication::translate(
             "corvel::CommandLine", "Start a further copy even though one already runs for this user on this display."));
     parser.addOption(newInstance);
-    const QCommandLineOption check(u"check"_s,
-                                   u"Check the network without opening a window: where messages go, whether "
-                                   "the chat port can be had, and whether a presence query comes back and "
-                                   "who answers it. Every running copy shows the query."_s);
+    const QCommandLineOption check(
+        u"check"_s, QCoreApplication::translate(
+                        "corvel::CommandLine", "Check the network without opening a window: where messages go, whether "
+                                               "the chat port can be had, and whether a presence query comes back and "
+                                               "who answers it. Every running copy shows the query."));
     parser.addOption(check);
     for (const QtOption &option : qtOptions) {
         QCommandLineOption qt(option.name, QString(), option.takesValue ? u"value"_s : QString());

@@ -270,6 +270,10 @@
         <source>Unexpected argument: %1</source>
         <translation>Unerwartetes Argument: %1</translation>
     </message>
+    <message>
+        <source>Check the network without opening a window: where messages go, whether the chat port can be had, and whether a presence query comes back and who answers it. Every running copy shows the query.</source>
+        <translation>Das Netzwerk prüfen, ohne ein Fenster zu öffnen: wohin Nachrichten gehen, ob der Chat-Port verfügbar ist und ob eine Anwesenheitsabfrage zurückkommt und wer sie beantwortet. Jede laufende Instanz zeigt die Abfrage an.</translation>
+    </message>
 </context>
 <context>
     <name>corvel::DesktopNotifications</name>
@@ -311,6 +315,64 @@
     </message>
 </context>
 <context>
+    <name>corvel::NetworkCheck</name>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Interfaces:</source>
+        <translation>Schnittstellen:</translation>
+    </message>
+    <message>
+        <source>(one LAN with %1: not used)</source>
+        <translation>(ein LAN mit %1: nicht verwendet)</translation>
+    </message>
+    <message>
+        <source>Destinations: %1</source>
+        <translation>Ziele: %1</translation>
+    </message>
+    <message>
+        <source>Verdict: port %1 cannot be had, so nothing can be sent or received</source>
+        <translation>Ergebnis: Port %1 ist nicht verfügbar, daher kann nichts gesendet oder empfangen werden</translation>
+    </message>
+    <message>
+        <source>Port %1: bound</source>
+        <translation>Port %1: gebunden</translation>
+    </message>
+    <message>
+        <source>Verdict: no network: no interface is up with a carrier, can broadcast and has an IPv4 address</source>
+        <translation>Ergebnis: kein Netzwerk: Keine Schnittstelle ist zugleich aktiv, verbunden, broadcastfähig und mit einer IPv4-Adresse versehen</translation>
+    </message>
+    <message>
+        <source>Verdict: the query could not be sent</source>
+        <translation>Ergebnis: Die Abfrage konnte nicht gesendet werden</translation>
+    </message>
+    <message>
+        <source>Own query: came back after %1 ms</source>
+        <translation>Eigene Abfrage: nach %1 ms zurückgekommen</translation>
+    </message>
+    <message>
+        <source>Own query: did not come back</source>
+        <translation>Eigene Abfrage: nicht zurückgekommen</translation>
+    </message>
+    <message>
+        <source>Answered: %1</source>
+        <translation>Geantwortet: %1</translation>
+    </message>
+    <message>
+        <source>Verdict: own messages do not come back. A firewall on this computer probably blocks UDP port 54545; allow it with &apos;sudo ufw allow 54545/udp&apos;, or with &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; and &apos;sudo firewall-cmd --reload&apos;</source>
+        <translation>Ergebnis: Eigene Nachrichten kommen nicht zurück. Wahrscheinlich blockiert eine Firewall auf diesem Computer den UDP-Port 54545; erlauben Sie ihn mit &apos;sudo ufw allow 54545/udp&apos; oder mit &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; und &apos;sudo firewall-cmd --reload&apos;</translation>
+    </message>
+    <message numerus="yes">
+        <source>Verdict: working; %n running copy(ies) answered</source>
+        <translation>
+            <numerusform>Ergebnis: funktioniert; %n laufende Instanz hat geantwortet</numerusform>
+            <numerusform>Ergebnis: funktioniert; %n laufende Instanzen haben geantwortet</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>corvel::Stepper</name>
     <message>
         <source>Decrease</source>
@@ -341,6 +403,21 @@
     <message>
         <source>Corvel: %1</source>
         <translation>Corvel: %1</translation>
+    </message>
+</context>
+<context>
+    <name>corvel::ViewController</name>
+    <message>
+        <source>Your own messages are not coming back, so nothing from the others arrives either. A firewall on this computer probably blocks UDP port 54545. To allow it: &apos;sudo ufw allow 54545/udp&apos;, or &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; and then &apos;sudo firewall-cmd --reload&apos;.</source>
+        <translation>Ihre eigenen Nachrichten kommen nicht zurück, also kommt auch von den anderen nichts an. Wahrscheinlich blockiert eine Firewall auf diesem Computer den UDP-Port 54545. So erlauben Sie ihn: &apos;sudo ufw allow 54545/udp&apos; oder &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; und danach &apos;sudo firewall-cmd --reload&apos;.</translation>
+    </message>
+    <message>
+        <source>Your own messages come back again.</source>
+        <translation>Ihre eigenen Nachrichten kommen wieder zurück.</translation>
+    </message>
+    <message>
+        <source>(not confirmed: nothing comes back)</source>
+        <translation>(nicht bestätigt: es kommt nichts zurück)</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,16 @@
     </message>
 </context>
 <context>
+    <name>corvel::NetworkCheck</name>
+    <message numerus="yes">
+        <source>Verdict: working; %n running copy(ies) answered</source>
+        <translation>
+            <numerusform>Verdict: working; %n running copy answered</numerusform>
+            <numerusform>Verdict: working; %n running copies answered</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>corvel::Unread</name>
     <message numerus="yes">
         <source>%n unread line(s)</source>

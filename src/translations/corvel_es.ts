@@ -270,6 +270,10 @@
         <source>Unexpected argument: %1</source>
         <translation>Argumento inesperado: %1</translation>
     </message>
+    <message>
+        <source>Check the network without opening a window: where messages go, whether the chat port can be had, and whether a presence query comes back and who answers it. Every running copy shows the query.</source>
+        <translation>Comprobar la red sin abrir ninguna ventana: adónde van los mensajes, si el puerto del chat está disponible y si una consulta de presencia vuelve y quién la responde. Todas las copias en ejecución muestran la consulta.</translation>
+    </message>
 </context>
 <context>
     <name>corvel::DesktopNotifications</name>
@@ -311,6 +315,64 @@
     </message>
 </context>
 <context>
+    <name>corvel::NetworkCheck</name>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>Interfaces:</source>
+        <translation>Interfaces:</translation>
+    </message>
+    <message>
+        <source>(one LAN with %1: not used)</source>
+        <translation>(misma red local que %1: no se usa)</translation>
+    </message>
+    <message>
+        <source>Destinations: %1</source>
+        <translation>Destinos: %1</translation>
+    </message>
+    <message>
+        <source>Verdict: port %1 cannot be had, so nothing can be sent or received</source>
+        <translation>Resultado: el puerto %1 no está disponible, así que no se puede enviar ni recibir nada</translation>
+    </message>
+    <message>
+        <source>Port %1: bound</source>
+        <translation>Puerto %1: vinculado</translation>
+    </message>
+    <message>
+        <source>Verdict: no network: no interface is up with a carrier, can broadcast and has an IPv4 address</source>
+        <translation>Resultado: sin red: ninguna interfaz está activa con enlace, admite difusión y tiene una dirección IPv4</translation>
+    </message>
+    <message>
+        <source>Verdict: the query could not be sent</source>
+        <translation>Resultado: no se pudo enviar la consulta</translation>
+    </message>
+    <message>
+        <source>Own query: came back after %1 ms</source>
+        <translation>Consulta propia: volvió tras %1 ms</translation>
+    </message>
+    <message>
+        <source>Own query: did not come back</source>
+        <translation>Consulta propia: no volvió</translation>
+    </message>
+    <message>
+        <source>Answered: %1</source>
+        <translation>Respuestas: %1</translation>
+    </message>
+    <message>
+        <source>Verdict: own messages do not come back. A firewall on this computer probably blocks UDP port 54545; allow it with &apos;sudo ufw allow 54545/udp&apos;, or with &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; and &apos;sudo firewall-cmd --reload&apos;</source>
+        <translation>Resultado: los mensajes propios no vuelven. Probablemente un cortafuegos de este equipo bloquea el puerto UDP 54545; permítalo con &apos;sudo ufw allow 54545/udp&apos;, o con &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; y &apos;sudo firewall-cmd --reload&apos;</translation>
+    </message>
+    <message numerus="yes">
+        <source>Verdict: working; %n running copy(ies) answered</source>
+        <translation>
+            <numerusform>Resultado: funciona; respondió %n copia en ejecución</numerusform>
+            <numerusform>Resultado: funciona; respondieron %n copias en ejecución</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>corvel::Stepper</name>
     <message>
         <source>Decrease</source>
@@ -341,6 +403,21 @@
     <message>
         <source>Corvel: %1</source>
         <translation>Corvel: %1</translation>
+    </message>
+</context>
+<context>
+    <name>corvel::ViewController</name>
+    <message>
+        <source>Your own messages are not coming back, so nothing from the others arrives either. A firewall on this computer probably blocks UDP port 54545. To allow it: &apos;sudo ufw allow 54545/udp&apos;, or &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; and then &apos;sudo firewall-cmd --reload&apos;.</source>
+        <translation>Sus propios mensajes no vuelven, así que tampoco llega nada de los demás. Probablemente un cortafuegos de este equipo bloquea el puerto UDP 54545. Para permitirlo: &apos;sudo ufw allow 54545/udp&apos;, o &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; y después &apos;sudo firewall-cmd --reload&apos;.</translation>
+    </message>
+    <message>
+        <source>Your own messages come back again.</source>
+        <translation>Sus propios mensajes vuelven de nuevo.</translation>
+    </message>
+    <message>
+        <source>(not confirmed: nothing comes back)</source>
+        <translation>(sin confirmar: no vuelve nada)</translation>
     </message>
 </context>
 <context>

@@ -270,6 +270,10 @@
         <source>Unexpected argument: %1</source>
         <translation>Argument inattendu : %1</translation>
     </message>
+    <message>
+        <source>Check the network without opening a window: where messages go, whether the chat port can be had, and whether a presence query comes back and who answers it. Every running copy shows the query.</source>
+        <translation>Vérifier le réseau sans ouvrir de fenêtre : où vont les messages, si le port de discussion est disponible, et si une demande de présence revient et qui y répond. Chaque instance en cours d’exécution affiche la demande.</translation>
+    </message>
 </context>
 <context>
     <name>corvel::DesktopNotifications</name>
@@ -311,6 +315,64 @@
     </message>
 </context>
 <context>
+    <name>corvel::NetworkCheck</name>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>Interfaces:</source>
+        <translation>Interfaces :</translation>
+    </message>
+    <message>
+        <source>(one LAN with %1: not used)</source>
+        <translation>(même réseau local que %1 : non utilisée)</translation>
+    </message>
+    <message>
+        <source>Destinations: %1</source>
+        <translation>Destinataires : %1</translation>
+    </message>
+    <message>
+        <source>Verdict: port %1 cannot be had, so nothing can be sent or received</source>
+        <translation>Verdict : le port %1 n’est pas disponible, rien ne peut donc être envoyé ni reçu</translation>
+    </message>
+    <message>
+        <source>Port %1: bound</source>
+        <translation>Port %1 : lié</translation>
+    </message>
+    <message>
+        <source>Verdict: no network: no interface is up with a carrier, can broadcast and has an IPv4 address</source>
+        <translation>Verdict : pas de réseau : aucune interface n’est active avec une liaison, capable de diffuser et dotée d’une adresse IPv4</translation>
+    </message>
+    <message>
+        <source>Verdict: the query could not be sent</source>
+        <translation>Verdict : la demande n’a pas pu être envoyée</translation>
+    </message>
+    <message>
+        <source>Own query: came back after %1 ms</source>
+        <translation>Propre demande : revenue après %1 ms</translation>
+    </message>
+    <message>
+        <source>Own query: did not come back</source>
+        <translation>Propre demande : pas revenue</translation>
+    </message>
+    <message>
+        <source>Answered: %1</source>
+        <translation>Réponses : %1</translation>
+    </message>
+    <message>
+        <source>Verdict: own messages do not come back. A firewall on this computer probably blocks UDP port 54545; allow it with &apos;sudo ufw allow 54545/udp&apos;, or with &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; and &apos;sudo firewall-cmd --reload&apos;</source>
+        <translation>Verdict : vos propres messages ne reviennent pas. Un pare-feu sur cet ordinateur bloque probablement le port UDP 54545 ; autorisez-le avec &apos;sudo ufw allow 54545/udp&apos;, ou avec &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; puis &apos;sudo firewall-cmd --reload&apos;</translation>
+    </message>
+    <message numerus="yes">
+        <source>Verdict: working; %n running copy(ies) answered</source>
+        <translation>
+            <numerusform>Verdict : fonctionne ; %n instance en cours d’exécution a répondu</numerusform>
+            <numerusform>Verdict : fonctionne ; %n instances en cours d’exécution ont répondu</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>corvel::Stepper</name>
     <message>
         <source>Decrease</source>
@@ -341,6 +403,21 @@
     <message>
         <source>Corvel: %1</source>
         <translation>Corvel : %1</translation>
+    </message>
+</context>
+<context>
+    <name>corvel::ViewController</name>
+    <message>
+        <source>Your own messages are not coming back, so nothing from the others arrives either. A firewall on this computer probably blocks UDP port 54545. To allow it: &apos;sudo ufw allow 54545/udp&apos;, or &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; and then &apos;sudo firewall-cmd --reload&apos;.</source>
+        <translation>Vos propres messages ne reviennent pas, donc rien n’arrive non plus des autres. Un pare-feu sur cet ordinateur bloque probablement le port UDP 54545. Pour l’autoriser : &apos;sudo ufw allow 54545/udp&apos;, ou &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; puis &apos;sudo firewall-cmd --reload&apos;.</translation>
+    </message>
+    <message>
+        <source>Your own messages come back again.</source>
+        <translation>Vos propres messages reviennent de nouveau.</translation>
+    </message>
+    <message>
+        <source>(not confirmed: nothing comes back)</source>
+        <translation>(non confirmé : rien ne revient)</translation>
     </message>
 </context>
 <context>

@@ -270,6 +270,10 @@
         <source>Unexpected argument: %1</source>
         <translation>Argomento inatteso: %1</translation>
     </message>
+    <message>
+        <source>Check the network without opening a window: where messages go, whether the chat port can be had, and whether a presence query comes back and who answers it. Every running copy shows the query.</source>
+        <translation>Verifica la rete senza aprire finestre: dove vanno i messaggi, se la porta della chat è disponibile e se una richiesta di presenza torna indietro e chi risponde. Ogni copia in esecuzione mostra la richiesta.</translation>
+    </message>
 </context>
 <context>
     <name>corvel::DesktopNotifications</name>
@@ -311,6 +315,64 @@
     </message>
 </context>
 <context>
+    <name>corvel::NetworkCheck</name>
+    <message>
+        <source>none</source>
+        <translation>nessuna</translation>
+    </message>
+    <message>
+        <source>Interfaces:</source>
+        <translation>Interfacce:</translation>
+    </message>
+    <message>
+        <source>(one LAN with %1: not used)</source>
+        <translation>(stessa rete locale di %1: non usata)</translation>
+    </message>
+    <message>
+        <source>Destinations: %1</source>
+        <translation>Destinazioni: %1</translation>
+    </message>
+    <message>
+        <source>Verdict: port %1 cannot be had, so nothing can be sent or received</source>
+        <translation>Esito: la porta %1 non è disponibile, quindi non si può inviare né ricevere nulla</translation>
+    </message>
+    <message>
+        <source>Port %1: bound</source>
+        <translation>Porta %1: associata</translation>
+    </message>
+    <message>
+        <source>Verdict: no network: no interface is up with a carrier, can broadcast and has an IPv4 address</source>
+        <translation>Esito: nessuna rete: nessuna interfaccia è attiva con collegamento, può trasmettere in broadcast e ha un indirizzo IPv4</translation>
+    </message>
+    <message>
+        <source>Verdict: the query could not be sent</source>
+        <translation>Esito: non è stato possibile inviare la richiesta</translation>
+    </message>
+    <message>
+        <source>Own query: came back after %1 ms</source>
+        <translation>Richiesta propria: tornata dopo %1 ms</translation>
+    </message>
+    <message>
+        <source>Own query: did not come back</source>
+        <translation>Richiesta propria: non tornata</translation>
+    </message>
+    <message>
+        <source>Answered: %1</source>
+        <translation>Risposte: %1</translation>
+    </message>
+    <message>
+        <source>Verdict: own messages do not come back. A firewall on this computer probably blocks UDP port 54545; allow it with &apos;sudo ufw allow 54545/udp&apos;, or with &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; and &apos;sudo firewall-cmd --reload&apos;</source>
+        <translation>Esito: i propri messaggi non tornano. Probabilmente un firewall su questo computer blocca la porta UDP 54545; consentila con &apos;sudo ufw allow 54545/udp&apos;, oppure con &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; e &apos;sudo firewall-cmd --reload&apos;</translation>
+    </message>
+    <message numerus="yes">
+        <source>Verdict: working; %n running copy(ies) answered</source>
+        <translation>
+            <numerusform>Esito: funziona; ha risposto %n copia in esecuzione</numerusform>
+            <numerusform>Esito: funziona; hanno risposto %n copie in esecuzione</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>corvel::Stepper</name>
     <message>
         <source>Decrease</source>
@@ -341,6 +403,21 @@
     <message>
         <source>Corvel: %1</source>
         <translation>Corvel: %1</translation>
+    </message>
+</context>
+<context>
+    <name>corvel::ViewController</name>
+    <message>
+        <source>Your own messages are not coming back, so nothing from the others arrives either. A firewall on this computer probably blocks UDP port 54545. To allow it: &apos;sudo ufw allow 54545/udp&apos;, or &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; and then &apos;sudo firewall-cmd --reload&apos;.</source>
+        <translation>I tuoi messaggi non tornano indietro, quindi non arriva nulla nemmeno dagli altri. Probabilmente un firewall su questo computer blocca la porta UDP 54545. Per consentirla: &apos;sudo ufw allow 54545/udp&apos;, oppure &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; e poi &apos;sudo firewall-cmd --reload&apos;.</translation>
+    </message>
+    <message>
+        <source>Your own messages come back again.</source>
+        <translation>I tuoi messaggi tornano di nuovo indietro.</translation>
+    </message>
+    <message>
+        <source>(not confirmed: nothing comes back)</source>
+        <translation>(non confermato: non torna nulla)</translation>
     </message>
 </context>
 <context>

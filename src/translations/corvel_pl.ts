@@ -270,6 +270,10 @@
         <source>Unexpected argument: %1</source>
         <translation>Nieoczekiwany argument: %1</translation>
     </message>
+    <message>
+        <source>Check the network without opening a window: where messages go, whether the chat port can be had, and whether a presence query comes back and who answers it. Every running copy shows the query.</source>
+        <translation>Sprawdź sieć bez otwierania okna: dokąd trafiają wiadomości, czy port czatu jest dostępny oraz czy zapytanie o obecność wraca i kto na nie odpowiada. Każda uruchomiona kopia pokaże zapytanie.</translation>
+    </message>
 </context>
 <context>
     <name>corvel::DesktopNotifications</name>
@@ -312,6 +316,65 @@
     </message>
 </context>
 <context>
+    <name>corvel::NetworkCheck</name>
+    <message>
+        <source>none</source>
+        <translation>brak</translation>
+    </message>
+    <message>
+        <source>Interfaces:</source>
+        <translation>Interfejsy:</translation>
+    </message>
+    <message>
+        <source>(one LAN with %1: not used)</source>
+        <translation>(ta sama sieć lokalna co %1: nieużywany)</translation>
+    </message>
+    <message>
+        <source>Destinations: %1</source>
+        <translation>Adresy docelowe: %1</translation>
+    </message>
+    <message>
+        <source>Verdict: port %1 cannot be had, so nothing can be sent or received</source>
+        <translation>Wynik: port %1 jest niedostępny, więc nie można niczego wysłać ani odebrać</translation>
+    </message>
+    <message>
+        <source>Port %1: bound</source>
+        <translation>Port %1: powiązany</translation>
+    </message>
+    <message>
+        <source>Verdict: no network: no interface is up with a carrier, can broadcast and has an IPv4 address</source>
+        <translation>Wynik: brak sieci: nie ma interfejsu, który byłby włączony, miał połączenie, obsługiwał rozgłaszanie i miał adres IPv4</translation>
+    </message>
+    <message>
+        <source>Verdict: the query could not be sent</source>
+        <translation>Wynik: nie udało się wysłać zapytania</translation>
+    </message>
+    <message>
+        <source>Own query: came back after %1 ms</source>
+        <translation>Własne zapytanie: wróciło po %1 ms</translation>
+    </message>
+    <message>
+        <source>Own query: did not come back</source>
+        <translation>Własne zapytanie: nie wróciło</translation>
+    </message>
+    <message>
+        <source>Answered: %1</source>
+        <translation>Odpowiedzi: %1</translation>
+    </message>
+    <message>
+        <source>Verdict: own messages do not come back. A firewall on this computer probably blocks UDP port 54545; allow it with &apos;sudo ufw allow 54545/udp&apos;, or with &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; and &apos;sudo firewall-cmd --reload&apos;</source>
+        <translation>Wynik: własne wiadomości nie wracają. Zapora na tym komputerze prawdopodobnie blokuje port UDP 54545; zezwól na niego poleceniem &apos;sudo ufw allow 54545/udp&apos; albo poleceniami &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; i &apos;sudo firewall-cmd --reload&apos;</translation>
+    </message>
+    <message numerus="yes">
+        <source>Verdict: working; %n running copy(ies) answered</source>
+        <translation>
+            <numerusform>Wynik: działa; odpowiedziała %n uruchomiona kopia</numerusform>
+            <numerusform>Wynik: działa; odpowiedziały %n uruchomione kopie</numerusform>
+            <numerusform>Wynik: działa; odpowiedziało %n uruchomionych kopii</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>corvel::Stepper</name>
     <message>
         <source>Decrease</source>
@@ -343,6 +406,21 @@
     <message>
         <source>Corvel: %1</source>
         <translation>Corvel: %1</translation>
+    </message>
+</context>
+<context>
+    <name>corvel::ViewController</name>
+    <message>
+        <source>Your own messages are not coming back, so nothing from the others arrives either. A firewall on this computer probably blocks UDP port 54545. To allow it: &apos;sudo ufw allow 54545/udp&apos;, or &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; and then &apos;sudo firewall-cmd --reload&apos;.</source>
+        <translation>Twoje własne wiadomości nie wracają, więc nic nie dociera też od innych. Zapora na tym komputerze prawdopodobnie blokuje port UDP 54545. Aby na niego zezwolić: &apos;sudo ufw allow 54545/udp&apos; albo &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos;, a następnie &apos;sudo firewall-cmd --reload&apos;.</translation>
+    </message>
+    <message>
+        <source>Your own messages come back again.</source>
+        <translation>Twoje własne wiadomości znów wracają.</translation>
+    </message>
+    <message>
+        <source>(not confirmed: nothing comes back)</source>
+        <translation>(niepotwierdzone: nic nie wraca)</translation>
     </message>
 </context>
 <context>

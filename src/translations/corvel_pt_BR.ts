@@ -270,6 +270,10 @@
         <source>Unexpected argument: %1</source>
         <translation>Argumento inesperado: %1</translation>
     </message>
+    <message>
+        <source>Check the network without opening a window: where messages go, whether the chat port can be had, and whether a presence query comes back and who answers it. Every running copy shows the query.</source>
+        <translation>Verificar a rede sem abrir nenhuma janela: para onde vão as mensagens, se a porta do bate-papo está disponível e se uma consulta de presença volta e quem a responde. Todas as cópias em execução mostram a consulta.</translation>
+    </message>
 </context>
 <context>
     <name>corvel::DesktopNotifications</name>
@@ -311,6 +315,64 @@
     </message>
 </context>
 <context>
+    <name>corvel::NetworkCheck</name>
+    <message>
+        <source>none</source>
+        <translation>nenhuma</translation>
+    </message>
+    <message>
+        <source>Interfaces:</source>
+        <translation>Interfaces:</translation>
+    </message>
+    <message>
+        <source>(one LAN with %1: not used)</source>
+        <translation>(mesma rede local que %1: não usada)</translation>
+    </message>
+    <message>
+        <source>Destinations: %1</source>
+        <translation>Destinos: %1</translation>
+    </message>
+    <message>
+        <source>Verdict: port %1 cannot be had, so nothing can be sent or received</source>
+        <translation>Resultado: a porta %1 não está disponível, então nada pode ser enviado nem recebido</translation>
+    </message>
+    <message>
+        <source>Port %1: bound</source>
+        <translation>Porta %1: vinculada</translation>
+    </message>
+    <message>
+        <source>Verdict: no network: no interface is up with a carrier, can broadcast and has an IPv4 address</source>
+        <translation>Resultado: sem rede: nenhuma interface está ativa com conexão, permite broadcast e tem um endereço IPv4</translation>
+    </message>
+    <message>
+        <source>Verdict: the query could not be sent</source>
+        <translation>Resultado: não foi possível enviar a consulta</translation>
+    </message>
+    <message>
+        <source>Own query: came back after %1 ms</source>
+        <translation>Consulta própria: voltou após %1 ms</translation>
+    </message>
+    <message>
+        <source>Own query: did not come back</source>
+        <translation>Consulta própria: não voltou</translation>
+    </message>
+    <message>
+        <source>Answered: %1</source>
+        <translation>Respostas: %1</translation>
+    </message>
+    <message>
+        <source>Verdict: own messages do not come back. A firewall on this computer probably blocks UDP port 54545; allow it with &apos;sudo ufw allow 54545/udp&apos;, or with &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; and &apos;sudo firewall-cmd --reload&apos;</source>
+        <translation>Resultado: as próprias mensagens não voltam. Provavelmente um firewall neste computador bloqueia a porta UDP 54545; libere-a com &apos;sudo ufw allow 54545/udp&apos;, ou com &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; e &apos;sudo firewall-cmd --reload&apos;</translation>
+    </message>
+    <message numerus="yes">
+        <source>Verdict: working; %n running copy(ies) answered</source>
+        <translation>
+            <numerusform>Resultado: funcionando; %n cópia em execução respondeu</numerusform>
+            <numerusform>Resultado: funcionando; %n cópias em execução responderam</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>corvel::Stepper</name>
     <message>
         <source>Decrease</source>
@@ -341,6 +403,21 @@
     <message>
         <source>Corvel: %1</source>
         <translation>Corvel: %1</translation>
+    </message>
+</context>
+<context>
+    <name>corvel::ViewController</name>
+    <message>
+        <source>Your own messages are not coming back, so nothing from the others arrives either. A firewall on this computer probably blocks UDP port 54545. To allow it: &apos;sudo ufw allow 54545/udp&apos;, or &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; and then &apos;sudo firewall-cmd --reload&apos;.</source>
+        <translation>Suas próprias mensagens não estão voltando, então nada dos outros chega também. Provavelmente um firewall neste computador bloqueia a porta UDP 54545. Para liberá-la: &apos;sudo ufw allow 54545/udp&apos;, ou &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; e depois &apos;sudo firewall-cmd --reload&apos;.</translation>
+    </message>
+    <message>
+        <source>Your own messages come back again.</source>
+        <translation>Suas próprias mensagens voltaram a chegar.</translation>
+    </message>
+    <message>
+        <source>(not confirmed: nothing comes back)</source>
+        <translation>(não confirmada: nada volta)</translation>
     </message>
 </context>
 <context>
