@@ -88,7 +88,9 @@ void options::viewDidLoad()
     loadText(m_ui->okPreset, keys::okPreset, m_settings.okPreset());
     loadText(m_ui->txtDestinations, keys::destinations,
              m_settings.stringForKey(keys::destinations).value_or(QString()));
-    m_ui->labNetworks->setText(describeLans(lansOf(systemInterfaces())));
+    // describeLans also writes the "Networks: " line on standard output, which stays English.
+    const QList<Lan> lans = lansOf(systemInterfaces());
+    m_ui->labNetworks->setText(lans.isEmpty() ? tr("none") : describeLans(lans));
 }
 
 void options::loadText(QLineEdit *field, QStringView key, const QString &text)

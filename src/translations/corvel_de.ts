@@ -698,5 +698,9 @@
         <source>Destinations not applied: %1</source>
         <translation>Ziele nicht übernommen: %1</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
 </context>
 </TS>

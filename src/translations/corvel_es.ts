@@ -698,5 +698,9 @@
         <source>Destinations not applied: %1</source>
         <translation>Destinos no aplicados: %1</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
 </context>
 </TS>

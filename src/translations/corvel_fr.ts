@@ -698,5 +698,9 @@
         <source>Destinations not applied: %1</source>
         <translation>Destinataires non appliqués : %1</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
 </context>
 </TS>

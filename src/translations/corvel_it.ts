@@ -698,5 +698,9 @@
         <source>Destinations not applied: %1</source>
         <translation>Destinazioni non applicate: %1</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>nessuna</translation>
+    </message>
 </context>
 </TS>

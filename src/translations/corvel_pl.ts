@@ -701,5 +701,9 @@
         <source>Destinations not applied: %1</source>
         <translation>Nie zastosowano adresów docelowych: %1</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>brak</translation>
+    </message>
 </context>
 </TS>

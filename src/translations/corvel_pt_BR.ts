@@ -698,5 +698,9 @@
         <source>Destinations not applied: %1</source>
         <translation>Destinos não aplicados: %1</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>nenhuma</translation>
+    </message>
 </context>
 </TS>
