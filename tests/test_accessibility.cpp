@@ -27,7 +27,8 @@ QStringList readTexts(const QWidget &window)
     QStringList texts{window.windowTitle()};
     for (const QWidget *widget : window.findChildren<QWidget *>()) {
         texts << widget->toolTip() << widget->accessibleName() << widget->accessibleDescription();
-        if (const auto *label = qobject_cast<const QLabel *>(widget); label && label->objectName() != u"labNetworks")
+        if (const auto *label = qobject_cast<const QLabel *>(widget);
+            label != nullptr && label->objectName() != u"labNetworks")
             texts << label->text(); // that one shows the machine's interfaces
         if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
             texts << button->text();
