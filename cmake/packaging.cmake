@@ -28,7 +28,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # time, where it cannot see them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+# Qt's own texts (standard dialogs, key names) in the user's language; Corvel's are built in.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 
 include(GNUInstallDirs)
 # Debian wants every package's changelog (compressed, without a time stamp so that rebuilds are

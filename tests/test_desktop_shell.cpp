@@ -2,6 +2,7 @@
 // on a private session bus, and what the tray icon shows.
 #include "app/desktop_shell.h"
 #include "net/wire.h"
+#include "platform/translations.h"
 #include "settings/keys.h"
 #include "support/chat_copy.h"
 #include "support/trace_capture.h"
@@ -61,6 +62,7 @@ private Q_SLOTS:
         QVERIFY(serverSide.registerObject(notificationsPath, &notices, QDBusConnection::ExportAllSlots));
         QVERIFY(serverSide.registerService(notifications));
         const TraceCapture quiet;
+        const Translations english(QLocale::English); // its plural forms
         Lan lan({u"ann"_s});
         ChatCopy &ann = lan[0];
         DesktopShell shell(*ann.view, *ann.controller, ann.application, ann.settings, lan.loop);

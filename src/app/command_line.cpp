@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <array>
 
@@ -35,18 +36,22 @@ constexpr std::array qtOptions = {
 CommandLine parseCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(u"Chat with the people on the local network."_s);
+    parser.setApplicationDescription(
+        QCoreApplication::translate("corvel::CommandLine", "Chat with the people on the local network."));
     // Qt's own options are single-dash words, which must not read as a row of letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption newInstance(
-        u"new-instance"_s, u"Start a further copy even though one already runs for this user on this display."_s);
+        u"new-instance"_s,
+        QCoreApplication::translate(
+            "corvel::CommandLine", "Start a further copy even though one already runs for this user on this display."));
     parser.addOption(newInstance);
-    const QCommandLineOption check(u"check"_s,
-                                   u"Check the network without opening a window: where messages go, whether "
-                                   "the chat port can be had, and whether a presence query comes back and "
-                                   "who answers it. Every running copy shows the query."_s);
+    const QCommandLineOption check(
+        u"check"_s, QCoreApplication::translate(
+                        "corvel::CommandLine", "Check the network without opening a window: where messages go, whether "
+                                               "the chat port can be had, and whether a presence query comes back and "
+                                               "who answers it. Every running copy shows the query."));
     parser.addOption(check);
     for (const QtOption &option : qtOptions) {
         QCommandLineOption qt(option.name, QString(), option.takesValue ? u"value"_s : QString());
@@ -57,13 +62,15 @@ CommandLine parseCommandLine(const QStringList &arguments)
     CommandLine line;
     // Without an application object yet, Qt cannot know the program's name for the first line.
     const QString usage = parser.helpText();
-    line.usage = u"Usage: corvel [options]"_s + usage.mid(usage.indexOf(u'\n'));
+    line.usage =
+        QCoreApplication::translate("corvel::CommandLine", "Usage: corvel [options]") + usage.mid(usage.indexOf(u'\n'));
     if (!parser.parse(arguments)) {
         line.action = CommandLine::Action::Refuse;
         line.error = parser.errorText();
     } else if (!parser.positionalArguments().isEmpty()) {
         line.action = CommandLine::Action::Refuse;
-        line.error = u"Unexpected argument: "_s + parser.positionalArguments().constFirst();
+        line.error = QCoreApplication::translate("corvel::CommandLine", "Unexpected argument: %1")
+                         .arg(parser.positionalArguments().constFirst());
     } else if (parser.isSet(help) || parser.isSet(u"help-all"_s)) {
         line.action = CommandLine::Action::Help;
     } else if (parser.isSet(version)) {

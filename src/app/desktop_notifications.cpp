@@ -71,7 +71,7 @@ void DesktopNotifications::send(const Notice &notice)
     QDBusMessage notify = call(u"Notify"_s);
     const QVariantMap hints{{u"desktop-entry"_s, u"corvel"_s}, {u"category"_s, u"im.received"_s}};
     notify << u"Corvel"_s << m_shown << u"corvel"_s << notice.summary
-           << (*m_markup ? escapeMarkup(notice.body) : notice.body) << QStringList{clickAction, u"Show Corvel"_s}
+           << (*m_markup ? escapeMarkup(notice.body) : notice.body) << QStringList{clickAction, tr("Show Corvel")}
            << hints << -1;
     auto *watcher = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(notify), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *answered) {

@@ -59,9 +59,9 @@ DesktopShell::~DesktopShell()
 
 void DesktopShell::buildMenu()
 {
-    QAction *showHide = m_menu.addAction(u"Show"_s, this, &DesktopShell::toggle);
+    QAction *showHide = m_menu.addAction(tr("Show"), this, &DesktopShell::toggle);
     connect(&m_menu, &QMenu::aboutToShow, this,
-            [this, showHide] { showHide->setText(windowShown() ? u"Hide"_s : u"Show"_s); });
+            [this, showHide] { showHide->setText(windowShown() ? tr("Hide") : tr("Show")); });
     m_menu.addSeparator();
     const Ui::ChatWindow &ui = *m_view.m_ui;
     m_menu.addActions({ui.actionCall, ui.actionOnline});
@@ -72,7 +72,7 @@ void DesktopShell::buildMenu()
         m_view.m_ui->actionPreferences->trigger();
     });
     m_menu.addSeparator();
-    m_menu.addAction(u"Quit"_s, ui.actionExit, &QAction::trigger);
+    m_menu.addAction(tr("Quit"), ui.actionExit, &QAction::trigger);
 }
 
 void DesktopShell::showTrayIcon()

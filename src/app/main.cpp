@@ -6,6 +6,7 @@
 #include "platform/platform_choice.h"
 #include "platform/start_up_messages.h"
 #include "platform/trace.h"
+#include "platform/translations.h"
 #include "widgets/png_pixmap.h"
 
 #include <QApplication>
@@ -61,11 +62,14 @@ int main(int argc, char *argv[])
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     const corvel::CommandLine commandLine = corvel::parseCommandLine(arguments);
-    if (const std::optional<int> status = answerCommandLine(commandLine))
-        return *status;
-    if (commandLine.action == corvel::CommandLine::Action::Check) {
+    if (commandLine.action != corvel::CommandLine::Action::Run) {
+        // The answer in the user's language: a translation needs an application object, and the
+        // texts are made anew once it is installed.
         const QCoreApplication application(argc, argv);
-        return corvel::runNetworkCheck();
+        const corvel::Translations translations;
+        if (commandLine.action == corvel::CommandLine::Action::Check)
+            return corvel::runNetworkCheck();
+        return answerCommandLine(corvel::parseCommandLine(arguments)).value_or(0);
     }
 
     const corvel::SessionEnvironment session = corvel::SessionEnvironment::current();
@@ -74,6 +78,7 @@ int main(int argc, char *argv[])
     std::optional<corvel::StartUpMessages> startUp(std::in_place, corvel::displayFailure(session));
     QApplication application(argc, argv);
     startUp.reset();
+    const corvel::Translations translations;
     if (const QString notice = corvel::platformNotice(session, QApplication::platformName()); !notice.isEmpty())
         corvel::trace(notice);
     QApplication::setDesktopFileName(u"corvel"_s);

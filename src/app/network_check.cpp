@@ -35,7 +35,7 @@ QString describeDestinations(const QList<QHostAddress> &destinations)
     QStringList shown;
     for (const QHostAddress &destination : destinations)
         shown.append(destination.toString());
-    return shown.isEmpty() ? u"none"_s : shown.join(u", "_s);
+    return shown.isEmpty() ? QCoreApplication::translate("corvel::NetworkCheck", "none") : shown.join(u", "_s);
 }
 
 // The name in a presence answer, or nothing for any other text.
@@ -57,31 +57,39 @@ int runNetworkCheck()
             .value_or(QList<QHostAddress>());
     const QList<InterfaceDescription> interfaces = systemInterfaces();
     const QList<Lan> lans = lansOf(interfaces);
-    say(u"Interfaces:"_s);
+    say(QCoreApplication::translate("corvel::NetworkCheck", "Interfaces:"));
     for (const Lan &lan : lans) {
         for (const InterfaceDescription &interface : lan) {
             QStringList addresses;
             for (const QNetworkAddressEntry &entry : interface.addresses)
                 addresses.append(entry.ip().toString() % u'/' % QString::number(entry.prefixLength()));
             const QString use =
-                &interface == &lan.first() ? QString() : u" (one LAN with "_s % lan.first().name % u": not used)"_s;
+                &interface == &lan.first()
+                    ? QString()
+                    : u" "_s + QCoreApplication::translate("corvel::NetworkCheck", "(one LAN with %1: not used)")
+                                   .arg(lan.first().name);
             say(u"  "_s % interface.name % u' ' % addresses.join(u' ') % use);
         }
     }
     if (lans.isEmpty())
-        say(u"  none"_s);
-    say(u"Destinations: "_s % describeDestinations(destinations));
+        say(u"  "_s + QCoreApplication::translate("corvel::NetworkCheck", "none"));
+    say(QCoreApplication::translate("corvel::NetworkCheck", "Destinations: %1")
+            .arg(describeDestinations(destinations)));
 
     QtMainLoop loop;
     BroadcastSocket socket;
     socket.setDestinations([&destinations] { return QList<QHostAddress>(destinations); });
     if (!socket.access()) {
-        say(u"Verdict: port %1 cannot be had, so nothing can be sent or received"_s.arg(BroadcastSocket::port));
+        say(QCoreApplication::translate("corvel::NetworkCheck",
+                                        "Verdict: port %1 cannot be had, so nothing can be sent or received")
+                .arg(BroadcastSocket::port));
         return 2;
     }
-    say(u"Port %1: bound"_s.arg(BroadcastSocket::port));
+    say(QCoreApplication::translate("corvel::NetworkCheck", "Port %1: bound").arg(BroadcastSocket::port));
     if (!isReachable(interfaces, !destinations.isEmpty())) {
-        say(u"Verdict: no network: no interface is up with a carrier, can broadcast and has an IPv4 address"_s);
+        say(QCoreApplication::translate(
+            "corvel::NetworkCheck",
+            "Verdict: no network: no interface is up with a carrier, can broadcast and has an IPv4 address"));
         return 2;
     }
 
@@ -101,7 +109,7 @@ int runNetworkCheck()
     });
     clock.start();
     if (socket.broadcast(announcement) != DatagramSocket::SendResult::Sent) {
-        say(u"Verdict: the query could not be sent"_s);
+        say(QCoreApplication::translate("corvel::NetworkCheck", "Verdict: the query could not be sent"));
         return 2;
     }
     loop.after(followUpDelay, [&socket] {
@@ -111,18 +119,22 @@ int runNetworkCheck()
     loop.after(answerWait, [] { QCoreApplication::quit(); });
     QCoreApplication::exec();
 
-    say(echoMs ? u"Own query: came back after %1 ms"_s.arg(*echoMs) : u"Own query: did not come back"_s);
-    say(u"Answered: %1"_s.arg(answers.size()));
+    say(echoMs ? QCoreApplication::translate("corvel::NetworkCheck", "Own query: came back after %1 ms").arg(*echoMs)
+               : QCoreApplication::translate("corvel::NetworkCheck", "Own query: did not come back"));
+    say(QCoreApplication::translate("corvel::NetworkCheck", "Answered: %1").arg(answers.size()));
     for (const auto &[sender, name] : std::as_const(answers))
         say(u"  "_s + name);
     if (!echoMs) {
-        say(u"Verdict: own messages do not come back. A firewall on this computer probably blocks UDP port 54545; "
+        say(QCoreApplication::translate(
+            "corvel::NetworkCheck",
+            "Verdict: own messages do not come back. A firewall on this computer probably blocks UDP port 54545; "
             "allow it with 'sudo ufw allow 54545/udp', or with 'sudo firewall-cmd --permanent --add-port=54545/udp' "
-            "and 'sudo firewall-cmd --reload'"_s);
+            "and 'sudo firewall-cmd --reload'"));
         return 1;
     }
-    say(u"Verdict: working; %1 running %2 answered"_s.arg(answers.size())
-            .arg(answers.size() == 1 ? u"copy"_s : u"copies"_s));
+    const int answered = static_cast<int>(answers.size());
+    say(QCoreApplication::translate("corvel::NetworkCheck", "Verdict: working; %n running copy(ies) answered", nullptr,
+                                    answered));
     return 0;
 }
 

@@ -1,5 +1,7 @@
 #include "app/unread.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace corvel {
@@ -14,12 +16,14 @@ void Unread::add(Arrival arrival)
 
 QString Unread::summary() const
 {
-    QStringList parts;
-    if (lines > 0)
-        parts << (lines == 1 ? u"1 unread line"_s : u"%1 unread lines"_s.arg(lines));
-    if (call)
-        parts << u"a call"_s;
-    return parts.isEmpty() ? u"Corvel"_s : u"Corvel: "_s + parts.join(u" and "_s);
+    if (!any())
+        return u"Corvel"_s;
+    const QString unreadLines = QCoreApplication::translate("corvel::Unread", "%n unread line(s)", nullptr, lines);
+    const QString waiting = !call ? unreadLines
+                            : lines == 0
+                                ? QCoreApplication::translate("corvel::Unread", "a call")
+                                : QCoreApplication::translate("corvel::Unread", "%1 and a call").arg(unreadLines);
+    return QCoreApplication::translate("corvel::Unread", "Corvel: %1").arg(waiting);
 }
 
 QString escapeMarkup(const QString &text)

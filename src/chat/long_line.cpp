@@ -1,5 +1,6 @@
 #include "chat/long_line.h"
 
+#include <QCoreApplication>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -33,7 +34,10 @@ LongLine::LongLine(QString text)
 
 QString LongLine::note() const
 {
-    return u" \u2026 [%1 more characters not shown: copy the line for all of it]"_s.arg(m_text.size() - m_shown);
+    const int hidden = static_cast<int>(m_text.size() - m_shown);
+    return u" "_s + QCoreApplication::translate("corvel::LongLine",
+                                                "… [%n more characters not shown: copy the line for all of it]",
+                                                nullptr, hidden);
 }
 
 QString wholeText(const QTextDocument &document, int from, int to)

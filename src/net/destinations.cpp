@@ -1,5 +1,7 @@
 #include "net/destinations.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -41,7 +43,9 @@ std::optional<QList<QHostAddress>> parseDestinations(QStringView text, QString *
         const std::optional<QHostAddress> address = parseAddress(entry.trimmed());
         if (!address) {
             if (why != nullptr)
-                *why = u"\"%1\" is not an IPv4 address such as 192.168.2.255"_s.arg(entry.trimmed());
+                *why = QCoreApplication::translate("corvel::Destinations",
+                                                   "\"%1\" is not an IPv4 address such as 192.168.2.255")
+                           .arg(entry.trimmed());
             return std::nullopt;
         }
         addresses.append(*address);

@@ -88,7 +88,9 @@ void options::viewDidLoad()
     loadText(m_ui->okPreset, keys::okPreset, m_settings.okPreset());
     loadText(m_ui->txtDestinations, keys::destinations,
              m_settings.stringForKey(keys::destinations).value_or(QString()));
-    m_ui->labNetworks->setText(describeLans(lansOf(systemInterfaces())));
+    // describeLans also writes the "Networks: " line on standard output, which stays English.
+    const QList<Lan> lans = lansOf(systemInterfaces());
+    m_ui->labNetworks->setText(lans.isEmpty() ? tr("none") : describeLans(lans));
 }
 
 void options::loadText(QLineEdit *field, QStringView key, const QString &text)
@@ -185,7 +187,7 @@ void options::cmdApply()
 {
     // A bad entry stores nothing at all, and the panel stays open with the reason.
     if (QString why; !parseDestinations(m_ui->txtDestinations->text(), &why)) {
-        m_ui->labDestinationsRefused->setText(u"Destinations not applied: "_s + why);
+        m_ui->labDestinationsRefused->setText(tr("Destinations not applied: %1").arg(why));
         m_ui->labDestinationsRefused->show();
         m_ui->txtDestinations->setFocus();
         return;

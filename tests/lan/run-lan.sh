@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Corvel end to end on a simulated LAN, across hosts. a, b and c run Corvel on a working network; d
-# starts with its link down, e beside a program that holds the chat port: both must hear the LAN
-# once the fault is gone. f runs in auto-hide mode with every setting stored, then clears all its
-# data. x sends the foreign peer's datagrams and records the wire; g comes last, on every kind of
-# network at once. The copies share a session bus with a tray host, and no notification server.
+# Corvel end to end on a simulated LAN, across hosts. a, b and c (in German) run Corvel on a working
+# network; d starts with its link down, e beside a program that holds the chat port: both must hear
+# the LAN once the fault is gone. f runs in auto-hide mode with every setting stored, then clears
+# all its data. x sends the foreign peer's datagrams and records the wire; g comes last, on all
+# kinds of network at once. The copies share a session bus with a tray host, no notification server.
 set -euo pipefail
 usage="usage: run-lan.sh CORVEL TRAY_WATCHER ARTIFACT_DIR"
 corvel=${1:?$usage} tray_watcher=${2:?$usage} artifacts=${3:?$usage}
@@ -57,7 +57,8 @@ begin_scenario "start-up presence"
 # text must reach b, c.
 for host in a b c; do
     [[ $host != c ]] || wire_mark=$(($(wc -l <"$work/wire-x") + 1))
-    start_copy "$host" 'pSet3=preset three'
+    # c's wire and its reading of the others' texts must be those of the English copies.
+    LANGUAGE=$([[ $host != c ]] || echo de) start_copy "$host" 'pSet3=preset three'
     expect_line "Data sent:   ${user[$host]}    >    <online?>" "$host"
     place_window "$host" ${place[$host]}
     for other in a b; do [[ $other < $host ]] || continue && expect_line "Data received: $(answer_of "$other")" "$host"; done
@@ -67,6 +68,7 @@ ip netns exec "$run-e" "$foreign_peer" --hold &
 pid[holder-e]=$!
 expect_port_bound e
 for host in d e; do start_copy "$host" && place_window "$host" ${place[$host]}; done
+tr '\0' '\n' <"/proc/${pid[c]}/environ" | grep -qx LANGUAGE=de || fail "host c does not run in German"
 xprop -id "${window[a]}" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || fail "host a's window does not stay on top"
 for host in a b c; do expect_wire x "  ${user[$host]}    >    <online?>" 1; done
 expect_answers_after "  carol    >    <online?>" a b c

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# screenshots.sh CORVEL ARTIFACT_DIR: the chat window with its preferences panel open, normal and
-# inverted, at 100% and 200%, for a person to look at. Each copy runs in a network namespace of its
-# own, so its start-up broadcast stays on this machine.
+# screenshots.sh CORVEL ARTIFACT_DIR: the chat window with its preferences panel open, normal,
+# inverted and in German, at 100% and 200%, for a person to look at. Each copy runs in a network
+# namespace of its own, so its start-up broadcast stays on this machine.
 set -euo pipefail
 corvel=${1:?usage: screenshots.sh CORVEL ARTIFACT_DIR} artifacts=${2:?usage: screenshots.sh CORVEL ARTIFACT_DIR}
 fail() { echo "screenshots: $*" >&2; exit 1; }
@@ -23,7 +23,7 @@ shoot() { # name, scale, inverted
     xdotool windowmove "$chat" 20 20 windowfocus --sync "$chat" type --delay 20 "hello from the screenshot"
     xdotool key Return ctrl+comma
     sleep 1.5
-    panel=$(xdotool search --onlyvisible --name "Preferences" | head -n 1 || true)
+    panel=$(xdotool search --onlyvisible --name "Preferences|Einstellungen" | head -n 1 || true)
     eval "$(xdotool getwindowgeometry --shell "$chat")"
     [[ -z $panel ]] || xdotool windowmove "$panel" $((X + WIDTH + 20)) 20
     sleep 0.5
@@ -31,7 +31,8 @@ shoot() { # name, scale, inverted
     stop "$program"
 }
 
-shoot normal-100 1 false
-shoot inverted-100 1 true
-shoot normal-200 2 false
-shoot inverted-200 2 true
+for scale in 100 200; do
+    shoot normal-$scale $((scale / 100)) false
+    shoot inverted-$scale $((scale / 100)) true
+    LANGUAGE=de shoot german-$scale $((scale / 100)) false # among the longest words of the languages
+done

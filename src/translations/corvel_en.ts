@@ -1,0 +1,34 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>corvel::LongLine</name>
+    <message numerus="yes">
+        <source>… [%n more characters not shown: copy the line for all of it]</source>
+        <translation>
+            <numerusform>… [%n more character not shown: copy the line for all of it]</numerusform>
+            <numerusform>… [%n more characters not shown: copy the line for all of it]</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>corvel::NetworkCheck</name>
+    <message numerus="yes">
+        <source>Verdict: working; %n running copy(ies) answered</source>
+        <translation>
+            <numerusform>Verdict: working; %n running copy answered</numerusform>
+            <numerusform>Verdict: working; %n running copies answered</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>corvel::Unread</name>
+    <message numerus="yes">
+        <source>%n unread line(s)</source>
+        <translation>
+            <numerusform>%n unread line</numerusform>
+            <numerusform>%n unread lines</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
