@@ -155,7 +155,7 @@ private Q_SLOTS:
             ManualMainLoop loop;
             QString told;
             EchoWatch watch(
-                loop, Seconds(3), [&counts] { return counts; },
+                loop, Seconds(3), [counts = counts] { return counts; },
                 [&told](EchoWatch::Change change) { told += u"SsB"_s.at(int(change)); });
             for (const auto &[event, ms] : events) {
                 loop.advance(Seconds(ms / 1000.0) - loop.now());
