@@ -1,6 +1,6 @@
 // The ways back to a hidden window: notifications against a notification server of the test's own
 // on a private session bus, and what the tray icon shows.
-#include "app/desktop_shell.h"
+#include "desktop/desktop_shell.h"
 #include "net/wire.h"
 #include "settings/keys.h"
 #include "support/chat_copy.h"

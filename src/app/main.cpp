@@ -1,6 +1,6 @@
 #include "app/AppDelegate.h"
 #include "app/Document.h"
-#include "app/single_instance.h"
+#include "desktop/single_instance.h"
 #include "platform/platform_choice.h"
 #include "platform/start_up_messages.h"
 #include "platform/trace.h"

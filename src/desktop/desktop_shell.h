@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/desktop_notifications.h"
-#include "app/notification_batch.h"
-#include "app/unread.h"
+#include "desktop/desktop_notifications.h"
+#include "desktop/notification_batch.h"
+#include "desktop/unread.h"
 
 #include <QMenu>
 #include <QObject>

@@ -1,4 +1,4 @@
-#include "app/desktop_shell.h"
+#include "desktop/desktop_shell.h"
 
 #include "chat/chat_view.h"
 #include "platform/application.h"
