@@ -38,7 +38,11 @@ DesktopShell::DesktopShell(ChatView &view, ViewController &controller, Applicati
     : m_view(view), m_controller(controller), m_application(application), m_settings(settings),
       m_notifications([this] { m_controller.show(); }),
       m_batch(loop, [this](const Notice &notice) { m_notifications.show(notice); }), m_icon(QApplication::windowIcon()),
-      m_markedIcon(markedIcon(m_icon)), m_trays([this] { makeTrayIcon(); })
+      m_markedIcon(markedIcon(m_icon)), m_trays([this](TrayArrival::Protocol protocol) {
+          // Qt docks an XEmbed icon in a new tray by itself; docking it twice confuses the tray.
+          if (!m_tray || protocol == TrayArrival::Protocol::StatusNotifierItem)
+              makeTrayIcon();
+      })
 {
     m_view.window()->installEventFilter(this);
     buildMenu();

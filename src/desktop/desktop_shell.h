@@ -54,7 +54,7 @@ private:
     QIcon m_icon;
     QIcon m_markedIcon;
     // Made only once a tray runs: Qt picks the tray's protocol for good when the first icon is
-    // made, and an icon made again registers with a tray that started again.
+    // made. Made again, an icon registers with a StatusNotifierItem host that started again.
     std::unique_ptr<QSystemTrayIcon> m_tray;
     TrayArrival m_trays;
     Lifetime m_lifetime;

@@ -51,7 +51,7 @@ xcb_window_t rootWindow(xcb_connection_t *connection)
 
 } // namespace
 
-TrayArrival::TrayArrival(std::function<void()> arrived) : m_arrived(std::move(arrived))
+TrayArrival::TrayArrival(std::function<void(Protocol)> arrived) : m_arrived(std::move(arrived))
 {
     // A host registers when it starts and again when it restarts, whichever process owns the
     // watcher's name by then.
@@ -111,14 +111,17 @@ bool TrayArrival::nativeEventFilter(const QByteArray &eventType, void *message, 
     if ((event->response_type & ~sentFlag) != XCB_CLIENT_MESSAGE)
         return false;
     const auto *manager = static_cast<const xcb_client_message_event_t *>(message);
+    // Told once Qt has seen the message too: an icon made before would be docked twice, by its
+    // maker and by Qt's own reaction to the new tray.
     if (manager->type == m_managerAtom && manager->format == 32 && manager->data.data32[1] == m_traySelection)
-        m_arrived();
+        QMetaObject::invokeMethod(
+            this, [this] { m_arrived(Protocol::XEmbed); }, Qt::QueuedConnection);
     return false;
 }
 
 void TrayArrival::hostRegistered()
 {
-    m_arrived();
+    m_arrived(Protocol::StatusNotifierItem);
 }
 
 } // namespace corvel

@@ -14,7 +14,8 @@ namespace corvel {
 class TrayArrival final : public QObject, public QAbstractNativeEventFilter {
     Q_OBJECT
 public:
-    explicit TrayArrival(std::function<void()> arrived);
+    enum class Protocol { StatusNotifierItem, XEmbed };
+    explicit TrayArrival(std::function<void(Protocol)> arrived);
     ~TrayArrival() override;
     TrayArrival(const TrayArrival &) = delete;
     TrayArrival &operator=(const TrayArrival &) = delete;
@@ -30,7 +31,7 @@ private Q_SLOTS:
 private:
     void watchX11();
 
-    std::function<void()> m_arrived;
+    std::function<void(Protocol)> m_arrived;
     std::uint32_t m_managerAtom = 0;
     std::uint32_t m_traySelection = 0;
 };
