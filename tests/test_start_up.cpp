@@ -80,17 +80,12 @@ private Q_SLOTS:
         SingleInstance later(runtime.path(), u":9"_s);
         QVERIFY(!later.claim() && later.reachedRunningCopy());
         QTRY_COMPARE(launches, 1);
-        // Another display, or another user's runtime directory, is another copy. A path too long for
-        // a socket file reaches the running copy all the same.
-        const QString longDisplay = u":10"_s + QString(150, u'0');
-        SingleInstance otherDisplay(runtime.path(), longDisplay);
-        QVERIFY(otherDisplay.claim() && otherDisplay.listen([&launches] { ++launches; }));
-        SingleInstance laterOnOther(runtime.path(), longDisplay);
-        QVERIFY(!laterOnOther.claim() && laterOnOther.reachedRunningCopy());
-        QTRY_COMPARE(launches, 2);
+        // Another display, or another user's runtime directory, is another copy.
+        SingleInstance otherDisplay(runtime.path(), u":10"_s);
+        QVERIFY(otherDisplay.claim() && otherDisplay.listen([] {}));
         // By default: this user's runtime directory and this process's display.
         qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-        qputenv("DISPLAY", ":9");
+        qputenv("DISPLAY", ":10");
         SingleInstance byDefault;
         QVERIFY(!byDefault.claim() && byDefault.reachedRunningCopy());
     }
