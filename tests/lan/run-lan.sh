@@ -37,8 +37,8 @@ wait_until 10 "the session bus" test -s "$work/bus-address"
 session_bus=$(head -n 1 "$work/bus-address")
 bus_call() { timeout 10 dbus-send --bus="$session_bus" --print-reply --dest="$1" "${@:2}"; }
 has_name() { bus_call org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner "string:$1" | grep -q true; }
-on_bus() { DBUS_SESSION_BUS_ADDRESS=$session_bus "$@"; }
-on_bus dunst -config "$lan_dir/dunstrc" 2>"$work/dunst.err" & # ends with the display
+export DBUS_SESSION_BUS_ADDRESS=$session_bus # for dunst, dunstctl and the trays
+dunst -config "$lan_dir/dunstrc" 2>"$work/dunst.err" & # ends with the display
 wait_until 10 "dunst" has_name org.freedesktop.Notifications
 
 begin_scenario "start-up presence"
@@ -189,7 +189,7 @@ icon_of() {
 click_icon() { sleep 0.5 && icon_of "$1" && timeout 10 xdotool mousemove --window "${window[$1-icon]}" 5 5 click 1 mousemove 1400 790; }
 marked() { icon_of "$1" && colour_above "$1-icon" "#e01010" 0.05; }
 not_marked() { ! marked "$1"; }
-notified() { on_bus dunstctl close-all && on_bus dunstctl history | grep -qF -- "$1"; }
+notified() { dunstctl close-all && dunstctl history | grep -qF -- "$1"; }
 # Every copy has run for seconds without a tray; the icon is there, and again when trayer restarts.
 for _ in start restart; do
     [[ -z ${pid[trayer]:-} ]] || stop "${pid[trayer]}"
@@ -200,7 +200,7 @@ for _ in start restart; do
 done
 not_marked b || fail "host b's tray icon is marked before anything arrived"
 # Hidden by the icon or by hand, with no delay stored: a line that arrives leaves the window hidden,
-# marks the icon and is notified; the icon, or a second launch, brings the window back.
+# marks the icon and is notified; the icon, or a second launch (sending nothing), brings it back.
 for way in icon keys; do
     [[ $way == icon ]] && click_icon b || key_on b ctrl+h
     wait_until 5 "host b's window to go" window_gone b
@@ -209,7 +209,6 @@ for way in icon keys; do
     wait_until 5 "host b's unread mark (and icon)" marked b
     wait_until 5 "the notification" notified "while you were away ($way)"
     window_gone b || fail "host b's window came back by itself"
-    # The second launch ends at once, having sent nothing.
     sent_by_b=$(wire_since 0 "${address[b]}")
     [[ $way == icon ]] && click_icon b || { run_corvel b b-again && expect_exit b-again; }
     wait_until 5 "host b's window to come back" find_window b
@@ -248,7 +247,7 @@ expect_line "Data received:   mallory    >    are you there?" f
 wait_until 5 "host f's window to come back" find_window f
 expect_count f "show window" $((shown + 1))
 # A watcher and its host, after f has run for more than its hide delay of 2 s: its icon is there,
-# and again when they start again.
+# and again when they start again. The host's window takes the focus, which f's keys must not lose.
 watcher_property() { bus_call org.kde.StatusNotifierWatcher /StatusNotifierWatcher org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierWatcher "string:$1"; }
 host_registered() { watcher_property IsStatusNotifierHostRegistered | grep -q 'boolean true'; }
 # Every tray icon registers with the watcher under its program's bus name.
@@ -259,12 +258,13 @@ tray_item_of() {
 }
 for _ in start restart; do
     [[ -z ${pid[watcher]:-} ]] || { stop "${pid[watcher]}" && stop "${pid[sni-host]}"; }
-    on_bus status-notifier-watcher 2>/dev/null &
+    status-notifier-watcher 2>/dev/null &
     pid[watcher]=$!
     wait_until 10 "the tray's watcher" has_name org.kde.StatusNotifierWatcher
-    on_bus gtk-sni-tray-standalone --bottom --end --no-strut >/dev/null 2>&1 &
+    gtk-sni-tray-standalone --bottom --end --no-strut >/dev/null 2>&1 &
     pid[sni-host]=$!
     wait_until 10 "the tray's host" host_registered
+    wait_until 10 "the tray's window" xdotool search --onlyvisible --pid "${pid[sni-host]}"
     wait_until 2 "host f's tray icon" tray_item_of f >/dev/null
 done
 # Hidden again, the icon's activation brings it back.
