@@ -1,6 +1,6 @@
 // The ways back to a hidden window: notifications against a notification server of the test's own
 // on a private session bus, and what the tray icon shows.
-#include "app/desktop_shell.h"
+#include "desktop/desktop_shell.h"
 #include "net/wire.h"
 #include "platform/translations.h"
 #include "settings/keys.h"
@@ -80,7 +80,7 @@ private Q_SLOTS:
         QTRY_COMPARE(notices.shown.size(), 1);
         QCOMPARE(notices.shown[0], (Notice{u"Corvel: 2 unread lines and a call"_s,
                                            u"bob    &gt;    2 &amp; &lt;a href=&apos;x&apos;&gt;link&lt;/a&gt;"_s}));
-        QCOMPARE(shell.trayIcon().toolTip(), u"Corvel: 2 unread lines and a call"_s);
+        QCOMPARE(shell.trayToolTip(), u"Corvel: 2 unread lines and a call"_s);
 
         // The copy's own line and question are nobody's news; the next line waits for the second to pass.
         ann.send(u"mine"_s);
@@ -99,7 +99,7 @@ private Q_SLOTS:
         QDBusConnection(u"server"_s).send(click);
         QTRY_VERIFY(!ann.application.hidden);
         ann.view->show();
-        QCOMPARE(shell.trayIcon().toolTip(), u"Corvel"_s);
+        QCOMPARE(shell.trayToolTip(), u"Corvel"_s);
 
         // None while the window is active, nor with the setting off.
         ann.view->activateWindow();
@@ -110,7 +110,7 @@ private Q_SLOTS:
         arrive(u"5"_s, Seconds(2));
         barrier();
         QCOMPARE(notices.shown.size(), 2);
-        QCOMPARE(shell.trayIcon().toolTip(), u"Corvel: 1 unread line"_s);
+        QCOMPARE(shell.trayToolTip(), u"Corvel: 1 unread line"_s);
     }
 };
 

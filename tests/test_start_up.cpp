@@ -2,7 +2,7 @@
 // per session; and one copy per user and display, where a later launch reaches the running copy and
 // what a crashed copy left behind (its lock file and its socket file) keeps nobody from starting.
 #include "app/command_line.h"
-#include "app/single_instance.h"
+#include "desktop/single_instance.h"
 #include "platform/platform_choice.h"
 
 #include <QFile>
@@ -89,9 +89,7 @@ private Q_SLOTS:
         const QTemporaryDir runtime;
         if (const pid_t crashed = fork(); crashed == 0) { // dies without cleaning up
             SingleInstance copy(runtime.path(), u":9"_s);
-            const bool claimed = copy.claim();
-            copy.listen([] {});
-            _exit(claimed ? 0 : 1);
+            _exit(copy.claim() && copy.listen([] {}) ? 0 : 1);
         } else {
             int status = 0;
             QCOMPARE(waitpid(crashed, &status, 0), crashed);
@@ -102,14 +100,13 @@ private Q_SLOTS:
         SingleInstance running(runtime.path(), u":9"_s);
         QVERIFY(running.claim());
         int launches = 0;
-        running.listen([&launches] { ++launches; });
+        QVERIFY(running.listen([&launches] { ++launches; }));
         SingleInstance later(runtime.path(), u":9"_s);
         QVERIFY(!later.claim() && later.reachedRunningCopy());
         QTRY_COMPARE(launches, 1);
         // Another display, or another user's runtime directory, is another copy.
         SingleInstance otherDisplay(runtime.path(), u":10"_s);
-        QVERIFY(otherDisplay.claim());
-        otherDisplay.listen([] {});
+        QVERIFY(otherDisplay.claim() && otherDisplay.listen([] {}));
         // By default: this user's runtime directory and this process's display.
         qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
         qputenv("DISPLAY", ":10");

@@ -1,7 +1,7 @@
 #include "app/chat_scene.h"
 
-#include "app/desktop_shell.h"
 #include "chat/chat_view.h"
+#include "desktop/desktop_shell.h"
 #include "net/destinations.h"
 #include "net/lan_interfaces.h"
 #include "net/reachability.h"

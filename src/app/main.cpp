@@ -2,7 +2,7 @@
 #include "app/Document.h"
 #include "app/command_line.h"
 #include "app/network_check.h"
-#include "app/single_instance.h"
+#include "desktop/single_instance.h"
 #include "platform/platform_choice.h"
 #include "platform/start_up_messages.h"
 #include "platform/trace.h"
@@ -93,14 +93,18 @@ int main(int argc, char *argv[])
         if (!instance->claim()) {
             if (instance->reachedRunningCopy())
                 return 0;
-            instance.reset();
+            // The lock says a copy runs: a second one would put the user on the network twice.
+            std::fputs("Corvel already runs on this display but does not answer; "
+                       "start it with --new-instance for a second copy.\n",
+                       stderr);
+            return 1;
         }
     }
 
     corvel::Document document;
     document.makeWindowControllers();
-    if (instance)
-        instance->listen([&document] { document.reopen(); });
+    if (instance && !instance->listen([&document] { document.reopen(); }))
+        corvel::trace(u"A second launch cannot reach this copy: "_s + instance->listenError());
     QApplication::exec();
     return 0;
 }

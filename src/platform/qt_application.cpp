@@ -4,10 +4,24 @@
 
 namespace corvel {
 
+namespace {
+
+// The windows that the window manager shows for the program. A tray icon's own window (XEmbed)
+// lives inside the panel and bypasses the window manager: hiding it would take the icon away
+// with the windows that only the icon can bring back.
+QList<QWidget *> ownWindows()
+{
+    QList<QWidget *> windows = QApplication::topLevelWidgets();
+    windows.removeIf([](const QWidget *window) { return window->windowFlags() & Qt::BypassWindowManagerHint; });
+    return windows;
+}
+
+} // namespace
+
 void QtApplication::hide()
 {
     m_hidden = true;
-    for (QWidget *window : QApplication::topLevelWidgets()) {
+    for (QWidget *window : ownWindows()) {
         if (window->isVisible()) {
             m_hiddenWindows.append(window);
             window->hide();
@@ -29,7 +43,7 @@ void QtApplication::unhide()
 // rather than asking the window system again, thousands of times a second in a flood.
 void QtApplication::activateIgnoringOtherApps()
 {
-    for (QWidget *window : QApplication::topLevelWidgets()) {
+    for (QWidget *window : ownWindows()) {
         if (window->isVisible() && !window->isActiveWindow() && window->windowType() != Qt::Popup) {
             // A minimized window would be raised and activated where nobody sees it.
             if (window->isMinimized())
@@ -43,8 +57,8 @@ void QtApplication::activateIgnoringOtherApps()
 void QtApplication::requestCriticalAttention()
 {
     // A zero duration keeps the alert up until the user turns to the program.
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window->isWindow() && window->windowType() == Qt::Window)
+    for (QWidget *window : ownWindows()) {
+        if (window->windowType() == Qt::Window)
             QApplication::alert(window, 0);
     }
 }

@@ -8,7 +8,7 @@
 
 namespace corvel {
 
-// Hides and shows the program as a whole: every top-level window at once.
+// Hides and shows the program as a whole: all its windows at once, never its tray icon.
 class QtApplication final : public Application {
 public:
     void hide() override;

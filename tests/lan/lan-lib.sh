@@ -6,7 +6,7 @@ foreign_peer=$lan_dir/foreign_peer.py
 source "$lan_dir/../../scripts/lib/processes.sh"
 source "$lan_dir/../../scripts/lib/display.sh"
 run=corvel-lan-$$
-declare -A pid=() window=() mark=()
+declare -A pid=() window=() mark=() runtime=()
 launch_through=() # a command that run_corvel starts the program through, with its path after it
 namespaces=()
 xvfb_pid="" work="" scenario="" session_bus=""
@@ -48,7 +48,7 @@ lan_begin() {
     trap 'exit 130' INT TERM
     ((EUID == 0)) || fail "the LAN tests make network namespaces and must run as root"
     local tool
-    for tool in ip ss nft unshare python3 Xvfb xdotool xclip xprop import convert od timeout dbus-daemon dbus-send; do
+    for tool in ip ss nft unshare python3 Xvfb openbox xdotool xclip xprop import convert od timeout dbus-daemon dbus-send; do
         command -v "$tool" >/dev/null || fail "$tool is missing (scripts/install-deps installs it)"; done
     [[ -x $corvel ]] || fail "no program at $corvel"
     work=$(mktemp -d "/tmp/$run.XXXXXX")
@@ -56,6 +56,9 @@ lan_begin() {
     rm -f "$artifacts/$run_name"-*
     ip netns add "$run-bridge" && namespaces+=("$run-bridge")
     start_display "$work" "$2"
+    # Staying on top and being activated are what a real window manager makes of them.
+    openbox --sm-disable 2>"$work/openbox.err" & # ends with the display
+    wait_until 10 "the window manager" sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
 }
 
 # add_host HOST routed|unrouted|down [LAN [LINK [ADDRESS]]]: a link on bridge LAN (br0), named LINK
@@ -74,7 +77,8 @@ add_host() {
 
 # start_copy HOST [SETTING=VALUE ...]: the program, with only these settings and its user name.
 start_copy() {
-    mkdir -p "$work/$1/Corvel" -m 700 "$work/$1/runtime"
+    runtime[$1]=$work/$1/$(printf 'r%.0s' $(seq $((150 - ${#work} - ${#1} - 2)))) # too long for a socket file
+    mkdir -p "$work/$1/Corvel" -m 700 "${runtime[$1]}"
     printf '%s\n' "[General]" "Username=${user[$1]}" "${@:2}" >"$work/$1/Corvel/Corvel.conf"
     run_corvel "$1" "$1"
 }
@@ -83,7 +87,7 @@ start_copy() {
 # pid in pid[NAME] (every step execs the next).
 run_corvel() {
     ip netns exec "$run-$1" sh -c "$display_mount" "$display_sockets" env QT_QPA_PLATFORM=xcb \
-        XDG_CONFIG_HOME="$work/$1" HOME="$work/$1" XDG_RUNTIME_DIR="$work/$1/runtime" DBUS_SESSION_BUS_ADDRESS="$session_bus" \
+        XDG_CONFIG_HOME="$work/$1" HOME="$work/$1" XDG_RUNTIME_DIR="${runtime[$1]}" DBUS_SESSION_BUS_ADDRESS="$session_bus" \
         LSAN_OPTIONS="suppressions=$lan_dir/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}" \
         "${launch_through[@]}" "$corvel" "${@:3}" >>"$work/$2.out" 2>>"$work/$2.err" &
     pid[$2]=$!
@@ -121,7 +125,8 @@ expect_count() {
     (($(count_lines "$1" "$2") == $3)) || fail "host $1 printed '$2' $(count_lines "$1" "$2") times, not $3"
 }
 
-find_window() { window[$1]=$(xdotool search --onlyvisible --pid "${pid[$1]}" 2>/dev/null | head -n 1) && [[ -n ${window[$1]} ]]; }
+# A tray icon's window (XEmbed) is the program's too, but has no title.
+find_window() { window[$1]=$(xdotool search --all --onlyvisible --pid "${pid[$1]}" --name . 2>/dev/null | head -n 1) && [[ -n ${window[$1]} ]]; }
 window_gone() { ! find_window "$1"; }
 
 focus() { timeout 10 xdotool windowfocus --sync "${window[$1]}"; }

@@ -2,11 +2,12 @@
 # Corvel end to end on a simulated LAN, across hosts. a, b and c (in German) run Corvel on a working
 # network; d starts with its link down, e beside a program that holds the chat port: both must hear
 # the LAN once the fault is gone. f runs in auto-hide mode with every setting stored, then clears
-# all its data. x sends the foreign peer's datagrams and records the wire; g comes last, on all
-# kinds of network at once. The copies share a session bus with a tray host, no notification server.
+# all its data. x sends the foreign peer's datagrams and records the wire; g comes last, on every
+# kind of network at once; h behind a firewall. The copies share a session bus with dunst; trays
+# (XEmbed and StatusNotifierItem) start, and start again, while the copies run.
 set -euo pipefail
-usage="usage: run-lan.sh CORVEL TRAY_WATCHER ARTIFACT_DIR"
-corvel=${1:?$usage} tray_watcher=${2:?$usage} artifacts=${3:?$usage}
+usage="usage: run-lan.sh CORVEL ARTIFACT_DIR"
+corvel=${1:?$usage} artifacts=${2:?$usage}
 declare -A user=([a]=alice [b]=bob [c]=carol [d]=dave [e]=erin [f]=frank [g]=gina [h]=hank [s]=sam [t]=tom [z]=zoe)
 declare -A address=([a]=10.77.0.1 [b]=10.77.0.2 [c]=10.77.0.3 [d]=10.77.0.4 [e]=10.77.0.5 [f]=10.77.0.6
     [h]=10.77.0.8 [x]=10.77.0.9)
@@ -37,20 +38,22 @@ expect_answers_after() {
     for host in "${@:2}"; do wait_until 10 "host $host to answer '$1'" answered_after "$line" "$host"; done
 }
 
-lan_begin lan 2400x700
+# dunst shows notifications at the right edge, trayer its icons at the bottom left, the other tray
+# at the bottom right: where no window is.
+lan_begin lan 2800x800
 for host in a b c e f x; do add_host "$host" routed; done
 add_host d down
 start_recorder x
 # A session bus of the run's own, reached through a socket file that every host sees.
-dbus-daemon --session --nofork --address="unix:path=$work/bus" --print-address=3 3>"$work/bus-address" &
+dbus-daemon --config-file="$lan_dir/session-bus.conf" --nofork --address="unix:path=$work/bus" --print-address=3 3>"$work/bus-address" &
 pid[bus]=$!
 wait_until 10 "the session bus" test -s "$work/bus-address"
 session_bus=$(head -n 1 "$work/bus-address")
-DBUS_SESSION_BUS_ADDRESS=$session_bus "$tray_watcher" &
-pid[tray]=$!
 bus_call() { timeout 10 dbus-send --bus="$session_bus" --print-reply --dest="$1" "${@:2}"; }
-tray_host_up() { bus_call org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner string:org.kde.StatusNotifierWatcher | grep -q true; }
-wait_until 10 "the tray host" tray_host_up
+has_name() { bus_call org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner "string:$1" | grep -q true; }
+export DBUS_SESSION_BUS_ADDRESS=$session_bus # for dunst, dunstctl and the trays
+dunst -config "$lan_dir/dunstrc" 2>"$work/dunst.err" & # ends with the display
+wait_until 10 "dunst" has_name org.freedesktop.Notifications
 
 begin_scenario "start-up presence"
 # One copy after the other, each once it has the answers to its query. From c's start on, every
@@ -188,44 +191,44 @@ expect_line "Data received:   erin    >    erin is back" b
 
 import -silent -window root "$artifacts/lan-success.png"
 
-begin_scenario "hidden window, tray and second launch"
-# Every tray icon registers with the tray host under its program's bus name.
-tray_item_of() {
-    local name
-    for name in $(bus_call org.kde.StatusNotifierWatcher /StatusNotifierWatcher org.freedesktop.DBus.Properties.Get \
-        string:org.kde.StatusNotifierWatcher string:RegisteredStatusNotifierItems | grep -o ':[0-9.]*'); do
-        bus_call org.freedesktop.DBus / org.freedesktop.DBus.GetConnectionUnixProcessID "string:$name" |
-            grep -qw "uint32 ${pid[$1]}" && echo "$name" && return
-    done
-    return 1
+begin_scenario "a tray started later and again (XEmbed), hidden window, second launch"
+# Each copy docks its icon in trayer, a window of its own without a title.
+icon_of() {
+    local id && for id in $(xdotool search --onlyvisible --pid "${pid[$1]}"); do
+        [[ $(xprop -id "$id" WM_NAME) != *'"'* ]] && window[$1-icon]=$id && return; done; return 1
 }
-wait_until 10 "host b's tray icon" tray_item_of b >/dev/null
-item=$(tray_item_of b)
-tray_property() { bus_call "$item" /StatusNotifierItem org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierItem "string:$1"; }
-marked() { tray_property ToolTip | grep -qF '"Corvel: 1 unread line"'; }
-unmarked() { tray_property ToolTip | grep -qF '"Corvel"'; }
-unmarked || fail "host b's tray icon says: $(tray_property ToolTip)"
-plain_icon=$(tray_property IconPixmap | md5sum)
-# Hidden by hand, with no delay stored: a line that arrives leaves it hidden and marks the icon.
-key_on b ctrl+h
-wait_until 5 "host b's window to go" window_gone b
-peer_sends x --text "  mallory    >    while you were away"
-expect_line "Data received:   mallory    >    while you were away" b
-wait_until 5 "host b's unread mark" marked
-[[ $(tray_property IconPixmap | md5sum) != "$plain_icon" ]] || fail "host b's tray icon looks as before"
-window_gone b || fail "host b's window came back by itself"
-# A second launch brings the window back and ends at once, having sent nothing.
-sent_by_b=$(wire_since 0 "${address[b]}")
-run_corvel b b-again
-expect_exit b-again
-wait_until 5 "host b's window to come back" find_window b
-wait_until 5 "host b's unread mark to go" unmarked
-[[ $(wire_since 0 "${address[b]}") == "$sent_by_b" ]] || fail "the second launch on host b sent something"
-# The icon's activation hides the window and shows it again.
-for gone in window_gone find_window; do
-    bus_call "$item" /StatusNotifierItem org.kde.StatusNotifierItem.Activate int32:0 int32:0 >/dev/null
-    wait_until 5 "host b's window to go or come back" "$gone" b
+# Clicks 400 ms apart make a double click; a tooltip, which has no title either, must not show up.
+click_icon() { sleep 0.5 && icon_of "$1" && timeout 10 xdotool mousemove --window "${window[$1-icon]}" 5 5 click 1 mousemove 1400 790; }
+marked() { icon_of "$1" && colour_above "$1-icon" "#e01010" 0.05; }
+not_marked() { ! marked "$1"; }
+notified() { dunstctl close-all && dunstctl history | grep -qF -- "$1"; }
+# Every copy has run for seconds without a tray; the icon is there, and again when trayer restarts.
+for _ in start restart; do
+    [[ -z ${pid[trayer]:-} ]] || stop "${pid[trayer]}"
+    trayer --edge bottom --align left --widthtype pixel --width 300 --heighttype pixel --height 30 2>/dev/null &
+    pid[trayer]=$!
+    wait_until 5 "trayer's window" xdotool search --onlyvisible --pid "${pid[trayer]}"
+    wait_until 2 "host b's icon in the tray" icon_of b
 done
+not_marked b || fail "host b's tray icon is marked before anything arrived"
+# Hidden by the icon or by hand, with no delay stored: a line that arrives leaves the window hidden,
+# marks the icon and is notified; the icon, or a second launch (sending nothing), brings it back.
+for way in icon keys; do
+    [[ $way == icon ]] && click_icon b || key_on b ctrl+h
+    wait_until 5 "host b's window to go" window_gone b
+    peer_sends x --text "  mallory    >    while you were away ($way)"
+    expect_line "Data received:   mallory    >    while you were away ($way)" b
+    wait_until 5 "host b's unread mark (and icon)" marked b
+    wait_until 5 "the notification" notified "while you were away ($way)"
+    window_gone b || fail "host b's window came back by itself"
+    sent_by_b=$(wire_since 0 "${address[b]}")
+    [[ $way == icon ]] && click_icon b || { run_corvel b b-again && expect_exit b-again; }
+    wait_until 5 "host b's window to come back" find_window b
+    wait_until 5 "host b's unread mark to go" not_marked b
+    [[ $(wire_since 0 "${address[b]}") == "$sent_by_b" ]] || fail "bringing host b's window back sent something"
+done
+# The copies that start from here on learn of the other tray first.
+stop "${pid[trayer]}" && unset "pid[trayer]"
 # --new-instance is a second copy of its own, which announces itself.
 run_corvel b b-new --new-instance
 expect_line "Data sent:   bob    >    <online?>" b-new
@@ -233,7 +236,7 @@ wait_until 10 "the window of the new instance on host b" find_window b-new
 expect_wire x "  bob    >    <online?>" 2
 quit_copy b-new
 
-begin_scenario "auto-hide"
+begin_scenario "auto-hide, a tray started later and again (StatusNotifierItem)"
 # Every key is stored, so that clearing all data below has something to remove and to keep.
 start_copy f Hide=true Delay=2 'OKpreset=on my way' alpha=0.8 Inverted=true autoClear=false fsize=14 \
     pSet1=one pSet2=two pSet3=three pSet4=four pSet5=five pSet6=six pSet7=seven pSet8=eight pSet9=nine
@@ -255,6 +258,32 @@ peer_sends x --text "  mallory    >    are you there?"
 expect_line "Data received:   mallory    >    are you there?" f
 wait_until 5 "host f's window to come back" find_window f
 expect_count f "show window" $((shown + 1))
+# A watcher and its host, after f has run for more than its hide delay of 2 s: its icon is there,
+# and again when they start again. The host's window takes the focus, which f's keys must not lose.
+watcher_property() { bus_call org.kde.StatusNotifierWatcher /StatusNotifierWatcher org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierWatcher "string:$1"; }
+host_registered() { watcher_property IsStatusNotifierHostRegistered | grep -q 'boolean true'; }
+# Every tray icon registers with the watcher under its program's bus name.
+tray_item_of() {
+    local name && for name in $(watcher_property RegisteredStatusNotifierItems | grep -o ':[0-9.]*'); do
+        bus_call org.freedesktop.DBus / org.freedesktop.DBus.GetConnectionUnixProcessID "string:$name" |
+            grep -qw "uint32 ${pid[$1]}" && echo "$name" && return; done; return 1
+}
+for _ in start restart; do
+    [[ -z ${pid[watcher]:-} ]] || { stop "${pid[watcher]}" && stop "${pid[sni-host]}"; }
+    status-notifier-watcher 2>/dev/null &
+    pid[watcher]=$!
+    wait_until 10 "the tray's watcher" has_name org.kde.StatusNotifierWatcher
+    gtk-sni-tray-standalone --bottom --end --no-strut >/dev/null 2>&1 &
+    pid[sni-host]=$!
+    wait_until 10 "the tray's host" host_registered
+    wait_until 10 "the tray's window" xdotool search --onlyvisible --pid "${pid[sni-host]}"
+    wait_until 2 "host f's tray icon" tray_item_of f >/dev/null
+done
+# Hidden again, the icon's activation brings it back.
+say f "brb"
+wait_until 5 "host f's window to go" window_gone f
+bus_call "$(tray_item_of f)" /StatusNotifierItem org.kde.StatusNotifierItem.Activate int32:0 int32:0 >/dev/null
+wait_until 5 "host f's window to come back" find_window f
 
 begin_scenario "clear all data"
 key_on f ctrl+shift+Delete

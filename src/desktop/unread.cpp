@@ -1,4 +1,4 @@
-#include "app/unread.h"
+#include "desktop/unread.h"
 
 #include <QCoreApplication>
 

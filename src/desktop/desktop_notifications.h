@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/notification_batch.h"
+#include "desktop/notification_batch.h"
 
 #include <QObject>
 

@@ -1,4 +1,4 @@
-#include "app/desktop_notifications.h"
+#include "desktop/desktop_notifications.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

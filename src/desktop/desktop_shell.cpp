@@ -1,4 +1,4 @@
-#include "app/desktop_shell.h"
+#include "desktop/desktop_shell.h"
 
 #include "chat/chat_view.h"
 #include "platform/application.h"
@@ -38,18 +38,19 @@ DesktopShell::DesktopShell(ChatView &view, ViewController &controller, Applicati
     : m_view(view), m_controller(controller), m_application(application), m_settings(settings),
       m_notifications([this] { m_controller.show(); }),
       m_batch(loop, [this](const Notice &notice) { m_notifications.show(notice); }), m_icon(QApplication::windowIcon()),
-      m_markedIcon(markedIcon(m_icon))
+      m_markedIcon(markedIcon(m_icon)), m_trays([this](TrayArrival::Protocol protocol) {
+          // Qt docks an XEmbed icon in a new tray by itself; docking it twice confuses the tray.
+          if (!m_tray || protocol == TrayArrival::Protocol::StatusNotifierItem)
+              makeTrayIcon();
+      })
 {
     m_view.window()->installEventFilter(this);
     buildMenu();
-    m_tray.setContextMenu(&m_menu);
-    connect(&m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason == QSystemTrayIcon::Trigger)
-            toggle();
-    });
-    updateTrayIcon();
     // Asking for a tray can mean a round trip to the session bus: not before the window is up.
-    loop.after(Seconds(0), m_lifetime.guard([this] { showTrayIcon(); }));
+    loop.after(Seconds(0), m_lifetime.guard([this] {
+        if (m_trays.trayRuns())
+            makeTrayIcon();
+    }));
 }
 
 DesktopShell::~DesktopShell()
@@ -75,10 +76,16 @@ void DesktopShell::buildMenu()
     m_menu.addAction(tr("Quit"), ui.actionExit, &QAction::trigger);
 }
 
-void DesktopShell::showTrayIcon()
+void DesktopShell::makeTrayIcon()
 {
-    if (QSystemTrayIcon::isSystemTrayAvailable())
-        m_tray.show();
+    m_tray = std::make_unique<QSystemTrayIcon>();
+    m_tray->setContextMenu(&m_menu);
+    connect(m_tray.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger)
+            toggle();
+    });
+    updateTrayIcon();
+    m_tray->show();
 }
 
 bool DesktopShell::windowShown() const
@@ -107,8 +114,10 @@ void DesktopShell::arrived(Arrival arrival, const QString &text)
 
 void DesktopShell::updateTrayIcon()
 {
-    m_tray.setIcon(m_unread.any() ? m_markedIcon : m_icon);
-    m_tray.setToolTip(m_unread.summary());
+    if (!m_tray)
+        return;
+    m_tray->setIcon(m_unread.any() ? m_markedIcon : m_icon);
+    m_tray->setToolTip(m_unread.summary());
 }
 
 bool DesktopShell::eventFilter(QObject *watched, QEvent *event)

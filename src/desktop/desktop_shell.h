@@ -1,12 +1,15 @@
 #pragma once
 
-#include "app/desktop_notifications.h"
-#include "app/notification_batch.h"
-#include "app/unread.h"
+#include "desktop/desktop_notifications.h"
+#include "desktop/notification_batch.h"
+#include "desktop/tray_arrival.h"
+#include "desktop/unread.h"
 
 #include <QMenu>
 #include <QObject>
 #include <QSystemTrayIcon>
+
+#include <memory>
 
 namespace corvel {
 
@@ -28,15 +31,15 @@ public:
     // The tray icon's click: shows the window, or hides it when it is shown.
     void toggle();
 
-    // Exists everywhere; shown only where a tray exists.
-    [[nodiscard]] const QSystemTrayIcon &trayIcon() const { return m_tray; }
+    // What the tray icon says, or would say where no tray runs.
+    [[nodiscard]] QString trayToolTip() const { return m_unread.summary(); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildMenu();
-    void showTrayIcon();
+    void makeTrayIcon();
     void updateTrayIcon();
     [[nodiscard]] bool windowShown() const;
 
@@ -47,10 +50,13 @@ private:
     Unread m_unread;
     DesktopNotifications m_notifications;
     NotificationBatch m_batch;
-    QSystemTrayIcon m_tray;
     QMenu m_menu;
     QIcon m_icon;
     QIcon m_markedIcon;
+    // Made only once a tray runs: Qt picks the tray's protocol for good when the first icon is
+    // made. Made again, an icon registers with a StatusNotifierItem host that started again.
+    std::unique_ptr<QSystemTrayIcon> m_tray;
+    TrayArrival m_trays;
     Lifetime m_lifetime;
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/unread.h"
+#include "desktop/unread.h"
 #include "platform/lifetime.h"
 #include "platform/main_loop.h"
 

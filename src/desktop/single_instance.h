@@ -24,15 +24,19 @@ public:
     [[nodiscard]] bool claim();
     [[nodiscard]] bool reachedRunningCopy() const { return m_reached; }
 
-    // Once this process holds the lock: every later launch runs the callback.
-    void listen(std::function<void()> onLaunch);
+    // Once this process holds the lock: every later launch runs the callback. False when later
+    // launches cannot reach this copy, for the reason in listenError().
+    [[nodiscard]] bool listen(std::function<void()> onLaunch);
+    [[nodiscard]] QString listenError() const { return m_listenError; }
 
 private:
     bool askRunningCopyToShow();
 
     QLockFile m_lock;
     QString m_socketPath;
+    bool m_abstract = false;
     QLocalServer m_server;
+    QString m_listenError;
     bool m_reached = false;
 };
 

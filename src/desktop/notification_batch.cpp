@@ -1,4 +1,4 @@
-#include "app/notification_batch.h"
+#include "desktop/notification_batch.h"
 
 #include <algorithm>
 
