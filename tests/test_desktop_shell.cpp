@@ -111,6 +111,11 @@ private Q_SLOTS:
         barrier();
         QCOMPARE(notices.shown.size(), 2);
         QCOMPARE(shell.trayToolTip(), u"Corvel: 1 unread line"_s);
+        // The firewall hint stays in the tooltip while it lasts.
+        shell.setFirewallHint(u"blocked"_s);
+        QCOMPARE(shell.trayToolTip(), u"Corvel: 1 unread line\nblocked"_s);
+        shell.setFirewallHint({});
+        QCOMPARE(shell.trayToolTip(), u"Corvel: 1 unread line"_s);
     }
 };
 

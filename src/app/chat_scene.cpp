@@ -28,6 +28,7 @@ ChatScene::ChatScene()
     services.openPreferences = [this] { openPreferences(); };
     services.arrived = [this](Arrival arrival, const QString &text) { m_shell->arrived(arrival, text); };
     services.echoExpected = [this] { return m_socket.caughtUp() && !lansOf(systemInterfaces()).isEmpty(); };
+    services.firewallHint = [this](const QString &hint) { m_shell->setFirewallHint(hint); };
     m_controller = std::make_unique<ViewController>(std::move(services), *m_view);
     m_shell = std::make_unique<DesktopShell>(*m_view, *m_controller, m_application, m_settings, m_loop);
 }

@@ -117,7 +117,18 @@ void DesktopShell::updateTrayIcon()
     if (!m_tray)
         return;
     m_tray->setIcon(m_unread.any() ? m_markedIcon : m_icon);
-    m_tray->setToolTip(m_unread.summary());
+    m_tray->setToolTip(trayToolTip());
+}
+
+void DesktopShell::setFirewallHint(const QString &hint)
+{
+    m_firewallHint = hint;
+    updateTrayIcon();
+}
+
+QString DesktopShell::trayToolTip() const
+{
+    return m_firewallHint.isEmpty() ? m_unread.summary() : m_unread.summary() % u'\n' % m_firewallHint;
 }
 
 bool DesktopShell::eventFilter(QObject *watched, QEvent *event)

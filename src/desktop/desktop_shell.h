@@ -31,8 +31,11 @@ public:
     // The tray icon's click: shows the window, or hides it when it is shown.
     void toggle();
 
+    // While the copy's own broadcasts do not come back, the tooltip says why; empty once they do.
+    void setFirewallHint(const QString &hint);
+
     // What the tray icon says, or would say where no tray runs.
-    [[nodiscard]] QString trayToolTip() const { return m_unread.summary(); }
+    [[nodiscard]] QString trayToolTip() const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -48,6 +51,7 @@ private:
     Application &m_application;
     SettingsStore &m_settings;
     Unread m_unread;
+    QString m_firewallHint;
     DesktopNotifications m_notifications;
     NotificationBatch m_batch;
     QMenu m_menu;
