@@ -38,15 +38,6 @@ QString describeDestinations(const QList<QHostAddress> &destinations)
     return shown.isEmpty() ? QCoreApplication::translate("corvel::NetworkCheck", "none") : shown.join(u", "_s);
 }
 
-// The name in a presence answer, or nothing for any other text.
-std::optional<QString> answeringName(const QString &text)
-{
-    if (!text.startsWith(wire::systemPrefix) || !text.endsWith(wire::presenceAnswerTail))
-        return std::nullopt;
-    return text.mid(wire::systemPrefix.size(),
-                    text.size() - wire::systemPrefix.size() - wire::presenceAnswerTail.size());
-}
-
 } // namespace
 
 int runNetworkCheck()
@@ -103,7 +94,7 @@ int runNetworkCheck()
             return;
         if (*text == announcement && !echoMs)
             echoMs = clock.elapsed();
-        else if (const std::optional<QString> name = answeringName(*text);
+        else if (const std::optional<QString> name = wire::presenceAnswerName(*text);
                  name && !answers.contains(std::pair(datagram.sender, *name)))
             answers.append({datagram.sender, *name});
     });

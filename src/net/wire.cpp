@@ -22,20 +22,18 @@ QString callAcknowledgement(QStringView user)
     return acknowledgementHead % user;
 }
 
-namespace {
-
-// An answer whose name holds the presence tag must not count as a request, or copies with such
-// names would answer each other's answers forever.
-bool isPresenceAnswer(QStringView text)
+std::optional<QString> presenceAnswerName(QStringView text)
 {
-    return text.startsWith(systemPrefix) && text.endsWith(presenceAnswerTail);
+    if (!text.startsWith(systemPrefix) || !text.endsWith(presenceAnswerTail))
+        return std::nullopt;
+    return text.sliced(systemPrefix.size(), text.size() - systemPrefix.size() - presenceAnswerTail.size()).toString();
 }
-
-} // namespace
 
 MessageKind classify(QStringView text, QStringView localUser)
 {
-    if (text.contains(presenceTag) && !isPresenceAnswer(text))
+    // An answer whose name holds the presence tag must not count as a request, or copies with such
+    // names would answer each other's answers forever.
+    if (text.contains(presenceTag) && !presenceAnswerName(text))
         return MessageKind::PresenceRequest;
     if (text.contains(callTest))
         return MessageKind::Call;

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <optional>
+
 // The texts that travel between copies. Every copy, whatever its version, must understand every
 // other, so each piece is exact to the byte, blanks and spelling included.
 namespace corvel::wire {
@@ -30,6 +32,8 @@ inline constexpr QStringView acknowledgementTest = u" SYSTEM  >  Call recived by
 [[nodiscard]] QString chatLine(QStringView user, QStringView message);
 [[nodiscard]] QString queryAnnouncement(QStringView user);
 [[nodiscard]] QString presenceAnswer(QStringView user);
+// The name in a presence answer (system prefix, any name, " IS ONLINE"), or nothing for another text.
+[[nodiscard]] std::optional<QString> presenceAnswerName(QStringView text);
 [[nodiscard]] QString callAcknowledgement(QStringView user);
 
 enum class MessageKind {
