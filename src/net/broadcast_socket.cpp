@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <netinet/in.h>
 
 namespace corvel {
 
@@ -39,7 +38,7 @@ bool BroadcastSocket::access()
     }
     // Qt never reads the socket itself: without a read, it stops watching the descriptor.
     m_reader = std::make_unique<DatagramReader>(
-        int(socket->socketDescriptor()), [this](const Datagram &datagram) { received(datagram); }, m_passTime);
+        *socket, [this](const Datagram &datagram) { received(datagram); }, m_passTime);
     m_socket = socket;
     (void)currentLans();
     return true;
@@ -119,7 +118,7 @@ void BroadcastSocket::received(Datagram datagram)
         datagram.sender = Datagram::ownHost;
     } else if (datagram.sender == Datagram::ownHost) {
         // 0.0.0.0, a host without an address yet, must not pass for this one; nor is it sent to.
-        datagram.sender = INADDR_BROADCAST;
+        datagram.sender = QHostAddress(QHostAddress::Broadcast).toIPv4Address();
     } else if (std::ranges::none_of(m_ownNetworks, [&datagram](const Network &network) {
                    return (datagram.sender & network.mask) == network.address;
                })) {

@@ -63,7 +63,7 @@ private:
     std::vector<quint32> m_ownAddresses;
     std::vector<Network> m_ownNetworks;
     LearnedSenders m_learned;
-    std::unique_ptr<DatagramReader> m_reader; // reads m_socket's descriptor, so it goes first
+    std::unique_ptr<DatagramReader> m_reader; // reads m_socket, so it goes first
 };
 
 } // namespace corvel

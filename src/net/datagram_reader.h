@@ -1,6 +1,7 @@
 #pragma once
 
 #include "net/datagram_socket.h"
+#include "net/socket_drain.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -11,9 +12,11 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <mutex>
-#include <thread>
 #include <vector>
+
+class QUdpSocket;
 
 namespace corvel {
 
@@ -23,7 +26,7 @@ namespace corvel {
 // starves the main loop nor exhausts memory: what a full queue drops is counted and reported once
 // a second, together with what the kernel dropped before the reader could take it. Each datagram
 // carries the time the kernel received it, so that neither a busy main thread nor a stopped
-// process makes it look late. The thread sleeps in the kernel while nothing arrives.
+// process makes it look late.
 class DatagramReader final : public QObject {
     Q_OBJECT
 public:
@@ -34,9 +37,9 @@ public:
     static constexpr qsizetype maxQueuedBytes = qsizetype(64) << 20;
     static constexpr qsizetype maxQueuedDatagrams = qsizetype(16) << 10;
 
-    // The descriptor stays the caller's and must outlive the reader. The handler runs on the
-    // thread that creates the reader, for every datagram in the order of arrival.
-    DatagramReader(int descriptor, Handler handler, std::chrono::nanoseconds passTime);
+    // The socket stays the caller's and must outlive the reader. The handler runs on the thread
+    // that creates the reader, for every datagram in the order of arrival.
+    DatagramReader(QUdpSocket &socket, Handler handler, std::chrono::nanoseconds passTime);
     ~DatagramReader() override;
     DatagramReader(const DatagramReader &) = delete;
     DatagramReader &operator=(const DatagramReader &) = delete;
@@ -57,14 +60,11 @@ private:
         std::vector<Received> datagrams;
     };
 
-    void readUntilStopped();
     // Reader thread: queues what fits and says whether the main thread must be woken.
     [[nodiscard]] bool enqueue(const std::vector<Datagram> &datagrams, std::uint32_t kernelDrops);
     void takePass();
     void reportDrops();
 
-    int m_descriptor;
-    int m_stop; // an eventfd that ends the reader thread
     Handler m_handler;
     std::chrono::nanoseconds m_passTime;
     QTimer m_dropReport;
@@ -80,7 +80,7 @@ private:
     std::uint64_t m_kernelDropped = 0;
     bool m_passPending = false;
 
-    std::thread m_thread; // last, so that it starts when everything else is ready
+    std::unique_ptr<SocketDrain> m_drain; // last, so that it starts when everything else is ready
 };
 
 } // namespace corvel
