@@ -1,20 +1,18 @@
 #include "platform/trace.h"
 
+#include "platform/standard_output.h"
+
 #include <QByteArray>
 #include <QString>
 
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
 #include <condition_variable>
-#include <csignal>
 #include <cstdlib>
 #include <deque>
 #include <mutex>
-#include <poll.h>
 #include <string_view>
 #include <thread>
-#include <unistd.h>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -74,8 +72,7 @@ class StandardOutputWriter {
 public:
     StandardOutputWriter()
     {
-        // A reader that went away must not kill us with SIGPIPE.
-        std::signal(SIGPIPE, SIG_IGN);
+        ignoreClosedStandardOutput();
         std::thread([this] { run(); }).detach();
         std::atexit([] { instance().waitUntilWritten(); });
     }
@@ -149,7 +146,7 @@ private:
             QByteArray batch;
             for (const QByteArray &line : lines)
                 batch += line;
-            writeWhole(batch);
+            writeStandardOutput(batch);
             lock.lock();
             m_pendingBytes -= std::size_t(batch.size());
             if (m_pendingBytes == 0)
@@ -163,27 +160,6 @@ private:
         pushDropCount();
         m_wake.notify_one();
         m_written.wait_for(lock, exitWait, [this] { return m_pendingBytes == 0; });
-    }
-
-    // Whole, also when standard output was left non-blocking by whoever opened it.
-    static void writeWhole(const QByteArray &line)
-    {
-        const char *data = line.constData();
-        auto left = std::size_t(line.size());
-        while (left > 0) {
-            const ssize_t written = ::write(STDOUT_FILENO, data, left);
-            if (written < 0 && errno == EINTR)
-                continue;
-            if (written < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-                pollfd ready{STDOUT_FILENO, POLLOUT, 0};
-                ::poll(&ready, 1, -1);
-                continue;
-            }
-            if (written <= 0)
-                return;
-            data += written;
-            left -= std::size_t(written);
-        }
     }
 
     std::mutex m_mutex;
