@@ -8,9 +8,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
-#include <pwd.h>
 #include <system_error>
-#include <unistd.h>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -185,13 +183,6 @@ SettingsStore::Batch::~Batch()
 {
     if (--m_store.m_batches == 0 && std::exchange(m_store.m_heldBack, false))
         m_store.sync();
-}
-
-QString loginName()
-{
-    if (const passwd *entry = ::getpwuid(::getuid()); entry != nullptr && entry->pw_name != nullptr)
-        return QString::fromLocal8Bit(entry->pw_name);
-    return qEnvironmentVariable("USER");
 }
 
 } // namespace corvel

@@ -1,0 +1,15 @@
+#include "settings/settings_store.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+namespace corvel {
+
+QString loginName()
+{
+    if (const passwd *entry = ::getpwuid(::getuid()); entry != nullptr && entry->pw_name != nullptr)
+        return QString::fromLocal8Bit(entry->pw_name);
+    return qEnvironmentVariable("USER");
+}
+
+} // namespace corvel

@@ -1,0 +1,12 @@
+#include "settings/settings_store.h"
+
+namespace corvel {
+
+// POSIX systems name the user in USER, Windows in USERNAME.
+QString loginName()
+{
+    const QString user = qEnvironmentVariable("USER");
+    return user.isEmpty() ? qEnvironmentVariable("USERNAME") : user;
+}
+
+} // namespace corvel
