@@ -1,13 +1,9 @@
 #include "desktop/single_instance.h"
 
-#include <QCryptographicHash>
-#include <QFile>
 #include <QLocalSocket>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QThread>
-
-#include <sys/un.h>
 
 using namespace Qt::StringLiterals;
 
@@ -31,30 +27,12 @@ QString displayName()
     return display.replace(unfit, u"_"_s);
 }
 
-// A socket path must fit the kernel's address (108 bytes with its terminating zero), and some
-// sandboxes make runtime directories longer. Such a path names an abstract socket instead, which
-// needs no file; the hash keeps it to this user and display as the path did.
-bool fitsSocketAddress(const QString &path)
-{
-    return size_t(QFile::encodeName(path).size()) < sizeof(sockaddr_un::sun_path);
-}
-
-QString abstractName(const QString &path)
-{
-    return u"corvel-"_s +
-           QString::fromLatin1(QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha256).toHex());
-}
-
 } // namespace
 
 SingleInstance::SingleInstance(const QString &runtimeDirectory, const QString &display)
     : m_lock(runtimeDirectory + u"/corvel-"_s + display + u".lock"_s),
-      m_socketPath(runtimeDirectory + u"/corvel-"_s + display + u".socket"_s)
+      m_socket(localAddress(runtimeDirectory + u"/corvel-"_s + display + u".socket"_s))
 {
-    if (!fitsSocketAddress(m_socketPath)) {
-        m_socketPath = abstractName(m_socketPath);
-        m_abstract = true;
-    }
     // The running copy holds the lock for as long as it runs: only a dead owner makes it stale.
     m_lock.setStaleLockTime(0);
 }
@@ -78,10 +56,10 @@ bool SingleInstance::claim()
 bool SingleInstance::askRunningCopyToShow()
 {
     QLocalSocket socket;
-    if (m_abstract)
+    if (m_socket.abstract)
         socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
     for (int attempt = 0; attempt < connectAttempts; ++attempt) {
-        socket.connectToServer(m_socketPath);
+        socket.connectToServer(m_socket.name);
         // Being connected is the request: the running copy reads nothing. (Whether a write had
         // to wait says nothing either: a write that went out at once waits for nothing.)
         if (socket.waitForConnected(connectWaitMs)) {
@@ -97,11 +75,11 @@ bool SingleInstance::listen(std::function<void()> onLaunch)
 {
     if (!m_lock.isLocked())
         return true;
-    if (m_abstract) {
+    if (m_socket.abstract) {
         m_server.setSocketOptions(QLocalServer::AbstractNamespaceOption);
     } else {
         // A socket file left by a copy that crashed would keep the server from listening.
-        QLocalServer::removeServer(m_socketPath);
+        QLocalServer::removeServer(m_socket.name);
         m_server.setSocketOptions(QLocalServer::UserAccessOption);
     }
     QObject::connect(&m_server, &QLocalServer::newConnection, &m_server, [this, onLaunch = std::move(onLaunch)] {
@@ -111,7 +89,7 @@ bool SingleInstance::listen(std::function<void()> onLaunch)
             onLaunch();
         }
     });
-    if (m_server.listen(m_socketPath))
+    if (m_server.listen(m_socket.name))
         return true;
     m_listenError = m_server.errorString();
     return false;

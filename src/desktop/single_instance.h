@@ -1,5 +1,7 @@
 #pragma once
 
+#include "desktop/local_address.h"
+
 #include <QLocalServer>
 #include <QLockFile>
 #include <QString>
@@ -33,8 +35,7 @@ private:
     bool askRunningCopyToShow();
 
     QLockFile m_lock;
-    QString m_socketPath;
-    bool m_abstract = false;
+    LocalAddress m_socket;
     QLocalServer m_server;
     QString m_listenError;
     bool m_reached = false;

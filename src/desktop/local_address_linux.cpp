@@ -1,0 +1,24 @@
+#include "desktop/local_address.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+
+#include <sys/un.h>
+
+using namespace Qt::StringLiterals;
+
+namespace corvel {
+
+// A socket path must fit the kernel's address (108 bytes with its terminating zero), and some
+// sandboxes make runtime directories longer. Such a path names an abstract socket instead, which
+// needs no file; the hash keeps it to this user and display as the path did.
+LocalAddress localAddress(const QString &socketPath)
+{
+    if (std::size_t(QFile::encodeName(socketPath).size()) < sizeof(sockaddr_un::sun_path))
+        return {socketPath};
+    return {u"corvel-"_s +
+                QString::fromLatin1(QCryptographicHash::hash(socketPath.toUtf8(), QCryptographicHash::Sha256).toHex()),
+            true};
+}
+
+} // namespace corvel
