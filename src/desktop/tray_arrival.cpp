@@ -1,17 +1,9 @@
 #include "desktop/tray_arrival.h"
 
-#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusReply>
 #include <QDBusVariant>
-#include <QGuiApplication>
-
-#include <xcb/xcb.h>
-
-#include <cstdlib>
-#include <memory>
-#include <string_view>
 
 using namespace Qt::StringLiterals;
 
@@ -22,71 +14,18 @@ namespace {
 const QString watcherService = u"org.kde.StatusNotifierWatcher"_s;
 const QString watcherPath = u"/StatusNotifierWatcher"_s;
 
-struct FreeReply {
-    void operator()(void *reply) const { std::free(reply); }
-};
-
-xcb_connection_t *x11Connection()
-{
-    // The offscreen platform may offer an X11 interface too, but it is on no X server.
-    if (QGuiApplication::platformName() != u"xcb"_s)
-        return nullptr;
-    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 == nullptr ? nullptr : x11->connection();
-}
-
-xcb_atom_t atom(xcb_connection_t *connection, std::string_view name)
-{
-    const std::unique_ptr<xcb_intern_atom_reply_t, FreeReply> reply(xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(name.size()), name.data()), nullptr));
-    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-}
-
-// Qt keeps the screen number to itself; separate X screens are rare enough that the first one
-// stands for all, as Qt's own tray icon assumes.
-xcb_window_t rootWindow(xcb_connection_t *connection)
-{
-    return xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-}
-
 } // namespace
 
-TrayArrival::TrayArrival(std::function<void(Protocol)> arrived) : m_arrived(std::move(arrived))
+TrayArrival::TrayArrival(std::function<void(Protocol)> arrived)
+    : m_arrived(std::move(arrived)), m_platform([this] { m_arrived(Protocol::Platform); })
 {
     // A host registers when it starts and again when it restarts, whichever process owns the
     // watcher's name by then.
     QDBusConnection::sessionBus().connect(watcherService, watcherPath, watcherService,
                                           u"StatusNotifierHostRegistered"_s, this, SLOT(hostRegistered()));
-    watchX11();
 }
 
-TrayArrival::~TrayArrival()
-{
-    QCoreApplication::instance()->removeNativeEventFilter(this);
-}
-
-// A tray that takes the selection _NET_SYSTEM_TRAY_S0 says so to every client with a MANAGER
-// message to the root window's structure listeners.
-void TrayArrival::watchX11()
-{
-    xcb_connection_t *connection = x11Connection();
-    if (connection == nullptr)
-        return;
-    m_managerAtom = atom(connection, "MANAGER");
-    m_traySelection = atom(connection, "_NET_SYSTEM_TRAY_S0");
-    const xcb_window_t root = rootWindow(connection);
-    // The event mask is per client: Qt's own selection on the root window stays.
-    const std::unique_ptr<xcb_get_window_attributes_reply_t, FreeReply> attributes(
-        xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, root), nullptr));
-    if (!attributes)
-        return;
-    const uint32_t mask = attributes->your_event_mask | XCB_EVENT_MASK_STRUCTURE_NOTIFY;
-    xcb_change_window_attributes(connection, root, XCB_CW_EVENT_MASK, &mask);
-    xcb_flush(connection);
-    QCoreApplication::instance()->installNativeEventFilter(this);
-}
-
-bool TrayArrival::trayRuns() const
+bool TrayArrival::iconWouldShow() const
 {
     QDBusMessage get =
         QDBusMessage::createMethodCall(watcherService, watcherPath, u"org.freedesktop.DBus.Properties"_s, u"Get"_s);
@@ -94,29 +33,7 @@ bool TrayArrival::trayRuns() const
     if (const QDBusReply<QDBusVariant> host = QDBusConnection::sessionBus().call(get);
         host.isValid() && host.value().variant().toBool())
         return true;
-    xcb_connection_t *connection = x11Connection();
-    if (connection == nullptr || m_traySelection == XCB_ATOM_NONE)
-        return false;
-    const std::unique_ptr<xcb_get_selection_owner_reply_t, FreeReply> owner(
-        xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, m_traySelection), nullptr));
-    return owner && owner->owner != XCB_WINDOW_NONE;
-}
-
-bool TrayArrival::nativeEventFilter(const QByteArray &eventType, void *message, qintptr * /*result*/)
-{
-    constexpr uint8_t sentFlag = 0x80;
-    if (eventType != "xcb_generic_event_t")
-        return false;
-    const auto *event = static_cast<const xcb_generic_event_t *>(message);
-    if ((event->response_type & ~sentFlag) != XCB_CLIENT_MESSAGE)
-        return false;
-    const auto *manager = static_cast<const xcb_client_message_event_t *>(message);
-    // Told once Qt has seen the message too: an icon made before would be docked twice, by its
-    // maker and by Qt's own reaction to the new tray.
-    if (manager->type == m_managerAtom && manager->format == 32 && manager->data.data32[1] == m_traySelection)
-        QMetaObject::invokeMethod(
-            this, [this] { m_arrived(Protocol::XEmbed); }, Qt::QueuedConnection);
-    return false;
+    return m_platform.iconWouldShow();
 }
 
 void TrayArrival::hostRegistered()

@@ -1,0 +1,115 @@
+#include "desktop/platform_trays.h"
+
+#include <QAbstractNativeEventFilter>
+#include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <string_view>
+
+using namespace Qt::StringLiterals;
+
+namespace corvel {
+
+namespace {
+
+struct FreeReply {
+    void operator()(void *reply) const { std::free(reply); }
+};
+
+xcb_connection_t *x11Connection()
+{
+    // The offscreen platform may offer an X11 interface too, but it is on no X server.
+    if (QGuiApplication::platformName() != u"xcb"_s)
+        return nullptr;
+    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 == nullptr ? nullptr : x11->connection();
+}
+
+xcb_atom_t atom(xcb_connection_t *connection, std::string_view name)
+{
+    const std::unique_ptr<xcb_intern_atom_reply_t, FreeReply> reply(xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(name.size()), name.data()), nullptr));
+    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+}
+
+// Qt keeps the screen number to itself; separate X screens are rare enough that the first one
+// stands for all, as Qt's own tray icon assumes.
+xcb_window_t rootWindow(xcb_connection_t *connection)
+{
+    return xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+}
+
+} // namespace
+
+// A tray that takes the selection _NET_SYSTEM_TRAY_S0 says so to every client with a MANAGER
+// message to the root window's structure listeners. Without an X display there is no such tray.
+class PlatformTrays::Watch final : public QObject, public QAbstractNativeEventFilter {
+public:
+    explicit Watch(std::function<void()> arrived) : m_arrived(std::move(arrived))
+    {
+        xcb_connection_t *connection = x11Connection();
+        if (connection == nullptr)
+            return;
+        m_managerAtom = atom(connection, "MANAGER");
+        m_traySelection = atom(connection, "_NET_SYSTEM_TRAY_S0");
+        const xcb_window_t root = rootWindow(connection);
+        // The event mask is per client: Qt's own selection on the root window stays.
+        const std::unique_ptr<xcb_get_window_attributes_reply_t, FreeReply> attributes(
+            xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, root), nullptr));
+        if (!attributes)
+            return;
+        const uint32_t mask = attributes->your_event_mask | XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+        xcb_change_window_attributes(connection, root, XCB_CW_EVENT_MASK, &mask);
+        xcb_flush(connection);
+        QCoreApplication::instance()->installNativeEventFilter(this);
+    }
+
+    ~Watch() override { QCoreApplication::instance()->removeNativeEventFilter(this); }
+    Watch(const Watch &) = delete;
+    Watch &operator=(const Watch &) = delete;
+
+    [[nodiscard]] bool trayRuns() const
+    {
+        xcb_connection_t *connection = x11Connection();
+        if (connection == nullptr || m_traySelection == XCB_ATOM_NONE)
+            return false;
+        const std::unique_ptr<xcb_get_selection_owner_reply_t, FreeReply> owner(
+            xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, m_traySelection), nullptr));
+        return owner && owner->owner != XCB_WINDOW_NONE;
+    }
+
+    bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr * /*result*/) override
+    {
+        constexpr uint8_t sentFlag = 0x80;
+        if (eventType != "xcb_generic_event_t")
+            return false;
+        const auto *event = static_cast<const xcb_generic_event_t *>(message);
+        if ((event->response_type & ~sentFlag) != XCB_CLIENT_MESSAGE)
+            return false;
+        const auto *manager = static_cast<const xcb_client_message_event_t *>(message);
+        // Told once Qt has seen the message too: an icon made before would be docked twice, by its
+        // maker and by Qt's own reaction to the new tray.
+        if (manager->type == m_managerAtom && manager->format == 32 && manager->data.data32[1] == m_traySelection)
+            QMetaObject::invokeMethod(this, m_arrived, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    std::function<void()> m_arrived;
+    xcb_atom_t m_managerAtom = XCB_ATOM_NONE;
+    xcb_atom_t m_traySelection = XCB_ATOM_NONE;
+};
+
+PlatformTrays::PlatformTrays(std::function<void()> arrived) : m_watch(std::make_unique<Watch>(std::move(arrived))) {}
+
+PlatformTrays::~PlatformTrays() = default;
+
+bool PlatformTrays::iconWouldShow() const
+{
+    return m_watch->trayRuns();
+}
+
+} // namespace corvel
