@@ -24,13 +24,18 @@ QDBusMessage call(const QString &method)
 
 } // namespace
 
-DesktopNotifications::DesktopNotifications(std::function<void()> onClicked) : m_onClicked(std::move(onClicked)) {}
+DesktopNotifications::DesktopNotifications(std::function<void()> onClicked, Show withoutBus)
+    : m_onClicked(std::move(onClicked)), m_withoutBus(std::move(withoutBus))
+{
+}
 
 void DesktopNotifications::show(const Notice &notice)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected())
+    if (!bus.isConnected()) {
+        m_withoutBus(notice);
         return;
+    }
     if (!m_listening) {
         m_listening =
             bus.connect(service, path, interface, u"ActionInvoked"_s, this, SLOT(actionInvoked(uint, QString)));

@@ -10,13 +10,16 @@
 namespace corvel {
 
 // Desktop notifications through the session bus (org.freedesktop.Notifications). The bus is
-// reached at the first notification, not at start-up. Without a bus or a notification server a
-// notification is dropped; the next one tries again, nothing is retried on its own.
+// reached at the first notification, not at start-up. Where there is no session bus (macOS,
+// Windows), the notice goes to a stand-in, the tray icon's message, as plain text. Without a
+// notification server a notification is dropped; the next one tries again, nothing is retried on
+// its own.
 class DesktopNotifications : public QObject {
     Q_OBJECT
 public:
+    using Show = std::function<void(const Notice &)>;
     // onClicked runs when the user clicks the notification.
-    explicit DesktopNotifications(std::function<void()> onClicked);
+    DesktopNotifications(std::function<void()> onClicked, Show withoutBus);
 
     // Shows the notice in place of the one shown before.
     void show(const Notice &notice);
@@ -29,6 +32,7 @@ private:
     void send(const Notice &notice);
 
     std::function<void()> m_onClicked;
+    Show m_withoutBus;
     bool m_listening = false;
     bool m_asking = false;
     // Whether the server reads markup in the body; unknown until it has said so.

@@ -36,10 +36,15 @@ QIcon markedIcon(const QIcon &icon)
 DesktopShell::DesktopShell(ChatView &view, ViewController &controller, Application &application,
                            SettingsStore &settings, MainLoop &loop)
     : m_view(view), m_controller(controller), m_application(application), m_settings(settings),
-      m_notifications([this] { m_controller.show(); }),
+      m_notifications([this] { m_controller.show(); },
+                      [this](const Notice &notice) {
+                          // Shown as plain text by every system's tray.
+                          if (m_tray)
+                              m_tray->showMessage(notice.summary, notice.body, m_icon);
+                      }),
       m_batch(loop, [this](const Notice &notice) { m_notifications.show(notice); }), m_icon(QApplication::windowIcon()),
       m_markedIcon(markedIcon(m_icon)), m_trays([this](TrayArrival::Protocol protocol) {
-          // Qt docks an XEmbed icon in a new tray by itself; docking it twice confuses the tray.
+          // Qt docks an icon in a new platform tray by itself; docking it twice confuses the tray.
           if (!m_tray || protocol == TrayArrival::Protocol::StatusNotifierItem)
               makeTrayIcon();
       })
@@ -48,7 +53,7 @@ DesktopShell::DesktopShell(ChatView &view, ViewController &controller, Applicati
     buildMenu();
     // Asking for a tray can mean a round trip to the session bus: not before the window is up.
     loop.after(Seconds(0), m_lifetime.guard([this] {
-        if (m_trays.trayRuns())
+        if (m_trays.iconWouldShow())
             makeTrayIcon();
     }));
 }
@@ -84,6 +89,7 @@ void DesktopShell::makeTrayIcon()
         if (reason == QSystemTrayIcon::Trigger)
             toggle();
     });
+    connect(m_tray.get(), &QSystemTrayIcon::messageClicked, this, [this] { m_controller.show(); });
     updateTrayIcon();
     m_tray->show();
 }
