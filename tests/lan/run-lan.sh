@@ -14,6 +14,9 @@ declare -A address=([a]=10.77.0.1 [b]=10.77.0.2 [c]=10.77.0.3 [d]=10.77.0.4 [e]=
 # No window may cover another: clicks land on whatever is on top.
 declare -A place=([a]="0 0" [b]="800 0" [c]="1600 0" [d]="0 350" [e]="800 350" [f]="1600 350" [g]="1600 350")
 source "$(dirname "$0")/lan-lib.sh"
+# The portable build's reader stamps a datagram when it reads it and cannot learn what the kernel
+# dropped; and its tray icon, made at once on X11, keeps to the first tray protocol it meets.
+portable() { [[ ${CORVEL_PORTABLE:-OFF} == ON ]]; }
 welcome() { echo "  SYSTEM  >  Welcome to Corvel ${user[$1]} . You are online"; }
 no_network=" SYSTEM  >  NO NETWORK CONECTION"
 
@@ -237,6 +240,26 @@ expect_wire x "  bob    >    <online?>" 2
 quit_copy b-new
 
 begin_scenario "auto-hide, a tray started later and again (StatusNotifierItem)"
+watcher_property() { bus_call org.kde.StatusNotifierWatcher /StatusNotifierWatcher org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierWatcher "string:$1"; }
+host_registered() { watcher_property IsStatusNotifierHostRegistered | grep -q 'boolean true'; }
+# Every tray icon registers with the watcher under its program's bus name.
+tray_item_of() {
+    local name && for name in $(watcher_property RegisteredStatusNotifierItems | grep -o ':[0-9.]*'); do
+        bus_call org.freedesktop.DBus / org.freedesktop.DBus.GetConnectionUnixProcessID "string:$name" |
+            grep -qw "uint32 ${pid[$1]}" && echo "$name" && return; done; return 1
+}
+start_sni_tray() {
+    [[ -z ${pid[watcher]:-} ]] || { stop "${pid[watcher]}" && stop "${pid[sni-host]}"; }
+    status-notifier-watcher 2>/dev/null &
+    pid[watcher]=$!
+    wait_until 10 "the tray's watcher" has_name org.kde.StatusNotifierWatcher
+    gtk-sni-tray-standalone --bottom --end --no-strut >/dev/null 2>&1 &
+    pid[sni-host]=$!
+    wait_until 10 "the tray's host" host_registered
+    wait_until 10 "the tray's window" xdotool search --onlyvisible --pid "${pid[sni-host]}"
+}
+# The portable build's icon would keep to XEmbed if it met no watcher first.
+! portable || start_sni_tray
 # Every key is stored, so that clearing all data below has something to remove and to keep.
 start_copy f Hide=true Delay=2 'OKpreset=on my way' alpha=0.8 Inverted=true autoClear=false fsize=14 \
     pSet1=one pSet2=two pSet3=three pSet4=four pSet5=five pSet6=six pSet7=seven pSet8=eight pSet9=nine
@@ -260,23 +283,8 @@ wait_until 5 "host f's window to come back" find_window f
 expect_count f "show window" $((shown + 1))
 # A watcher and its host, after f has run for more than its hide delay of 2 s: its icon is there,
 # and again when they start again. The host's window takes the focus, which f's keys must not lose.
-watcher_property() { bus_call org.kde.StatusNotifierWatcher /StatusNotifierWatcher org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierWatcher "string:$1"; }
-host_registered() { watcher_property IsStatusNotifierHostRegistered | grep -q 'boolean true'; }
-# Every tray icon registers with the watcher under its program's bus name.
-tray_item_of() {
-    local name && for name in $(watcher_property RegisteredStatusNotifierItems | grep -o ':[0-9.]*'); do
-        bus_call org.freedesktop.DBus / org.freedesktop.DBus.GetConnectionUnixProcessID "string:$name" |
-            grep -qw "uint32 ${pid[$1]}" && echo "$name" && return; done; return 1
-}
-for _ in start restart; do
-    [[ -z ${pid[watcher]:-} ]] || { stop "${pid[watcher]}" && stop "${pid[sni-host]}"; }
-    status-notifier-watcher 2>/dev/null &
-    pid[watcher]=$!
-    wait_until 10 "the tray's watcher" has_name org.kde.StatusNotifierWatcher
-    gtk-sni-tray-standalone --bottom --end --no-strut >/dev/null 2>&1 &
-    pid[sni-host]=$!
-    wait_until 10 "the tray's host" host_registered
-    wait_until 10 "the tray's window" xdotool search --onlyvisible --pid "${pid[sni-host]}"
+for _ in $(portable || echo start) restart; do
+    start_sni_tray
     wait_until 2 "host f's tray icon" tray_item_of f >/dev/null
 done
 # Hidden again, the icon's activation brings it back.
@@ -323,7 +331,7 @@ begin_scenario "a copy stopped, and a flood"
 kill -STOP "${pid[c]}"
 for _ in 1 2; do peer_sends x --text "  mallory    >    ok" && sleep 1.5; done
 kill -CONT "${pid[c]}"
-expect_count c "Data received:   mallory    >    ok" 2
+expect_count c "Data received:   mallory    >    ok" "$(portable && echo 1 || echo 2)"
 # Amid a flood of long lines b's line is its own; c, stopped, tells what the kernel dropped of it.
 type_on b "mine amid the flood"
 kill -STOP "${pid[c]}"
@@ -332,8 +340,10 @@ sleep 0.5 && mark_output b && key_on b Return
 wait $!
 kill -CONT "${pid[c]}"
 wait_until 60 "host b to show its line as its own" count_reaches b "this is me" 1
-peer_sends x --text "  mallory    >    after the flood" # the kernel's count comes with the next datagram
-wait_until 60 "host c to tell the kernel's drops" grep -q '^>>> Datagrams dropped: .*, [1-9][0-9]* in the kernel$' "$work/c.out"
+if ! portable; then
+    peer_sends x --text "  mallory    >    after the flood" # the kernel's count comes with the next datagram
+    wait_until 60 "host c to tell the kernel's drops" grep -q '^>>> Datagrams dropped: .*, [1-9][0-9]* in the kernel$' "$work/c.out"
+fi
 
 begin_scenario "VPN, two LANs, two links on one, a router"
 # g: two links on br0, one on br1 with the recorder y, and a VPN (tun0) holding the default route.
