@@ -8,7 +8,8 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
-#include <system_error>
+#include <locale>
+#include <sstream>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -67,11 +68,13 @@ float SettingsStore::floatForKey(QStringView key) const
 {
     const QVariant value = m_settings->value(keyString(key));
     // Straight to 32 bits: through a double, the largest float and a few tiny ones would not
-    // read back as the float that setFloat wrote.
-    const QByteArray text = value.toString().trimmed().toLatin1();
+    // read back as the float that setFloat wrote. A stream in the C locale does that everywhere;
+    // std::from_chars does not read floats on every system's C++ library yet.
+    std::istringstream text(value.toString().trimmed().toStdString());
+    text.imbue(std::locale::classic());
     float parsed = 0.0F;
-    const auto [end, error] = std::from_chars(text.cbegin(), text.cend(), parsed);
-    if (error == std::errc{} && end == text.cend() && std::isfinite(parsed))
+    text >> parsed;
+    if (!text.fail() && text.peek() == std::char_traits<char>::eof() && std::isfinite(parsed))
         return parsed;
 
     const auto number = asNumber(value);
