@@ -2,6 +2,7 @@
 #include "net/utf8.h"
 #include "net/wire.h"
 #include "settings/keys.h"
+#include "settings/login_name.h"
 #include "support/chat_copy.h"
 #include "support/trace_capture.h"
 #include "widgets/stepper.h"

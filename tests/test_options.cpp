@@ -1,4 +1,5 @@
 #include "settings/keys.h"
+#include "settings/login_name.h"
 #include "settings/options.h"
 #include "settings/settings_store.h"
 #include "support/outlet.h"

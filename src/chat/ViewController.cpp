@@ -3,6 +3,7 @@
 #include "chat/chat_view.h"
 #include "net/wire.h"
 #include "settings/keys.h"
+#include "settings/login_name.h"
 #include "settings/settings_store.h"
 #include "ui_ChatWindow.h"
 #include "widgets/stepper.h"

@@ -1,4 +1,4 @@
-#include "settings/settings_store.h"
+#include "settings/login_name.h"
 
 #include <pwd.h>
 #include <unistd.h>

@@ -4,6 +4,7 @@
 #include "net/lan_interfaces.h"
 #include "platform/trace.h"
 #include "settings/keys.h"
+#include "settings/login_name.h"
 #include "settings/settings_store.h"
 #include "ui_options.h"
 #include "widgets/stepper.h"

@@ -1,6 +1,7 @@
 #include "settings/settings_store.h"
 
 #include "settings/keys.h"
+#include "settings/login_name.h"
 
 #include <QStringList>
 

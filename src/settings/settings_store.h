@@ -71,7 +71,4 @@ private:
     bool m_unsavedTold = false;
 };
 
-// The login name of the user who runs the program, from the password database where there is one.
-[[nodiscard]] QString loginName();
-
 } // namespace corvel

@@ -5,6 +5,7 @@
 #include "app/Document.h"
 #include "net/broadcast_socket.h"
 #include "net/wire.h"
+#include "settings/login_name.h"
 #include "settings/settings_store.h"
 #include "support/trace_capture.h"
 

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+namespace corvel {
+
+// The login name of the user who runs the program, from the password database where there is one.
+[[nodiscard]] QString loginName();
+
+} // namespace corvel
