@@ -57,7 +57,7 @@ private:
     QMenu m_menu;
     QIcon m_icon;
     QIcon m_markedIcon;
-    // Made only once a tray runs: Qt picks the tray's protocol for good when the first icon is
+    // Made only once it would show: Qt picks the tray's protocol for good when the first icon is
     // made. Made again, an icon registers with a StatusNotifierItem host that started again.
     std::unique_ptr<QSystemTrayIcon> m_tray;
     TrayArrival m_trays;

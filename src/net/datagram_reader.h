@@ -24,9 +24,9 @@ namespace corvel {
 // come, into a queue bounded in datagrams and in bytes; the main thread takes them in passes of
 // bounded time. So a burst loses nothing while the main thread lays out lines, and a flood neither
 // starves the main loop nor exhausts memory: what a full queue drops is counted and reported once
-// a second, together with what the kernel dropped before the reader could take it. Each datagram
-// carries the time the kernel received it, so that neither a busy main thread nor a stopped
-// process makes it look late.
+// a second, together with what the kernel dropped before the reader could take it, where the
+// system tells. Each datagram carries the time it was received, by the kernel where the system
+// tells, so that a busy main thread does not make it look late.
 class DatagramReader final : public QObject {
     Q_OBJECT
 public:
