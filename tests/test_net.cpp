@@ -6,6 +6,7 @@
 #include "net/echo_watch.h"
 #include "net/lan_interfaces.h"
 #include "net/learned_senders.h"
+#include "net/own_networks.h"
 #include "net/wire.h"
 #include "platform/manual_main_loop.h"
 
@@ -17,6 +18,12 @@ using namespace Qt::StringLiterals;
 using namespace corvel;
 using namespace corvel::wire;
 using Flag = QNetworkInterface::InterfaceFlag;
+
+namespace {
+
+constexpr quint32 learnedBase = 0x0a090000; // 10.9.0.0
+
+} // namespace
 
 class NetTest : public QObject {
     Q_OBJECT
@@ -105,19 +112,121 @@ private Q_SLOTS:
         QVERIFY(!isReachable(all.mid(2, 3) + all.mid(6, 3), true));
     }
 
-    // Senders beyond the LANs that are sent to: at most 64, each for ten minutes after its last
-    // datagram. Rows: seconds, how many are left, the least recently heard of them.
-    void learnedSenders()
+    // Who becomes a sender that this copy also sends to. The copy is 10.77.0.1 on the LAN 10.77.0/24
+    // and has a tunnel address 100.100.0.2 without a LAN.
+    void learnsFromSender_data()
     {
+        QTest::addColumn<QString>("sender");
+        QTest::addColumn<QString>("destination");
+        QTest::addColumn<QByteArray>("payload");
+        QTest::addColumn<bool>("learned");
+        const QByteArray line = chatLine(u"ann", u"hi").toUtf8();
+        const QByteArray system = presenceAnswer(u"ann").toUtf8();
+        QTest::newRow("10/8 by unicast") << u"10.9.0.5"_s << u"10.77.0.1"_s << line << true;
+        QTest::newRow("to the tunnel address") << u"10.9.0.5"_s << u"100.100.0.2"_s << system << true;
+        QTest::newRow("announcement") << u"10.9.0.5"_s << u"10.77.0.1"_s << queryAnnouncement(u"ann").toUtf8() << true;
+        QTest::newRow("limited broadcast") << u"10.9.0.5"_s << u"255.255.255.255"_s << line << false;
+        QTest::newRow("directed broadcast") << u"10.9.0.5"_s << u"10.77.0.255"_s << line << false;
+        QTest::newRow("destination unknown") << u"10.9.0.5"_s << u"0.0.0.0"_s << line << false;
+        QTest::newRow("another host's address") << u"10.9.0.5"_s << u"10.77.0.7"_s << line << false;
+        QTest::newRow("172.16/12 first") << u"172.16.0.1"_s << u"10.77.0.1"_s << line << true;
+        QTest::newRow("172.16/12 last") << u"172.31.255.254"_s << u"10.77.0.1"_s << line << true;
+        QTest::newRow("172.32 is public") << u"172.32.0.1"_s << u"10.77.0.1"_s << line << false;
+        QTest::newRow("192.168/16") << u"192.168.2.7"_s << u"10.77.0.1"_s << line << true;
+        QTest::newRow("192.169 is public") << u"192.169.2.7"_s << u"10.77.0.1"_s << line << false;
+        QTest::newRow("100.64/10 first") << u"100.64.0.1"_s << u"10.77.0.1"_s << line << true;
+        QTest::newRow("100.64/10 last") << u"100.127.255.254"_s << u"10.77.0.1"_s << line << true;
+        QTest::newRow("100.128 is public") << u"100.128.0.1"_s << u"10.77.0.1"_s << line << false;
+        QTest::newRow("public") << u"198.51.100.7"_s << u"10.77.0.1"_s << line << false;
+        QTest::newRow("neighbour on the LAN") << u"10.77.0.9"_s << u"10.77.0.1"_s << line << false;
+        QTest::newRow("own address") << u"100.100.0.2"_s << u"10.77.0.1"_s << line << false;
+        QTest::newRow("empty") << u"10.9.0.5"_s << u"10.77.0.1"_s << QByteArray() << false;
+        QTest::newRow("not UTF-8") << u"10.9.0.5"_s << u"10.77.0.1"_s << QByteArray("  a    >    \xff") << false;
+        QTest::newRow("no separator") << u"10.9.0.5"_s << u"10.77.0.1"_s << QByteArray("  ann hi") << false;
+        QTest::newRow("not a copy's text") << u"10.9.0.5"_s << u"10.77.0.1"_s << QByteArray("GET / HTTP/1.0") << false;
+    }
+
+    void learnsFromSender()
+    {
+        QFETCH(QString, sender);
+        QFETCH(QString, destination);
+        QFETCH(QByteArray, payload);
+        QFETCH(bool, learned);
+        const auto entry = [](const QString &ip, int prefixLength) {
+            QNetworkAddressEntry made;
+            made.setIp(QHostAddress(ip));
+            made.setPrefixLength(prefixLength);
+            return made;
+        };
+        const QList<InterfaceDescription> all = {
+            {u"eth0"_s, 2, Flag::IsUp | Flag::IsRunning | Flag::CanBroadcast, {entry(u"10.77.0.1"_s, 24)}},
+            {u"tun0"_s, 3, Flag::IsUp | Flag::IsRunning | Flag::IsPointToPoint, {entry(u"100.100.0.2"_s, 32)}},
+        };
+        const OwnNetworks own(all, lansOf(all));
+        QCOMPARE(learnsFrom(QHostAddress(sender).toIPv4Address(), QHostAddress(destination).toIPv4Address(), payload,
+                            own),
+                 learned);
+    }
+
+    // At most 64 learned senders, each for ten minutes after its last datagram. Rows: seconds, how
+    // many are left, the least recently heard of them.
+    void learnedSendersExpire_data()
+    {
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<int>("left");
+        QTest::addColumn<quint32>("first");
+        QTest::newRow("the 65th pushed out the first") << 601 << 64 << 3U;
+        QTest::newRow("ten minutes after each") << 660 << 6 << 61U;
+        QTest::newRow("heard again lives longer") << 899 << 1 << 2U;
+        QTest::newRow("all gone") << 900 << 0 << 0U;
+    }
+
+    void learnedSendersExpire()
+    {
+        QFETCH(int, seconds);
+        QFETCH(int, left);
+        QFETCH(quint32, first);
         LearnedSenders learned;
         for (quint32 host = 1; host <= 65; ++host)
             learned.heard(host, Seconds(host));
         learned.heard(2, Seconds(300));
-        for (const auto &[seconds, left, first] :
-             {std::tuple(601, 64, 3U), {660, 6, 61U}, {899, 1, 2U}, {900, 0, 0U}}) {
-            const QList<QHostAddress> current = learned.current(Seconds(seconds));
-            QVERIFY(current.size() == left && current.value(0).toIPv4Address() == first);
+        const std::vector<LearnedSenders::Heard> &current = learned.current(Seconds(seconds));
+        QCOMPARE(int(current.size()), left);
+        QCOMPARE(current.empty() ? 0U : current.front().address, first);
+    }
+
+    // Beyond the LANs a datagram goes to every Destination, however many senders were learned, and
+    // then to the learned senders; an automatic answer only to those of them that asked.
+    void recipientsBeyondLan_data()
+    {
+        QTest::addColumn<std::optional<QList<quint32>>>("askers");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("what the user sends") << std::optional<QList<quint32>>() << u"D1 D2 L0 L2 … L63 (65)"_s;
+        QTest::newRow("an answer to one") << std::optional(QList<quint32>{learnedBase + 5}) << u"D1 D2 L5 (3)"_s;
+        QTest::newRow("an answer to a stranger")
+            << std::optional(QList<quint32>{0x0a630001}) << u"D1 D2 (2)"_s;
+        QTest::newRow("an answer to a destination")
+            << std::optional(QList<quint32>{learnedBase + 1}) << u"D1 D2 (2)"_s;
+    }
+
+    void recipientsBeyondLan()
+    {
+        QFETCH(std::optional<QList<quint32>>, askers);
+        QFETCH(QString, expected);
+        LearnedSenders learned;
+        for (quint32 host = 0; host < LearnedSenders::capacity; ++host)
+            learned.heard(learnedBase + host, Seconds(1));
+        // The second Destination wrote too: it stays one.
+        const QList<QHostAddress> destinations = {QHostAddress(u"192.168.2.255"_s), QHostAddress(learnedBase + 1)};
+        const QList<QHostAddress> sentTo = beyondLan(destinations, learned.current(Seconds(2)), askers);
+        QStringList shown;
+        for (const QHostAddress &address : sentTo) {
+            const qsizetype index = destinations.indexOf(address);
+            shown.append(index >= 0 ? u"D%1"_s.arg(index + 1) : u"L%1"_s.arg(address.toIPv4Address() - learnedBase));
         }
+        if (shown.size() > 5)
+            shown = shown.mid(0, 4) + QStringList{u"…"_s, shown.last()};
+        QCOMPARE(shown.join(u' ') + u" (%1)"_s.arg(sentTo.size()), expected);
     }
 
     // The "Destinations" field: what it sends to, or why it is refused.

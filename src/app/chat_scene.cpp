@@ -23,6 +23,7 @@ ChatScene::ChatScene()
             .value_or(QList<QHostAddress>());
     };
     m_socket.setDestinations(destinations);
+    m_socket.setLearning([this] { return m_settings.learnSenders(); });
     ChatServices services{m_settings, m_loop, m_socket, m_application,
                           [destinations] { return Reachability::isNetworkReachable(!destinations().isEmpty()); }};
     services.openPreferences = [this] { openPreferences(); };
@@ -37,7 +38,8 @@ ChatScene::~ChatScene() = default;
 
 void ChatScene::openPreferences()
 {
-    options::openOnce(m_settings, m_window->window());
+    options::openOnce(
+        m_settings, [this] { return m_socket.learnedSenders(); }, m_window->window());
 }
 
 } // namespace corvel

@@ -113,6 +113,7 @@ private:
     void reportUnsent(DatagramSocket::SendResult result, qsizetype messageLimit);
     // Every broadcast goes through here, so that the echo watch knows of it.
     DatagramSocket::SendResult transmit(const QString &text);
+    DatagramSocket::SendResult watched(DatagramSocket::SendResult result);
     void echoChanged(EchoWatch::Change change);
     void scheduleHide();
     void autoHideAfterSend();
@@ -153,6 +154,7 @@ private:
     Seconds m_callSent{}; // a call's echo must arrive soon after, or the next call is someone else's
     std::uint64_t m_hideGeneration = 0;
     AnswerCoalescer m_presenceAnswers;
+    QList<quint32> m_askersBeyondLan; // learned senders whose queries the next answer covers
     Lifetime m_lifetime;
 };
 

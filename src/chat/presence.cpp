@@ -3,6 +3,8 @@
 #include "net/wire.h"
 #include "settings/settings_store.h"
 
+#include <utility>
+
 namespace corvel {
 
 namespace {
@@ -43,9 +45,10 @@ void ViewController::online()
 void ViewController::broadcastPresenceAnswer()
 {
     const QString answer = wire::presenceAnswer(m_defaults.userName());
+    const QList<quint32> askers = std::exchange(m_askersBeyondLan, {});
     if (!m_socket.access())
         return;
-    (void)transmit(answer);
+    (void)watched(m_socket.answer(answer, askers));
 }
 
 } // namespace corvel

@@ -32,6 +32,9 @@ void ViewController::receive(const Datagram &datagram)
 
     switch (wire::classify(*text, user)) {
     case wire::MessageKind::PresenceRequest:
+        // Beyond the LANs the answer goes to whoever asked, not to every host that once wrote.
+        if (datagram.fromLearnedSender && !m_askersBeyondLan.contains(datagram.sender))
+            m_askersBeyondLan.append(datagram.sender);
         online();
         return;
     case wire::MessageKind::Call:

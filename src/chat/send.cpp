@@ -56,7 +56,11 @@ bool ViewController::broadcastOwnLine(const QString &user, const QString &messag
 
 DatagramSocket::SendResult ViewController::transmit(const QString &text)
 {
-    const DatagramSocket::SendResult result = m_socket.broadcast(text);
+    return watched(m_socket.broadcast(text));
+}
+
+DatagramSocket::SendResult ViewController::watched(DatagramSocket::SendResult result)
+{
     if (result == DatagramSocket::SendResult::Sent)
         m_echoWatch.sent();
     return result;

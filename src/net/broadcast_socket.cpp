@@ -14,6 +14,12 @@ namespace corvel {
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+constexpr quint32 limitedBroadcast = 0xffffffff;
+
+} // namespace
+
 BroadcastSocket::BroadcastSocket(std::chrono::nanoseconds passTime, QObject *parent)
     : QObject(parent), m_passTime(passTime)
 {
@@ -46,6 +52,16 @@ bool BroadcastSocket::access()
 
 DatagramSocket::SendResult BroadcastSocket::broadcast(const QString &text)
 {
+    return send(text, std::nullopt);
+}
+
+DatagramSocket::SendResult BroadcastSocket::answer(const QString &text, const QList<quint32> &askers)
+{
+    return send(text, askers);
+}
+
+DatagramSocket::SendResult BroadcastSocket::send(const QString &text, const std::optional<QList<quint32>> &askers)
+{
     if (m_socket == nullptr)
         return SendResult::NoSocket;
     const QByteArray payload = text.toUtf8();
@@ -68,11 +84,8 @@ DatagramSocket::SendResult BroadcastSocket::broadcast(const QString &text)
         datagram.setInterfaceIndex(uint(lan[0].index));
         sendTo(datagram, lan[0].name);
     }
-    QList<QHostAddress> destinations = m_destinations ? m_destinations() : QList<QHostAddress>();
-    for (const QHostAddress &learned : m_learned.current(steadyNow())) {
-        if (!destinations.contains(learned))
-            destinations.append(learned);
-    }
+    const QList<QHostAddress> destinations =
+        beyondLan(m_destinations ? m_destinations() : QList<QHostAddress>(), learnedSenders(), askers);
     for (const QHostAddress &destination : destinations)
         sendTo(QNetworkDatagram(payload, destination, port), destination.toString());
     if (lans.isEmpty() && destinations.isEmpty())
@@ -83,6 +96,13 @@ DatagramSocket::SendResult BroadcastSocket::broadcast(const QString &text)
     return SendResult::Sent;
 }
 
+std::vector<LearnedSenders::Heard> BroadcastSocket::learnedSenders()
+{
+    if (!learning())
+        m_learned.clear();
+    return m_learned.current(steadyNow());
+}
+
 QList<Lan> BroadcastSocket::currentLans()
 {
     const QList<InterfaceDescription> all = systemInterfaces();
@@ -91,38 +111,30 @@ QList<Lan> BroadcastSocket::currentLans()
         trace(u"Networks: "_s % shown);
         m_lansShown = std::move(shown);
     }
-    m_ownAddresses.clear();
-    for (const InterfaceDescription &interface : all) {
-        for (const QNetworkAddressEntry &entry : interface.addresses) {
-            if (entry.ip().protocol() == QAbstractSocket::IPv4Protocol)
-                m_ownAddresses.push_back(entry.ip().toIPv4Address());
-        }
-    }
-    m_ownNetworks.clear();
-    for (const Lan &lan : found) {
-        for (const InterfaceDescription &interface : lan) {
-            for (const QNetworkAddressEntry &entry : interface.addresses) {
-                const quint32 mask = entry.netmask().toIPv4Address();
-                m_ownNetworks.push_back({entry.ip().toIPv4Address() & mask, mask});
-            }
-        }
-    }
+    m_own = OwnNetworks(all, found);
+    m_ownRead = steadyNow();
+    // A host learned before this copy joined its LAN is a neighbour now, which the broadcast reaches.
+    m_learned.forgetOnLan(m_own);
     return found;
 }
 
-// Twins are told apart by their sender, and the own addresses are one sender. Whoever writes from
-// beyond the LANs gets this copy's datagrams too, for a while.
+// Twins are told apart by their sender, and the own addresses are one sender.
 void BroadcastSocket::received(Datagram datagram)
 {
-    if (std::ranges::find(m_ownAddresses, datagram.sender) != m_ownAddresses.end()) {
+    if (m_own.isOwnAddress(datagram.sender)) {
         datagram.sender = Datagram::ownHost;
     } else if (datagram.sender == Datagram::ownHost) {
         // 0.0.0.0, a host without an address yet, must not pass for this one; nor is it sent to.
-        datagram.sender = QHostAddress(QHostAddress::Broadcast).toIPv4Address();
-    } else if (std::ranges::none_of(m_ownNetworks, [&datagram](const Network &network) {
-                   return (datagram.sender & network.mask) == network.address;
-               })) {
-        m_learned.heard(datagram.sender, datagram.arrived);
+        datagram.sender = limitedBroadcast;
+    } else if (isPrivateAddress(datagram.sender) && datagram.destination != limitedBroadcast &&
+               !m_own.isOnLan(datagram.sender)) {
+        // The interfaces may have changed since the last send; they are read again at most once a
+        // second, so that a stream of unicasts cannot make every datagram ask the system.
+        if (datagram.arrived - m_ownRead >= Seconds(1))
+            (void)currentLans();
+        if (learning() && learnsFrom(datagram.sender, datagram.destination, datagram.payload, m_own))
+            m_learned.heard(datagram.sender, datagram.arrived);
+        datagram.fromLearnedSender = m_learned.contains(datagram.sender);
     }
     if (m_handler)
         m_handler(datagram);
@@ -136,6 +148,11 @@ bool BroadcastSocket::caughtUp() const
 void BroadcastSocket::setDestinations(std::function<QList<QHostAddress>()> destinations)
 {
     m_destinations = std::move(destinations);
+}
+
+void BroadcastSocket::setLearning(std::function<bool()> learning)
+{
+    m_learning = std::move(learning);
 }
 
 void BroadcastSocket::setReceiveHandler(ReceiveHandler handler)

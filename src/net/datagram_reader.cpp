@@ -53,7 +53,7 @@ bool DatagramReader::enqueue(const std::vector<Datagram> &datagrams, std::uint32
             m_queue.emplace_back();
         Chunk &chunk = m_queue.back();
         chunk.bytes.append(datagram.payload);
-        chunk.datagrams.push_back({chunk.bytes.size(), datagram.sender, datagram.arrived});
+        chunk.datagrams.push_back({chunk.bytes.size(), datagram.sender, datagram.arrived, datagram.destination});
         m_queuedBytes += size;
         ++m_queuedDatagrams;
     }
@@ -82,7 +82,8 @@ void DatagramReader::takePass()
         const qsizetype begin = m_taking == 0 ? 0 : m_chunk.datagrams[std::size_t(m_taking - 1)].end;
         const Received &taken = m_chunk.datagrams[std::size_t(m_taking)];
         ++m_taking;
-        m_handler({QByteArrayView(m_chunk.bytes).sliced(begin, taken.end - begin), taken.sender, taken.arrived});
+        m_handler({QByteArrayView(m_chunk.bytes).sliced(begin, taken.end - begin), taken.sender, taken.arrived,
+                   taken.destination});
     } while (!deadline.hasExpired());
     QMetaObject::invokeMethod(this, &DatagramReader::takePass, Qt::QueuedConnection);
 }

@@ -53,6 +53,7 @@ private:
         qsizetype end; // in the chunk's bytes
         quint32 sender;
         Seconds arrived;
+        quint32 destination;
     };
     // Datagrams back to back, so that a queue of small ones costs a few allocations, not one each.
     struct Chunk {

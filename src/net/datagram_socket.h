@@ -3,6 +3,7 @@
 #include "platform/main_loop.h"
 
 #include <QByteArrayView>
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -19,6 +20,11 @@ struct Datagram {
     quint32 sender = ownHost;
     // When the kernel received it, on the main loop's clock: a backlog must not age it.
     Seconds arrived{};
+    // The address it was sent to, where the system tells: an own address for a unicast, a broadcast
+    // address otherwise; 0 when unknown.
+    quint32 destination = 0;
+    // Whether the sender is a host beyond the LANs that this copy sends to as well.
+    bool fromLearnedSender = false;
 };
 
 // The broadcast channel as the chat logic sees it. The real one is BroadcastSocket; tests use a
@@ -43,8 +49,12 @@ public:
     // whether there is one now. From then on every received datagram goes to the handler.
     virtual bool access() = 0;
 
-    // Broadcasts one text as one datagram to every copy on the network, this one included.
+    // Broadcasts one text as one datagram to every copy on the network, this one included, and to
+    // every host beyond the LANs that it goes to.
     virtual SendResult broadcast(const QString &text) = 0;
+    // An automatic answer: like broadcast, but of the learned senders beyond the LANs it reaches only
+    // those among the askers, so that nobody can make a copy answer more hosts than asked.
+    virtual SendResult answer(const QString &text, const QList<quint32> &askers) = 0;
 
     virtual void setReceiveHandler(ReceiveHandler handler) = 0;
 };

@@ -28,10 +28,11 @@ constexpr int datagramsPerRead = 64;
 // Every IPv4 datagram fits, so no read truncates.
 constexpr std::size_t largestDatagram = 65536;
 
-// Room for the control messages asked for: the kernel's receive time, and its count of datagrams
-// it dropped.
+// Room for the control messages asked for: the kernel's receive time, its count of datagrams it
+// dropped, and the address each datagram was sent to.
 struct alignas(cmsghdr) ControlRoom
-    : std::array<char, CMSG_SPACE(sizeof(timespec)) + CMSG_SPACE(sizeof(std::uint32_t))> {};
+    : std::array<char, CMSG_SPACE(sizeof(timespec)) + CMSG_SPACE(sizeof(std::uint32_t)) +
+                           CMSG_SPACE(sizeof(in_pktinfo))> {};
 
 // The kernel stamps datagrams on the system clock, which may be set; the main loop runs on the
 // monotonic one. The difference is read at each take, and no stamp lies in the future.
@@ -74,6 +75,8 @@ public:
         // A copy that was stopped (SIGSTOP) takes what came meanwhile all at once: only the kernel
         // knows when each arrived.
         ::setsockopt(m_descriptor, SOL_SOCKET, SO_TIMESTAMPNS, &on, sizeof on);
+        // Only a datagram sent to this host's own address, not to a broadcast one, teaches a sender.
+        ::setsockopt(m_descriptor, IPPROTO_IP, IP_PKTINFO, &on, sizeof on);
         if (m_stop < 0) {
             trace(u">>> Error while initializing socket: no event descriptor to stop the reader with"_s);
             return;
@@ -137,8 +140,11 @@ void SocketDrain::Thread::readUntilStopped()
             for (std::size_t index = 0; index < std::size_t(received); ++index) {
                 msghdr &header = messages[index].msg_hdr;
                 Seconds arrived = takenAt;
+                in_pktinfo sentTo{};
                 for (cmsghdr *control = CMSG_FIRSTHDR(&header); control != nullptr;
                      control = CMSG_NXTHDR(&header, control)) {
+                    if (control->cmsg_level == IPPROTO_IP && control->cmsg_type == IP_PKTINFO)
+                        std::memcpy(&sentTo, CMSG_DATA(control), sizeof sentTo);
                     if (control->cmsg_level != SOL_SOCKET)
                         continue;
                     if (control->cmsg_type == SO_RXQ_OVFL)
@@ -151,7 +157,7 @@ void SocketDrain::Thread::readUntilStopped()
                 }
                 datagrams.push_back(
                     {QByteArrayView(buffers->data() + index * largestDatagram, qsizetype(messages[index].msg_len)),
-                     ntohl(senders[index].sin_addr.s_addr), arrived});
+                     ntohl(senders[index].sin_addr.s_addr), arrived, ntohl(sentTo.ipi_addr.s_addr)});
             }
             m_deliver(datagrams, kernelDrops);
             continue;

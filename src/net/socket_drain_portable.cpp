@@ -85,7 +85,8 @@ private:
             const Seconds takenAt = steadyNow();
             batch.clear();
             for (const QNetworkDatagram &datagram : received)
-                batch.push_back({QByteArrayView(datagram.data()), datagram.senderAddress().toIPv4Address(), takenAt});
+                batch.push_back({QByteArrayView(datagram.data()), datagram.senderAddress().toIPv4Address(), takenAt,
+                                 datagram.destinationAddress().toIPv4Address()});
             m_deliver(batch, 0);
         }
     }

@@ -29,6 +29,12 @@ std::optional<QString> presenceAnswerName(QStringView text)
     return text.sliced(systemPrefix.size(), text.size() - systemPrefix.size() - presenceAnswerTail.size()).toString();
 }
 
+bool hasCopyShape(QStringView text)
+{
+    return text.startsWith(systemPrefix) || text.startsWith(announcementPrefix) ||
+           (text.startsWith(chatPrefix) && text.indexOf(chatSeparator, chatPrefix.size()) >= 0);
+}
+
 MessageKind classify(QStringView text, QStringView localUser)
 {
     // An answer whose name holds the presence tag must not count as a request, or copies with such

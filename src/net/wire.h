@@ -35,6 +35,9 @@ inline constexpr QStringView acknowledgementTest = u" SYSTEM  >  Call recived by
 // The name in a presence answer (system prefix, any name, " IS ONLINE"), or nothing for another text.
 [[nodiscard]] std::optional<QString> presenceAnswerName(QStringView text);
 [[nodiscard]] QString callAcknowledgement(QStringView user);
+// Whether a text has the shape of those that copies send: a chat line (a name, the separator, the
+// message) or a system text.
+[[nodiscard]] bool hasCopyShape(QStringView text);
 
 enum class MessageKind {
     PresenceRequest,

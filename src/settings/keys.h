@@ -19,6 +19,8 @@ inline constexpr QStringView fontSize = u"fsize";
 inline constexpr QStringView notifications = u"Notifications";
 // Extra IPv4 addresses every datagram also goes to, comma-separated; none when it holds nothing.
 inline constexpr QStringView destinations = u"Destinations";
+// Whether hosts beyond the LAN that write to this copy get its datagrams too; on when it holds nothing.
+inline constexpr QStringView learnSenders = u"LearnSenders";
 inline constexpr std::array<QStringView, 9> presets = {u"pSet1", u"pSet2", u"pSet3", u"pSet4", u"pSet5",
                                                        u"pSet6", u"pSet7", u"pSet8", u"pSet9"};
 
@@ -30,7 +32,7 @@ struct Key {
     bool removedByClearAllData;
 };
 
-inline constexpr std::array<Key, 19> all = {{
+inline constexpr std::array<Key, 20> all = {{
     {username, StoredType::Text, true},      {okPreset, StoredType::Text, false},
     {delay, StoredType::Float, false},       {alpha, StoredType::Float, false},
     {inverted, StoredType::Boolean, true},   {hide, StoredType::Boolean, false},
@@ -40,12 +42,12 @@ inline constexpr std::array<Key, 19> all = {{
     {presets[4], StoredType::Text, true},    {presets[5], StoredType::Text, true},
     {presets[6], StoredType::Text, true},    {presets[7], StoredType::Text, true},
     {presets[8], StoredType::Text, true},    {notifications, StoredType::Boolean, true},
-    {destinations, StoredType::Text, true},
+    {destinations, StoredType::Text, true},  {learnSenders, StoredType::Boolean, true},
 }};
 
 // What clear-all-data removes, in the order it removes them.
-inline constexpr std::array<QStringView, 14> removedByClearAllData = {
-    fontSize,   username,   presets[0], presets[1], presets[2], presets[3],    presets[4],
-    presets[5], presets[6], presets[7], presets[8], inverted,   notifications, destinations};
+inline constexpr std::array<QStringView, 15> removedByClearAllData = {
+    fontSize,   username,   presets[0], presets[1],    presets[2],   presets[3],  presets[4], presets[5],
+    presets[6], presets[7], presets[8], inverted,      notifications, destinations, learnSenders};
 
 } // namespace corvel::keys

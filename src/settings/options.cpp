@@ -35,14 +35,15 @@ float floatValue(const QLineEdit *field)
 
 } // namespace
 
-options::options(SettingsStore &settings, QWidget *parent)
-    : QDialog(parent), m_ui(std::make_unique<Ui::options>()), m_settings(settings)
+options::options(SettingsStore &settings, LearnedSendersQuestion learned, QWidget *parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::options>()), m_settings(settings), m_learned(std::move(learned))
 {
     m_ui->setupUi(this);
     connect(m_ui->HideMode, &QCheckBox::clicked, this, &options::HideWith_sender);
     connect(m_ui->ClearMode, &QCheckBox::clicked, this, &options::AClearWith_sender);
     connect(m_ui->invertCheck, &QCheckBox::clicked, this, &options::InvertWith_sender);
     connect(m_ui->NotifyMode, &QCheckBox::clicked, this, &options::NotifyWith_sender);
+    connect(m_ui->LearnMode, &QCheckBox::clicked, this, &options::LearnWith_sender);
     connect(m_ui->DelayStep, &Stepper::stepped, this, &options::DelayStep);
     connect(m_ui->OptStep, &Stepper::stepped, this, &options::OptStep);
     connect(m_ui->cmdApply, &QPushButton::clicked, this, &options::cmdApply);
@@ -52,12 +53,12 @@ options::options(SettingsStore &settings, QWidget *parent)
 
 options::~options() = default;
 
-options *options::openOnce(SettingsStore &settings, QWidget *parent)
+options *options::openOnce(SettingsStore &settings, const LearnedSendersQuestion &learned, QWidget *parent)
 {
     static QPointer<options> open;
     // A closed panel is on its way out; the next opening shows the store as it is now.
     if (open.isNull() || !open->isVisible()) {
-        open = new options(settings, parent);
+        open = new options(settings, learned, parent);
         connect(open, &QDialog::finished, open, &QObject::deleteLater);
     }
     open->show();
@@ -77,6 +78,7 @@ void options::viewDidLoad()
     m_ui->ClearMode->setChecked(m_settings.boolForKey(keys::autoClear));
     m_ui->invertCheck->setChecked(m_settings.boolForKey(keys::inverted));
     m_ui->NotifyMode->setChecked(m_settings.notifications());
+    m_ui->LearnMode->setChecked(m_settings.learnSenders());
 
     loadStep(m_ui->stepOpticity, m_ui->OptStep, keys::alpha);
     loadStep(m_ui->stepDelay, m_ui->DelayStep, keys::delay);
@@ -89,9 +91,29 @@ void options::viewDidLoad()
     loadText(m_ui->okPreset, keys::okPreset, m_settings.okPreset());
     loadText(m_ui->txtDestinations, keys::destinations,
              m_settings.stringForKey(keys::destinations).value_or(QString()));
-    // describeLans also writes the "Networks: " line on standard output, which stays English.
+    showNetworks();
+}
+
+// Where the user's lines go: the LANs, and how many hosts beyond them, which the tooltip names.
+void options::showNetworks()
+{
     const QList<Lan> lans = lansOf(systemInterfaces());
-    m_ui->labNetworks->setText(lans.isEmpty() ? tr("none") : describeLans(lans));
+    const std::optional<QList<QHostAddress>> destinations =
+        parseDestinations(m_settings.stringForKey(keys::destinations).value_or(QString()));
+    QStringList beyond;
+    for (const QHostAddress &destination : destinations.value_or(QList<QHostAddress>()))
+        beyond.append(tr("%1 (a destination)").arg(destination.toString()));
+    const std::vector<LearnedSenders::Heard> learned = m_learned ? m_learned() : std::vector<LearnedSenders::Heard>();
+    const Seconds now = steadyNow();
+    for (const LearnedSenders::Heard &known : learned) {
+        const QString address = QHostAddress(known.address).toString();
+        if (!destinations.value_or(QList<QHostAddress>()).contains(QHostAddress(known.address)))
+            beyond.append(tr("%1 (wrote %n s ago)", nullptr, int((now - known.at).count())).arg(address));
+    }
+    m_ui->labNetworks->setText((lans.isEmpty() ? tr("none") : describeLans(lans)) + u'\n' +
+                               tr("Beyond the LAN: %n host(s)", nullptr, int(beyond.size())));
+    m_ui->labNetworks->setToolTip(beyond.isEmpty() ? tr("The interfaces your messages go out on, with their addresses")
+                                                   : tr("Your messages also go to:") + u'\n' + beyond.join(u'\n'));
 }
 
 void options::loadText(QLineEdit *field, QStringView key, const QString &text)
@@ -170,6 +192,11 @@ void options::InvertWith_sender()
 void options::NotifyWith_sender()
 {
     takeSwitch(m_ui->NotifyMode, keys::notifications, u"dont notify", u"notify");
+}
+
+void options::LearnWith_sender()
+{
+    takeSwitch(m_ui->LearnMode, keys::learnSenders, u"dont learn senders", u"learn senders");
 }
 
 void options::DelayStep()

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "net/learned_senders.h"
+
 #include <QDialog>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -21,21 +24,24 @@ class options;
 
 // The preferences panel. Switches and steppers write to the store at once; the texts only on
 // Apply, which also closes the panel. It never talks to the chat window, which reads the store
-// whenever it needs a value.
+// whenever it needs a value; it only asks which hosts beyond the LAN the socket sends to.
 class options : public QDialog {
     Q_OBJECT
 public:
-    explicit options(SettingsStore &settings, QWidget *parent = nullptr);
+    using LearnedSendersQuestion = std::function<std::vector<LearnedSenders::Heard>()>;
+
+    explicit options(SettingsStore &settings, LearnedSendersQuestion learned = {}, QWidget *parent = nullptr);
     ~options() override;
 
     // Opens a freshly loaded panel, or brings the one already open to the front.
-    static options *openOnce(SettingsStore &settings, QWidget *parent);
+    static options *openOnce(SettingsStore &settings, const LearnedSendersQuestion &learned, QWidget *parent);
 
 public Q_SLOTS:
     void HideWith_sender();
     void AClearWith_sender();
     void InvertWith_sender();
     void NotifyWith_sender();
+    void LearnWith_sender();
     void DelayStep();
     void OptStep();
     void cmdApply();
@@ -48,6 +54,7 @@ private:
     std::optional<bool> takeSwitch(const QCheckBox *box, QStringView key, QStringView offTrace, QStringView onTrace);
     void setOkPresetEnabled(bool enabled);
     void loadText(QLineEdit *field, QStringView key, const QString &text);
+    void showNetworks();
 
     // A text field, its key and the text it showed when the panel loaded.
     struct LoadedText {
@@ -58,6 +65,7 @@ private:
 
     std::unique_ptr<Ui::options> m_ui;
     SettingsStore &m_settings;
+    LearnedSendersQuestion m_learned;
     std::vector<LoadedText> m_texts; // in the order Apply stores them
 };
 

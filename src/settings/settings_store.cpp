@@ -158,6 +158,11 @@ bool SettingsStore::notifications() const
     return !holdsValue(keys::notifications) || boolForKey(keys::notifications);
 }
 
+bool SettingsStore::learnSenders() const
+{
+    return !holdsValue(keys::learnSenders) || boolForKey(keys::learnSenders);
+}
+
 void SettingsStore::sync()
 {
     m_settings->sync();

@@ -41,6 +41,8 @@ public:
     [[nodiscard]] QString okPreset() const;
     // "Notifications", or on when it holds nothing.
     [[nodiscard]] bool notifications() const;
+    // "LearnSenders", or on when it holds nothing.
+    [[nodiscard]] bool learnSenders() const;
 
     // Writes pending changes to disk now (they are written on destruction anyway).
     void sync();
