@@ -5,10 +5,14 @@
 #include "desktop/single_instance.h"
 #include "platform/platform_choice.h"
 
+#include <QDir>
 #include <QLocalServer>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <array>
+#include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -114,6 +118,46 @@ private Q_SLOTS:
         qputenv("DISPLAY", ":10");
         SingleInstance byDefault;
         QVERIFY(!byDefault.claim() && byDefault.reachedRunningCopy());
+    }
+
+    // An abstract name has no permissions: another user's program that took it first is no copy of
+    // ours, so a later launch neither takes it for one nor ends in silence.
+    void anotherUsersNameIsNoRunningCopy()
+    {
+        if (geteuid() != 0)
+            QSKIP("listening as another user needs root");
+        const QTemporaryDir runtime;
+        // Too long for a socket file, so the address is an abstract name.
+        const QString longRuntime = runtime.filePath(QString(120, u'r'));
+        QVERIFY(QDir().mkpath(longRuntime));
+        const LocalAddress address = localAddress(longRuntime + u"/corvel-:9.socket"_s);
+        QVERIFY(address.abstract);
+        std::array<int, 2> ready{};
+        QCOMPARE(pipe(ready.data()), 0);
+        const pid_t squatter = fork();
+        if (squatter == 0) {
+            QLocalServer server;
+            server.setSocketOptions(QLocalServer::AbstractNamespaceOption);
+            const bool listening = setuid(65534) == 0 && server.listen(address.name);
+            (void)!write(ready[1], listening ? "y" : "n", 1);
+            pause();
+            _exit(0);
+        }
+        const auto stopSquatter = qScopeGuard([squatter] {
+            kill(squatter, SIGKILL);
+            waitpid(squatter, nullptr, 0);
+        });
+        char listening = 0;
+        QCOMPARE(read(ready[0], &listening, 1), 1);
+        QCOMPARE(listening, 'y');
+
+        SingleInstance running(longRuntime, u":9"_s);
+        QVERIFY(running.claim());
+        QVERIFY(!running.listen([] {}));
+        SingleInstance later(longRuntime, u":9"_s);
+        QVERIFY(!later.claim());
+        QVERIFY(!later.reachedRunningCopy());
+        QVERIFY(later.takenByOtherUser());
     }
 };
 

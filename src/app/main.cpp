@@ -93,6 +93,13 @@ int main(int argc, char *argv[])
         if (!instance->claim()) {
             if (instance->reachedRunningCopy())
                 return 0;
+            if (instance->takenByOtherUser()) {
+                std::fputs("Corvel runs on this display, but another user's program holds the name it listens on, so "
+                           "it cannot be asked to show its window; start Corvel with --new-instance for a second "
+                           "copy.\n",
+                           stderr);
+                return 1;
+            }
             // The lock says a copy runs: a second one would put the user on the network twice.
             std::fputs("Corvel already runs on this display but does not answer; "
                        "start it with --new-instance for a second copy.\n",

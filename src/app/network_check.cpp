@@ -38,6 +38,23 @@ QString describeDestinations(const QList<QHostAddress> &destinations)
     return shown.isEmpty() ? QCoreApplication::translate("corvel::NetworkCheck", "none") : shown.join(u", "_s);
 }
 
+// Hosts beyond the LAN that wrote to this computer during the check, which a running copy would
+// send every line to as well.
+void sayLearnedSenders(const std::vector<LearnedSenders::Heard> &learned, bool learning)
+{
+    if (!learning) {
+        say(QCoreApplication::translate("corvel::NetworkCheck", "Hosts beyond the LAN that wrote: not learned (off)"));
+        return;
+    }
+    say(QCoreApplication::translate("corvel::NetworkCheck", "Hosts beyond the LAN that wrote: %n", nullptr,
+                                    int(learned.size())));
+    const Seconds now = steadyNow();
+    for (const LearnedSenders::Heard &known : learned)
+        say(u"  "_s + QCoreApplication::translate("corvel::NetworkCheck", "%1, %n s ago", nullptr,
+                                                  int((now - known.at).count()))
+                          .arg(QHostAddress(known.address).toString()));
+}
+
 } // namespace
 
 int runNetworkCheck()
@@ -70,6 +87,7 @@ int runNetworkCheck()
     QtMainLoop loop;
     BroadcastSocket socket;
     socket.setDestinations([&destinations] { return QList<QHostAddress>(destinations); });
+    socket.setLearning([&settings] { return settings.learnSenders(); });
     if (!socket.access()) {
         say(QCoreApplication::translate("corvel::NetworkCheck",
                                         "Verdict: port %1 cannot be had, so nothing can be sent or received")
@@ -115,6 +133,7 @@ int runNetworkCheck()
     say(QCoreApplication::translate("corvel::NetworkCheck", "Answered: %1").arg(answers.size()));
     for (const auto &[sender, name] : std::as_const(answers))
         say(u"  "_s + name);
+    sayLearnedSenders(socket.learnedSenders(), settings.learnSenders());
     if (!echoMs) {
         say(QCoreApplication::translate(
             "corvel::NetworkCheck",

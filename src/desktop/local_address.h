@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QLocalSocket;
+
 namespace corvel {
 
 // Where a local server listens that would listen on a socket file at the given path.
@@ -12,5 +14,10 @@ struct LocalAddress {
 };
 
 [[nodiscard]] LocalAddress localAddress(const QString &socketPath);
+
+// Whether the server at the other end of a connected local socket runs as this user. An abstract
+// name has no permissions, so another user may have taken it first; where nobody else can listen
+// (a socket file in the user's own directory, a named pipe), it does.
+[[nodiscard]] bool servedByThisUser(const QLocalSocket &socket);
 
 } // namespace corvel

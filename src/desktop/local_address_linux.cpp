@@ -2,8 +2,11 @@
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QLocalSocket>
 
+#include <sys/socket.h>
 #include <sys/un.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -19,6 +22,14 @@ LocalAddress localAddress(const QString &socketPath)
     return {u"corvel-"_s +
                 QString::fromLatin1(QCryptographicHash::hash(socketPath.toUtf8(), QCryptographicHash::Sha256).toHex()),
             true};
+}
+
+bool servedByThisUser(const QLocalSocket &socket)
+{
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    return ::getsockopt(int(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 &&
+           peer.uid == ::getuid();
 }
 
 } // namespace corvel

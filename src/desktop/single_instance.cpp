@@ -63,8 +63,13 @@ bool SingleInstance::askRunningCopyToShow()
         // Being connected is the request: the running copy reads nothing. (Whether a write had
         // to wait says nothing either: a write that went out at once waits for nothing.)
         if (socket.waitForConnected(connectWaitMs)) {
+            const bool ours = servedByThisUser(socket);
             socket.disconnectFromServer();
-            return true;
+            if (ours)
+                return true;
+            // Another user holds the name: no copy of ours can ever be reached there.
+            m_takenByOtherUser = true;
+            return false;
         }
         QThread::msleep(connectWaitMs);
     }

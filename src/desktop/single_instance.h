@@ -25,6 +25,8 @@ public:
     // caller learns from reachedRunningCopy().
     [[nodiscard]] bool claim();
     [[nodiscard]] bool reachedRunningCopy() const { return m_reached; }
+    // Whether the running copy's address was held by another user's program, which was not asked.
+    [[nodiscard]] bool takenByOtherUser() const { return m_takenByOtherUser; }
 
     // Once this process holds the lock: every later launch runs the callback. False when later
     // launches cannot reach this copy, for the reason in listenError().
@@ -39,6 +41,7 @@ private:
     QLocalServer m_server;
     QString m_listenError;
     bool m_reached = false;
+    bool m_takenByOtherUser = false;
 };
 
 } // namespace corvel
