@@ -2,7 +2,10 @@
 """A program on the LAN that is not Corvel.
 --text TEXT | --hex BYTES | --file PATH: broadcasts exactly these bytes as one datagram.
 --flood COUNT TEXT: broadcasts the text COUNT times, numbered, ten a millisecond at most.
---record FILE: appends "SENDER PAYLOAD-IN-HEX" per datagram received. --hold: takes the port alone.
+--record FILE: appends "SENDER PAYLOAD-IN-HEX" per datagram received, to FILE-DESTINATION instead
+  with BY_DESTINATION=1. --hold: takes the port alone.
+Sending goes to TO (255.255.255.255 when unset), from FROM through eth0 when set, which need not be
+this host's address.
 """
 import os, signal, socket, sys, time
 
@@ -15,14 +18,25 @@ elif mode == "--record":
     # Shares the port as Corvel does, with room for a burst (up to net.core.rmem_max).
     peer.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
     peer.setsockopt(socket.SOL_SOCKET, socket.SO_RCVBUF, 8 << 20)
-    with open(argument, "a", encoding="ascii") as log:
-        peer.bind(("", 54545))
-        while True:
-            payload, (sender, _) = peer.recvfrom(65536)
-            print(sender, payload.hex(), file=log, flush=True)
+    by_destination = os.environ.get("BY_DESTINATION") == "1"
+    peer.setsockopt(socket.IPPROTO_IP, 8, 1)  # IP_PKTINFO: the address each datagram was sent to
+    open(argument, "a").close()  # there to be read before anything comes
+    peer.bind(("", 54545))
+    logs = {}
+    while True:
+        payload, control, _, (sender, _) = peer.recvmsg(65536, 64)
+        destination = next(socket.inet_ntoa(data[8:12]) for level, kind, data in control if kind == 8)
+        name = argument + ("-" + destination if by_destination else "")
+        log = logs.get(name) or logs.setdefault(name, open(name, "a", encoding="ascii"))
+        print(sender, payload.hex(), file=log, flush=True)
 else:
     peer.setsockopt(socket.SOL_SOCKET, socket.SO_BROADCAST, 1)
+    if "FROM" in os.environ:
+        peer.setsockopt(socket.IPPROTO_IP, 19, 1)  # IP_TRANSPARENT: any source address, as a forger has
+        peer.setsockopt(socket.SOL_SOCKET, socket.SO_BINDTODEVICE, b"eth0")  # a broadcast needs a way out
+        peer.bind((os.environ["FROM"], 0))
     read = {"--hex": bytes.fromhex, "--file": lambda path: open(path, "rb").read()}.get(mode, os.fsencode)
     for sent in range(int(sys.argv[2]) if mode == "--flood" else 1):
-        peer.sendto(read(argument) + (b"%d" % sent if mode == "--flood" else b""), ("255.255.255.255", 54545))
+        payload = read(argument) + (b"%d" % sent if mode == "--flood" else b"")
+        peer.sendto(payload, (os.environ.get("TO", "255.255.255.255"), 54545))
         time.sleep(0.001 if sent % 10 == 9 else 0)
