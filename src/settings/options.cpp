@@ -110,10 +110,10 @@ void options::showNetworks()
         if (!destinations.value_or(QList<QHostAddress>()).contains(QHostAddress(known.address)))
             beyond.append(tr("%1 (wrote %n s ago)", nullptr, int((now - known.at).count())).arg(address));
     }
-    m_ui->labNetworks->setText((lans.isEmpty() ? tr("none") : describeLans(lans)) + u'\n' +
-                               tr("Beyond the LAN: %n host(s)", nullptr, int(beyond.size())));
-    m_ui->labNetworks->setToolTip(beyond.isEmpty() ? tr("The interfaces your messages go out on, with their addresses")
-                                                   : tr("Your messages also go to:") + u'\n' + beyond.join(u'\n'));
+    m_ui->labNetworks->setText(lans.isEmpty() ? tr("none") : describeLans(lans));
+    m_ui->labBeyondLan->setText(tr("%n host(s)", nullptr, int(beyond.size())));
+    m_ui->labBeyondLan->setToolTip(beyond.isEmpty() ? tr("Your messages go to no host beyond the LAN")
+                                                    : tr("Your messages also go to:") + u'\n' + beyond.join(u'\n'));
 }
 
 void options::loadText(QLineEdit *field, QStringView key, const QString &text)

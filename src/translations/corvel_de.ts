@@ -371,6 +371,24 @@
             <numerusform>Ergebnis: funktioniert; %n laufende Instanzen haben geantwortet</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Hosts beyond the LAN that wrote: not learned (off)</source>
+        <translation>Rechner jenseits des LANs, die schrieben: nicht gemerkt (aus)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Hosts beyond the LAN that wrote: %n</source>
+        <translation>
+            <numerusform>Rechner jenseits des LANs, die schrieben: %n</numerusform>
+            <numerusform>Rechner jenseits des LANs, die schrieben: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n s ago</source>
+        <translation>
+            <numerusform>%1, vor %n s</numerusform>
+            <numerusform>%1, vor %n s</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>corvel::Stepper</name>
@@ -701,6 +719,52 @@
     <message>
         <source>none</source>
         <translation>keine</translation>
+    </message>
+    <message>
+        <source>Also send to hosts &amp;beyond the LAN that write to this copy</source>
+        <translation>Auch an Rechner &amp;jenseits des LANs senden, die an diese Kopie schreiben</translation>
+    </message>
+    <message>
+        <source>Learn senders</source>
+        <translation>Absender merken</translation>
+    </message>
+    <message>
+        <source>A host on a private network beyond your LAN that writes to this computer&apos;s address gets your messages until ten minutes after it last wrote</source>
+        <translation>Ein Rechner in einem privaten Netz jenseits Ihres LANs, der an die Adresse dieses Computers schreibt, erhält Ihre Nachrichten bis zehn Minuten nach seiner letzten Nachricht</translation>
+    </message>
+    <message>
+        <source>%1 (a destination)</source>
+        <translation>%1 (ein Ziel)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (wrote %n s ago)</source>
+        <translation>
+            <numerusform>%1 (schrieb vor %n s)</numerusform>
+            <numerusform>%1 (schrieb vor %n s)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your messages also go to:</source>
+        <translation>Ihre Nachrichten gehen auch an:</translation>
+    </message>
+    <message>
+        <source>Beyond the LAN:</source>
+        <translation>Jenseits des LANs:</translation>
+    </message>
+    <message>
+        <source>Hosts beyond the LAN</source>
+        <translation>Rechner jenseits des LANs</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n host(s)</source>
+        <translation>
+            <numerusform>%n Rechner</numerusform>
+            <numerusform>%n Rechner</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your messages go to no host beyond the LAN</source>
+        <translation>Ihre Nachrichten gehen an keinen Rechner jenseits des LANs</translation>
     </message>
 </context>
 </TS>

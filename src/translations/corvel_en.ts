@@ -20,6 +20,20 @@
             <numerusform>Verdict: working; %n running copies answered</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Hosts beyond the LAN that wrote: %n</source>
+        <translation>
+            <numerusform>Hosts beyond the LAN that wrote: %n</numerusform>
+            <numerusform>Hosts beyond the LAN that wrote: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n s ago</source>
+        <translation>
+            <numerusform>%1, %n s ago</numerusform>
+            <numerusform>%1, %n s ago</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>corvel::Unread</name>
@@ -28,6 +42,23 @@
         <translation>
             <numerusform>%n unread line</numerusform>
             <numerusform>%n unread lines</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>corvel::options</name>
+    <message numerus="yes">
+        <source>%1 (wrote %n s ago)</source>
+        <translation>
+            <numerusform>%1 (wrote %n s ago)</numerusform>
+            <numerusform>%1 (wrote %n s ago)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n host(s)</source>
+        <translation>
+            <numerusform>%n host</numerusform>
+            <numerusform>%n hosts</numerusform>
         </translation>
     </message>
 </context>

@@ -371,6 +371,24 @@
             <numerusform>Resultado: funciona; respondieron %n copias en ejecución</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Hosts beyond the LAN that wrote: not learned (off)</source>
+        <translation>Equipos más allá de la LAN que escribieron: no se recuerdan (desactivado)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Hosts beyond the LAN that wrote: %n</source>
+        <translation>
+            <numerusform>Equipos más allá de la LAN que escribieron: %n</numerusform>
+            <numerusform>Equipos más allá de la LAN que escribieron: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n s ago</source>
+        <translation>
+            <numerusform>%1, hace %n s</numerusform>
+            <numerusform>%1, hace %n s</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>corvel::Stepper</name>
@@ -701,6 +719,52 @@
     <message>
         <source>none</source>
         <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>Also send to hosts &amp;beyond the LAN that write to this copy</source>
+        <translation>Enviar también a los equipos &amp;más allá de la LAN que escriben a esta copia</translation>
+    </message>
+    <message>
+        <source>Learn senders</source>
+        <translation>Recordar remitentes</translation>
+    </message>
+    <message>
+        <source>A host on a private network beyond your LAN that writes to this computer&apos;s address gets your messages until ten minutes after it last wrote</source>
+        <translation>Un equipo de una red privada más allá de su LAN que escribe a la dirección de este ordenador recibe sus mensajes hasta diez minutos después de su último envío</translation>
+    </message>
+    <message>
+        <source>%1 (a destination)</source>
+        <translation>%1 (un destino)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (wrote %n s ago)</source>
+        <translation>
+            <numerusform>%1 (escribió hace %n s)</numerusform>
+            <numerusform>%1 (escribió hace %n s)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your messages also go to:</source>
+        <translation>Sus mensajes también van a:</translation>
+    </message>
+    <message>
+        <source>Beyond the LAN:</source>
+        <translation>Más allá de la LAN:</translation>
+    </message>
+    <message>
+        <source>Hosts beyond the LAN</source>
+        <translation>Equipos más allá de la LAN</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n host(s)</source>
+        <translation>
+            <numerusform>%n equipo</numerusform>
+            <numerusform>%n equipos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your messages go to no host beyond the LAN</source>
+        <translation>Sus mensajes no van a ningún equipo más allá de la LAN</translation>
     </message>
 </context>
 </TS>

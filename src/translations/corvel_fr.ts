@@ -371,6 +371,24 @@
             <numerusform>Verdict : fonctionne ; %n instances en cours d’exécution ont répondu</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Hosts beyond the LAN that wrote: not learned (off)</source>
+        <translation>Hôtes au-delà du réseau local qui ont écrit : non retenus (désactivé)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Hosts beyond the LAN that wrote: %n</source>
+        <translation>
+            <numerusform>Hôtes au-delà du réseau local qui ont écrit : %n</numerusform>
+            <numerusform>Hôtes au-delà du réseau local qui ont écrit : %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n s ago</source>
+        <translation>
+            <numerusform>%1, il y a %n s</numerusform>
+            <numerusform>%1, il y a %n s</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>corvel::Stepper</name>
@@ -701,6 +719,52 @@
     <message>
         <source>none</source>
         <translation>aucun</translation>
+    </message>
+    <message>
+        <source>Also send to hosts &amp;beyond the LAN that write to this copy</source>
+        <translation>Envoyer aussi aux hôtes &amp;au-delà du réseau local qui écrivent à cette copie</translation>
+    </message>
+    <message>
+        <source>Learn senders</source>
+        <translation>Retenir les expéditeurs</translation>
+    </message>
+    <message>
+        <source>A host on a private network beyond your LAN that writes to this computer&apos;s address gets your messages until ten minutes after it last wrote</source>
+        <translation>Un hôte d&apos;un réseau privé au-delà de votre réseau local qui écrit à l&apos;adresse de cet ordinateur reçoit vos messages jusqu&apos;à dix minutes après son dernier envoi</translation>
+    </message>
+    <message>
+        <source>%1 (a destination)</source>
+        <translation>%1 (une destination)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (wrote %n s ago)</source>
+        <translation>
+            <numerusform>%1 (a écrit il y a %n s)</numerusform>
+            <numerusform>%1 (a écrit il y a %n s)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your messages also go to:</source>
+        <translation>Vos messages vont aussi à :</translation>
+    </message>
+    <message>
+        <source>Beyond the LAN:</source>
+        <translation>Au-delà du réseau local :</translation>
+    </message>
+    <message>
+        <source>Hosts beyond the LAN</source>
+        <translation>Hôtes au-delà du réseau local</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n host(s)</source>
+        <translation>
+            <numerusform>%n hôte</numerusform>
+            <numerusform>%n hôtes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your messages go to no host beyond the LAN</source>
+        <translation>Vos messages ne vont à aucun hôte au-delà du réseau local</translation>
     </message>
 </context>
 </TS>

@@ -371,6 +371,24 @@
             <numerusform>Esito: funziona; hanno risposto %n copie in esecuzione</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Hosts beyond the LAN that wrote: not learned (off)</source>
+        <translation>Host oltre la LAN che hanno scritto: non ricordati (disattivato)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Hosts beyond the LAN that wrote: %n</source>
+        <translation>
+            <numerusform>Host oltre la LAN che hanno scritto: %n</numerusform>
+            <numerusform>Host oltre la LAN che hanno scritto: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n s ago</source>
+        <translation>
+            <numerusform>%1, %n s fa</numerusform>
+            <numerusform>%1, %n s fa</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>corvel::Stepper</name>
@@ -701,6 +719,52 @@
     <message>
         <source>none</source>
         <translation>nessuna</translation>
+    </message>
+    <message>
+        <source>Also send to hosts &amp;beyond the LAN that write to this copy</source>
+        <translation>Invia anche agli host &amp;oltre la LAN che scrivono a questa copia</translation>
+    </message>
+    <message>
+        <source>Learn senders</source>
+        <translation>Ricorda i mittenti</translation>
+    </message>
+    <message>
+        <source>A host on a private network beyond your LAN that writes to this computer&apos;s address gets your messages until ten minutes after it last wrote</source>
+        <translation>Un host di una rete privata oltre la tua LAN che scrive all&apos;indirizzo di questo computer riceve i tuoi messaggi fino a dieci minuti dopo il suo ultimo invio</translation>
+    </message>
+    <message>
+        <source>%1 (a destination)</source>
+        <translation>%1 (una destinazione)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (wrote %n s ago)</source>
+        <translation>
+            <numerusform>%1 (ha scritto %n s fa)</numerusform>
+            <numerusform>%1 (ha scritto %n s fa)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your messages also go to:</source>
+        <translation>I tuoi messaggi vanno anche a:</translation>
+    </message>
+    <message>
+        <source>Beyond the LAN:</source>
+        <translation>Oltre la LAN:</translation>
+    </message>
+    <message>
+        <source>Hosts beyond the LAN</source>
+        <translation>Host oltre la LAN</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n host(s)</source>
+        <translation>
+            <numerusform>%n host</numerusform>
+            <numerusform>%n host</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your messages go to no host beyond the LAN</source>
+        <translation>I tuoi messaggi non vanno a nessun host oltre la LAN</translation>
     </message>
 </context>
 </TS>

@@ -373,6 +373,26 @@
             <numerusform>Wynik: działa; odpowiedziało %n uruchomionych kopii</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Hosts beyond the LAN that wrote: not learned (off)</source>
+        <translation>Komputery poza siecią LAN, które pisały: nie zapamiętywane (wyłączone)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Hosts beyond the LAN that wrote: %n</source>
+        <translation>
+            <numerusform>Komputery poza siecią LAN, które pisały: %n</numerusform>
+            <numerusform>Komputery poza siecią LAN, które pisały: %n</numerusform>
+            <numerusform>Komputery poza siecią LAN, które pisały: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n s ago</source>
+        <translation>
+            <numerusform>%1, %n s temu</numerusform>
+            <numerusform>%1, %n s temu</numerusform>
+            <numerusform>%1, %n s temu</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>corvel::Stepper</name>
@@ -704,6 +724,54 @@
     <message>
         <source>none</source>
         <translation>brak</translation>
+    </message>
+    <message>
+        <source>Also send to hosts &amp;beyond the LAN that write to this copy</source>
+        <translation>Wysyłaj też do komputerów &amp;poza siecią LAN, które piszą do tej kopii</translation>
+    </message>
+    <message>
+        <source>Learn senders</source>
+        <translation>Zapamiętuj nadawców</translation>
+    </message>
+    <message>
+        <source>A host on a private network beyond your LAN that writes to this computer&apos;s address gets your messages until ten minutes after it last wrote</source>
+        <translation>Komputer w sieci prywatnej poza Twoją siecią LAN, który pisze na adres tego komputera, dostaje Twoje wiadomości do dziesięciu minut po swojej ostatniej</translation>
+    </message>
+    <message>
+        <source>%1 (a destination)</source>
+        <translation>%1 (cel)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (wrote %n s ago)</source>
+        <translation>
+            <numerusform>%1 (pisał %n s temu)</numerusform>
+            <numerusform>%1 (pisał %n s temu)</numerusform>
+            <numerusform>%1 (pisał %n s temu)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your messages also go to:</source>
+        <translation>Twoje wiadomości trafiają też do:</translation>
+    </message>
+    <message>
+        <source>Beyond the LAN:</source>
+        <translation>Poza siecią LAN:</translation>
+    </message>
+    <message>
+        <source>Hosts beyond the LAN</source>
+        <translation>Komputery poza siecią LAN</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n host(s)</source>
+        <translation>
+            <numerusform>%n komputer</numerusform>
+            <numerusform>%n komputery</numerusform>
+            <numerusform>%n komputerów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your messages go to no host beyond the LAN</source>
+        <translation>Twoje wiadomości nie trafiają do żadnego komputera poza siecią LAN</translation>
     </message>
 </context>
 </TS>

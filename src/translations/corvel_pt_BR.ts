@@ -371,6 +371,24 @@
             <numerusform>Resultado: funcionando; %n cópias em execução responderam</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Hosts beyond the LAN that wrote: not learned (off)</source>
+        <translation>Computadores além da LAN que escreveram: não lembrados (desligado)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Hosts beyond the LAN that wrote: %n</source>
+        <translation>
+            <numerusform>Computadores além da LAN que escreveram: %n</numerusform>
+            <numerusform>Computadores além da LAN que escreveram: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n s ago</source>
+        <translation>
+            <numerusform>%1, há %n s</numerusform>
+            <numerusform>%1, há %n s</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>corvel::Stepper</name>
@@ -701,6 +719,52 @@
     <message>
         <source>none</source>
         <translation>nenhuma</translation>
+    </message>
+    <message>
+        <source>Also send to hosts &amp;beyond the LAN that write to this copy</source>
+        <translation>Enviar também aos computadores &amp;além da LAN que escrevem para esta cópia</translation>
+    </message>
+    <message>
+        <source>Learn senders</source>
+        <translation>Lembrar remetentes</translation>
+    </message>
+    <message>
+        <source>A host on a private network beyond your LAN that writes to this computer&apos;s address gets your messages until ten minutes after it last wrote</source>
+        <translation>Um computador de uma rede privada além da sua LAN que escreve para o endereço deste computador recebe suas mensagens até dez minutos depois do último envio dele</translation>
+    </message>
+    <message>
+        <source>%1 (a destination)</source>
+        <translation>%1 (um destino)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (wrote %n s ago)</source>
+        <translation>
+            <numerusform>%1 (escreveu há %n s)</numerusform>
+            <numerusform>%1 (escreveu há %n s)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your messages also go to:</source>
+        <translation>Suas mensagens também vão para:</translation>
+    </message>
+    <message>
+        <source>Beyond the LAN:</source>
+        <translation>Além da LAN:</translation>
+    </message>
+    <message>
+        <source>Hosts beyond the LAN</source>
+        <translation>Computadores além da LAN</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n host(s)</source>
+        <translation>
+            <numerusform>%n computador</numerusform>
+            <numerusform>%n computadores</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your messages go to no host beyond the LAN</source>
+        <translation>Suas mensagens não vão para nenhum computador além da LAN</translation>
     </message>
 </context>
 </TS>
