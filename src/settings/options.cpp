@@ -1,5 +1,6 @@
 #include "settings/options.h"
 
+#include "desktop/autostart.h"
 #include "net/destinations.h"
 #include "net/lan_interfaces.h"
 #include "platform/trace.h"
@@ -43,6 +44,7 @@ options::options(SettingsStore &settings, QWidget *parent)
     connect(m_ui->ClearMode, &QCheckBox::clicked, this, &options::AClearWith_sender);
     connect(m_ui->invertCheck, &QCheckBox::clicked, this, &options::InvertWith_sender);
     connect(m_ui->NotifyMode, &QCheckBox::clicked, this, &options::NotifyWith_sender);
+    connect(m_ui->AutostartMode, &QCheckBox::clicked, this, &options::AutostartWith_sender);
     connect(m_ui->DelayStep, &Stepper::stepped, this, &options::DelayStep);
     connect(m_ui->OptStep, &Stepper::stepped, this, &options::OptStep);
     connect(m_ui->cmdApply, &QPushButton::clicked, this, &options::cmdApply);
@@ -77,6 +79,8 @@ void options::viewDidLoad()
     m_ui->ClearMode->setChecked(m_settings.boolForKey(keys::autoClear));
     m_ui->invertCheck->setChecked(m_settings.boolForKey(keys::inverted));
     m_ui->NotifyMode->setChecked(m_settings.notifications());
+    m_ui->AutostartMode->setVisible(autostart::available());
+    m_ui->AutostartMode->setChecked(autostart::isOn());
 
     loadStep(m_ui->stepOpticity, m_ui->OptStep, keys::alpha);
     loadStep(m_ui->stepDelay, m_ui->DelayStep, keys::delay);
@@ -170,6 +174,16 @@ void options::InvertWith_sender()
 void options::NotifyWith_sender()
 {
     takeSwitch(m_ui->NotifyMode, keys::notifications, u"dont notify", u"notify");
+}
+
+// No settings key: the entry in the autostart folder is the setting, so the box shows what is on
+// disk, also after a write that failed.
+void options::AutostartWith_sender()
+{
+    const bool on = m_ui->AutostartMode->isChecked();
+    trace(on ? u"autostart" : u"dont autostart");
+    autostart::turn(on);
+    m_ui->AutostartMode->setChecked(autostart::isOn());
 }
 
 void options::DelayStep()

@@ -36,6 +36,7 @@ public Q_SLOTS:
     void AClearWith_sender();
     void InvertWith_sender();
     void NotifyWith_sender();
+    void AutostartWith_sender();
     void DelayStep();
     void OptStep();
     void cmdApply();
