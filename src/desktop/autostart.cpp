@@ -23,6 +23,12 @@ constexpr auto entry = "[Desktop Entry]\n"
                        "Icon=corvel\n"
                        "Terminal=false\n";
 
+// $XDG_CONFIG_HOME/autostart/corvel.desktop, ~/.config when the variable is not set.
+QString entryPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u"/autostart/corvel.desktop"_s;
+}
+
 } // namespace
 
 bool available()
@@ -32,11 +38,6 @@ bool available()
 #else
     return true;
 #endif
-}
-
-QString entryPath()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u"/autostart/corvel.desktop"_s;
 }
 
 bool isOn()
