@@ -50,13 +50,56 @@ public Q_SLOTS:
 
 class DesktopShellTest : public QObject {
     Q_OBJECT
+    QProcess m_bus; // a session bus of the test's own, killed with the test
+
 private Q_SLOTS:
+    // Qt keeps the first session bus it meets: every test here sees this one.
+    void initTestCase()
+    {
+        m_bus.start(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address"_s});
+        QVERIFY(m_bus.waitForReadyRead(10000));
+        qputenv("DBUS_SESSION_BUS_ADDRESS", m_bus.readLine().trimmed());
+    }
+
+    // A double-click comes after the click that hid the window; slow clicks toggle twice.
+    void trayClicksAndAStartWithoutTray_data()
+    {
+        QTest::addColumn<bool>("startHidden");
+        QTest::addColumn<QList<QSystemTrayIcon::ActivationReason>>("clicks");
+        QTest::addColumn<bool>("hidden");
+        using enum QSystemTrayIcon::ActivationReason;
+        QTest::newRow("click hides") << false << QList{Trigger} << true;
+        QTest::newRow("double-click on a shown window") << false << QList{Trigger, DoubleClick} << false;
+        QTest::newRow("double-click on a hidden window") << true << QList{Trigger, DoubleClick} << false;
+        QTest::newRow("two slow clicks") << false << QList{Trigger, Trigger} << false;
+        QTest::newRow("menu leaves it") << true << QList{Context} << true;
+    }
+
+    void trayClicksAndAStartWithoutTray()
+    {
+        QFETCH(bool, startHidden);
+        QFETCH(QList<QSystemTrayIcon::ActivationReason>, clicks);
+        QFETCH(bool, hidden);
+        const TraceCapture quiet;
+        Lan lan({u"ann"_s});
+        ChatCopy &ann = lan[0];
+        ann.view->show();
+        ann.application.hidden = startHidden;
+        DesktopShell shell(*ann.view, *ann.controller, ann.application, ann.settings, lan.loop);
+        for (const auto reason : clicks)
+            shell.trayActivated(reason);
+        QCOMPARE(ann.application.hidden, hidden);
+        // This platform has no tray: a start without one shows the window after the wait.
+        ann.application.hidden = true;
+        shell.showUnlessTrayWithin(Seconds(10));
+        lan.after(9.9);
+        QVERIFY(ann.application.hidden);
+        lan.after(0.2);
+        QVERIFY(!ann.application.hidden);
+    }
+
     void notifiesWhileAwayAtMostOnceASecond()
     {
-        QProcess bus; // killed with the test
-        bus.start(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address"_s});
-        QVERIFY(bus.waitForReadyRead(10000));
-        qputenv("DBUS_SESSION_BUS_ADDRESS", bus.readLine().trimmed());
         NotificationServer notices;
         QDBusConnection serverSide = QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"server"_s);
         QVERIFY(serverSide.registerObject(notificationsPath, &notices, QDBusConnection::ExportAllSlots));
@@ -119,7 +162,7 @@ private Q_SLOTS:
 
         // Without a session bus (gone here, absent on other systems) the stand-in shows the notice
         // as it is: what it shows is plain text.
-        bus.kill();
+        m_bus.kill();
         QTRY_VERIFY(!QDBusConnection::sessionBus().isConnected());
         QList<Notice> standIn;
         DesktopNotifications withoutBus([] {}, [&standIn](const Notice &notice) { standIn.append(notice); });

@@ -84,6 +84,38 @@ private Q_SLOTS:
         }
     }
 
+    // The entry in the autostart folder is the setting: the box reads the disk, a click writes it.
+    void autostartBoxIsTheEntryOnDisk()
+    {
+        Fixture fixture;
+        qputenv("XDG_CONFIG_HOME", fixture.dir.filePath(u"config"_s).toLocal8Bit());
+        const QString entry = fixture.dir.filePath(u"config/autostart/corvel.desktop"_s);
+        const auto box = [](const options &panel) { return outlet<QAbstractButton>(panel, "AutostartMode"); };
+        options panel(fixture.store);
+        panel.show();
+        QVERIFY(!box(panel)->isChecked());
+        QTest::mouseClick(box(panel), Qt::LeftButton, {}, QPoint(6, 6));
+        QFile written(entry);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QVERIFY(written.readAll().contains("\nExec=corvel --hidden\n"));
+        QVERIFY(box(options(fixture.store))->isChecked());
+        // A desktop that turns it off marks the entry hidden; a user may just delete it.
+        written.close();
+        QVERIFY(written.open(QIODevice::Append));
+        written.write("Hidden=true\n");
+        written.close();
+        QVERIFY(!box(options(fixture.store))->isChecked());
+        QTest::mouseClick(box(panel), Qt::LeftButton, {}, QPoint(6, 6));
+        QVERIFY(!QFile::exists(entry));
+        QCOMPARE(fixture.traces.lines, (QStringList{u"autostart"_s, u"dont autostart"_s}));
+        // Where nothing can be written (below a plain file) the box stays off.
+        QFile plain(fixture.dir.filePath(u"plain"_s));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        qputenv("XDG_CONFIG_HOME", plain.fileName().toLocal8Bit());
+        QTest::mouseClick(box(panel), Qt::LeftButton, {}, QPoint(6, 6));
+        QVERIFY(!box(panel)->isChecked());
+    }
+
     void stepperAtOnceTextsOnApply()
     {
         Fixture fixture;

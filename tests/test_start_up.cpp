@@ -73,7 +73,8 @@ private Q_SLOTS:
             {u""_s, Action::Run, false},
             {u"-platform xcb --new-instance"_s, Action::Run, true},
             {u"-style=fusion -reverse --help"_s, Action::Help, false},
-            {u"--help-all"_s, Action::Help, false},
+            {u"-title Chat -icon corvel.png -?"_s, Action::Help, false},
+            {u"--help-all"_s, Action::Refuse, false},
             {u"-v"_s, Action::Version, false},
             {u"--new-instanse"_s, Action::Refuse, false},
             {u"-new"_s, Action::Refuse, false},
@@ -84,6 +85,7 @@ private Q_SLOTS:
                 parseCommandLine(QStringList{u"corvel"_s} + arguments.split(u' ', Qt::SkipEmptyParts));
             QVERIFY2(line.action == action && line.newInstance == newInstance, qPrintable(arguments));
             QVERIFY(line.usage.startsWith(u"Usage: corvel [options]"_s) && line.usage.contains(u"--new-instance"_s));
+            QVERIFY(!line.usage.contains(u"--help-all"_s));
             QCOMPARE(line.error.isEmpty(), action != Action::Refuse);
         }
     }

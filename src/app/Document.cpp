@@ -9,11 +9,14 @@ namespace corvel {
 Document::Document() = default;
 Document::~Document() = default;
 
-void Document::makeWindowControllers()
+void Document::makeWindowControllers(bool hidden)
 {
     m_scene = std::make_unique<ChatScene>();
     m_scene->window().windowDidLoad();
-    m_scene->window().window()->show();
+    if (hidden)
+        m_scene->startHidden();
+    else
+        m_scene->window().window()->show();
     m_scene->controller().viewDidLoad();
 }
 

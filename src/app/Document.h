@@ -15,8 +15,9 @@ public:
     Document(const Document &) = delete;
     Document &operator=(const Document &) = delete;
 
-    // Creates the chat window: its frame, its view and its controller, loaded and shown.
-    void makeWindowControllers();
+    // Creates the chat window: its frame, its view and its controller, loaded and shown, or
+    // loaded and hidden behind the tray icon.
+    void makeWindowControllers(bool hidden = false);
     // The program was launched again: its window comes back to the front.
     void reopen();
 

@@ -36,6 +36,14 @@ ChatScene::ChatScene()
 
 ChatScene::~ChatScene() = default;
 
+void ChatScene::startHidden()
+{
+    // At log-in the desktop's panel often starts after the programs: it gets a while to come.
+    constexpr Seconds trayWait(10);
+    m_application.hideAtStart(m_window->window());
+    m_shell->showUnlessTrayWithin(trayWait);
+}
+
 void ChatScene::openPreferences()
 {
     options::openOnce(

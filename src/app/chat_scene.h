@@ -27,6 +27,8 @@ public:
 
     [[nodiscard]] Window &window() { return *m_window; }
     [[nodiscard]] ViewController &controller() { return *m_controller; }
+    // Keeps the window out of sight, where only the tray icon brings it back.
+    void startHidden();
 
 private:
     void openPreferences();

@@ -26,6 +26,7 @@ constexpr std::array qtOptions = {
     QtOption{"stylesheet"_L1, true},      QtOption{"widgetcount"_L1, false},
     QtOption{"qmljsdebugger"_L1, true},   QtOption{"display"_L1, true},
     QtOption{"geometry"_L1, true},        QtOption{"name"_L1, true},
+    QtOption{"title"_L1, true},           QtOption{"icon"_L1, true},
     QtOption{"visual"_L1, true},          QtOption{"ncols"_L1, true},
     QtOption{"cmap"_L1, false},           QtOption{"nograb"_L1, false},
     QtOption{"dograb"_L1, false},
@@ -40,13 +41,23 @@ CommandLine parseCommandLine(const QStringList &arguments)
         QCoreApplication::translate("corvel::CommandLine", "Chat with the people on the local network."));
     // Qt's own options are single-dash words, which must not read as a row of letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help = parser.addHelpOption();
+    // Qt's own help option brings --help-all along, which would promise Qt's options and print the
+    // same text as --help.
+    const QCommandLineOption help(
+        {u"?"_s, u"h"_s, u"help"_s},
+        QCoreApplication::translate("corvel::CommandLine", "Print the usage and the options, and exit."));
+    parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption newInstance(
         u"new-instance"_s,
         QCoreApplication::translate(
             "corvel::CommandLine", "Start a further copy even though one already runs for this user on this display."));
     parser.addOption(newInstance);
+    const QCommandLineOption hidden(
+        u"hidden"_s, QCoreApplication::translate("corvel::CommandLine",
+                                                 "Start with the window hidden and only the tray icon shown, as at "
+                                                 "log-in. The window shows when no tray comes within ten seconds."));
+    parser.addOption(hidden);
     const QCommandLineOption check(
         u"check"_s, QCoreApplication::translate(
                         "corvel::CommandLine", "Check the network without opening a window: where messages go, whether "
@@ -71,7 +82,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
         line.action = CommandLine::Action::Refuse;
         line.error = QCoreApplication::translate("corvel::CommandLine", "Unexpected argument: %1")
                          .arg(parser.positionalArguments().constFirst());
-    } else if (parser.isSet(help) || parser.isSet(u"help-all"_s)) {
+    } else if (parser.isSet(help)) {
         line.action = CommandLine::Action::Help;
     } else if (parser.isSet(version)) {
         line.action = CommandLine::Action::Version;
@@ -79,6 +90,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
         line.action = CommandLine::Action::Check;
     }
     line.newInstance = parser.isSet(newInstance);
+    line.hidden = parser.isSet(hidden);
     line.version = u"%1 %2"_s.arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion());
     return line;
 }

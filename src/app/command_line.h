@@ -18,8 +18,9 @@ struct CommandLine {
 
     Action action = Action::Run;
     bool newInstance = false;
-    QString error; // for Refuse
-    QString usage; // for Help and Refuse
+    bool hidden = false; // start with only the tray icon, as at log-in
+    QString error;       // for Refuse
+    QString usage;       // for Help and Refuse
     QString version;
 };
 

@@ -109,7 +109,7 @@ int main(int argc, char *argv[])
     }
 
     corvel::Document document;
-    document.makeWindowControllers();
+    document.makeWindowControllers(commandLine.hidden);
     if (instance && !instance->listen([&document] { document.reopen(); }))
         corvel::trace(u"A second launch cannot reach this copy: "_s + instance->listenError());
     QApplication::exec();

@@ -35,7 +35,7 @@ QIcon markedIcon(const QIcon &icon)
 
 DesktopShell::DesktopShell(ChatView &view, ViewController &controller, Application &application,
                            SettingsStore &settings, MainLoop &loop)
-    : m_view(view), m_controller(controller), m_application(application), m_settings(settings),
+    : m_view(view), m_controller(controller), m_application(application), m_settings(settings), m_loop(loop),
       m_notifications([this] { m_controller.show(); },
                       [this](const Notice &notice) {
                           // Shown as plain text by every system's tray.
@@ -85,10 +85,7 @@ void DesktopShell::makeTrayIcon()
 {
     m_tray = std::make_unique<QSystemTrayIcon>();
     m_tray->setContextMenu(&m_menu);
-    connect(m_tray.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason == QSystemTrayIcon::Trigger)
-            toggle();
-    });
+    connect(m_tray.get(), &QSystemTrayIcon::activated, this, &DesktopShell::trayActivated);
     connect(m_tray.get(), &QSystemTrayIcon::messageClicked, this, [this] { m_controller.show(); });
     updateTrayIcon();
     m_tray->show();
@@ -105,6 +102,23 @@ void DesktopShell::toggle()
         m_controller.hiding();
     else
         m_controller.show();
+}
+
+void DesktopShell::trayActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    if (reason == QSystemTrayIcon::Trigger)
+        toggle();
+    else if (reason == QSystemTrayIcon::DoubleClick)
+        m_controller.show();
+}
+
+void DesktopShell::showUnlessTrayWithin(Seconds wait)
+{
+    m_loop.after(wait, m_lifetime.guard([this] {
+        // The portable variant makes its icon before any tray is there: Qt knows whether one is.
+        if (!windowShown() && !(m_tray && QSystemTrayIcon::isSystemTrayAvailable()))
+            m_controller.show();
+    }));
 }
 
 void DesktopShell::arrived(Arrival arrival, const QString &text)

@@ -30,6 +30,12 @@ public:
     void arrived(Arrival arrival, const QString &text);
     // The tray icon's click: shows the window, or hides it when it is shown.
     void toggle();
+    // A click toggles. A double-click shows: its first click hid the window, and a user who
+    // double-clicks out of habit wants it back.
+    void trayActivated(QSystemTrayIcon::ActivationReason reason);
+    // For a start with the window hidden: shows it after the wait unless a tray icon could bring
+    // it back by then.
+    void showUnlessTrayWithin(Seconds wait);
 
     // While the copy's own broadcasts do not come back, the tooltip says why; empty once they do.
     void setFirewallHint(const QString &hint);
@@ -50,6 +56,7 @@ private:
     ViewController &m_controller;
     Application &m_application;
     SettingsStore &m_settings;
+    MainLoop &m_loop;
     Unread m_unread;
     QString m_firewallHint;
     DesktopNotifications m_notifications;

@@ -29,6 +29,12 @@ void QtApplication::hide()
     }
 }
 
+void QtApplication::hideAtStart(QWidget *window)
+{
+    m_hidden = true;
+    m_hiddenWindows.append(window);
+}
+
 void QtApplication::unhide()
 {
     m_hidden = false;

@@ -17,6 +17,8 @@ public:
     void activateIgnoringOtherApps() override;
     void requestCriticalAttention() override;
     void terminate() override;
+    // Starts the program hidden: the window, not shown yet, is what unhide() brings up.
+    void hideAtStart(QWidget *window);
 
 private:
     bool m_hidden = false;

@@ -1,5 +1,6 @@
 #include "settings/options.h"
 
+#include "desktop/autostart.h"
 #include "net/destinations.h"
 #include "net/lan_interfaces.h"
 #include "platform/trace.h"
@@ -44,6 +45,7 @@ options::options(SettingsStore &settings, LearnedSendersQuestion learned, QWidge
     connect(m_ui->invertCheck, &QCheckBox::clicked, this, &options::InvertWith_sender);
     connect(m_ui->NotifyMode, &QCheckBox::clicked, this, &options::NotifyWith_sender);
     connect(m_ui->LearnMode, &QCheckBox::clicked, this, &options::LearnWith_sender);
+    connect(m_ui->AutostartMode, &QCheckBox::clicked, this, &options::AutostartWith_sender);
     connect(m_ui->DelayStep, &Stepper::stepped, this, &options::DelayStep);
     connect(m_ui->OptStep, &Stepper::stepped, this, &options::OptStep);
     connect(m_ui->cmdApply, &QPushButton::clicked, this, &options::cmdApply);
@@ -79,6 +81,8 @@ void options::viewDidLoad()
     m_ui->invertCheck->setChecked(m_settings.boolForKey(keys::inverted));
     m_ui->NotifyMode->setChecked(m_settings.notifications());
     m_ui->LearnMode->setChecked(m_settings.learnSenders());
+    m_ui->AutostartMode->setVisible(autostart::available());
+    m_ui->AutostartMode->setChecked(autostart::isOn());
 
     loadStep(m_ui->stepOpticity, m_ui->OptStep, keys::alpha);
     loadStep(m_ui->stepDelay, m_ui->DelayStep, keys::delay);
@@ -197,6 +201,16 @@ void options::NotifyWith_sender()
 void options::LearnWith_sender()
 {
     takeSwitch(m_ui->LearnMode, keys::learnSenders, u"dont learn senders", u"learn senders");
+}
+
+// No settings key: the entry in the autostart folder is the setting, so the box shows what is on
+// disk, also after a write that failed.
+void options::AutostartWith_sender()
+{
+    const bool on = m_ui->AutostartMode->isChecked();
+    trace(on ? u"autostart" : u"dont autostart");
+    autostart::turn(on);
+    m_ui->AutostartMode->setChecked(autostart::isOn());
 }
 
 void options::DelayStep()

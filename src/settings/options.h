@@ -42,6 +42,7 @@ public Q_SLOTS:
     void InvertWith_sender();
     void NotifyWith_sender();
     void LearnWith_sender();
+    void AutostartWith_sender();
     void DelayStep();
     void OptStep();
     void cmdApply();

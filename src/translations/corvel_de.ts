@@ -274,6 +274,14 @@
         <source>Check the network without opening a window: where messages go, whether the chat port can be had, and whether a presence query comes back and who answers it. Every running copy shows the query.</source>
         <translation>Das Netzwerk prüfen, ohne ein Fenster zu öffnen: wohin Nachrichten gehen, ob der Chat-Port verfügbar ist und ob eine Anwesenheitsabfrage zurückkommt und wer sie beantwortet. Jede laufende Instanz zeigt die Abfrage an.</translation>
     </message>
+    <message>
+        <source>Print the usage and the options, and exit.</source>
+        <translation>Die Verwendung und die Optionen ausgeben und beenden.</translation>
+    </message>
+    <message>
+        <source>Start with the window hidden and only the tray icon shown, as at log-in. The window shows when no tray comes within ten seconds.</source>
+        <translation>Mit ausgeblendetem Fenster starten, nur mit dem Symbol im Systembereich, wie bei der Anmeldung. Das Fenster erscheint, wenn binnen zehn Sekunden kein Systembereich kommt.</translation>
+    </message>
 </context>
 <context>
     <name>corvel::DesktopNotifications</name>
@@ -761,6 +769,18 @@
             <numerusform>%n Rechner</numerusform>
             <numerusform>%n Rechner</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;Start Corvel when I log in</source>
+        <translation>Corvel bei der Anmeldung &amp;starten</translation>
+    </message>
+    <message>
+        <source>Start at log-in</source>
+        <translation>Bei der Anmeldung starten</translation>
+    </message>
+    <message>
+        <source>Start Corvel hidden, with its tray icon, each time you log in</source>
+        <translation>Corvel bei jeder Anmeldung ausgeblendet starten, mit seinem Symbol im Systembereich</translation>
     </message>
     <message>
         <source>Your messages go to no host beyond the LAN</source>

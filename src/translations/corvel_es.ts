@@ -274,6 +274,14 @@
         <source>Check the network without opening a window: where messages go, whether the chat port can be had, and whether a presence query comes back and who answers it. Every running copy shows the query.</source>
         <translation>Comprobar la red sin abrir ninguna ventana: adónde van los mensajes, si el puerto del chat está disponible y si una consulta de presencia vuelve y quién la responde. Todas las copias en ejecución muestran la consulta.</translation>
     </message>
+    <message>
+        <source>Print the usage and the options, and exit.</source>
+        <translation>Mostrar el uso y las opciones, y salir.</translation>
+    </message>
+    <message>
+        <source>Start with the window hidden and only the tray icon shown, as at log-in. The window shows when no tray comes within ten seconds.</source>
+        <translation>Iniciar con la ventana oculta y solo el icono de la bandeja visible, como al iniciar sesión. La ventana aparece si no llega ninguna bandeja en diez segundos.</translation>
+    </message>
 </context>
 <context>
     <name>corvel::DesktopNotifications</name>
@@ -761,6 +769,18 @@
             <numerusform>%n equipo</numerusform>
             <numerusform>%n equipos</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;Start Corvel when I log in</source>
+        <translation>Iniciar Corvel al iniciar &amp;sesión</translation>
+    </message>
+    <message>
+        <source>Start at log-in</source>
+        <translation>Iniciar al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Start Corvel hidden, with its tray icon, each time you log in</source>
+        <translation>Iniciar Corvel oculto, con su icono en la bandeja, cada vez que inicie sesión</translation>
     </message>
     <message>
         <source>Your messages go to no host beyond the LAN</source>

@@ -274,6 +274,14 @@
         <source>Check the network without opening a window: where messages go, whether the chat port can be had, and whether a presence query comes back and who answers it. Every running copy shows the query.</source>
         <translation>Vérifier le réseau sans ouvrir de fenêtre : où vont les messages, si le port de discussion est disponible, et si une demande de présence revient et qui y répond. Chaque instance en cours d’exécution affiche la demande.</translation>
     </message>
+    <message>
+        <source>Print the usage and the options, and exit.</source>
+        <translation>Afficher l’usage et les options, puis quitter.</translation>
+    </message>
+    <message>
+        <source>Start with the window hidden and only the tray icon shown, as at log-in. The window shows when no tray comes within ten seconds.</source>
+        <translation>Démarrer avec la fenêtre masquée et seule l’icône de la zone de notification visible, comme à l’ouverture de session. La fenêtre s’affiche si aucune zone de notification n’apparaît dans les dix secondes.</translation>
+    </message>
 </context>
 <context>
     <name>corvel::DesktopNotifications</name>
@@ -761,6 +769,18 @@
             <numerusform>%n hôte</numerusform>
             <numerusform>%n hôtes</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;Start Corvel when I log in</source>
+        <translation>&amp;Lancer Corvel à l’ouverture de session</translation>
+    </message>
+    <message>
+        <source>Start at log-in</source>
+        <translation>Lancer à l’ouverture de session</translation>
+    </message>
+    <message>
+        <source>Start Corvel hidden, with its tray icon, each time you log in</source>
+        <translation>Lancer Corvel masqué, avec son icône dans la zone de notification, à chaque ouverture de session</translation>
     </message>
     <message>
         <source>Your messages go to no host beyond the LAN</source>

@@ -274,6 +274,14 @@
         <source>Check the network without opening a window: where messages go, whether the chat port can be had, and whether a presence query comes back and who answers it. Every running copy shows the query.</source>
         <translation>Verifica la rete senza aprire finestre: dove vanno i messaggi, se la porta della chat è disponibile e se una richiesta di presenza torna indietro e chi risponde. Ogni copia in esecuzione mostra la richiesta.</translation>
     </message>
+    <message>
+        <source>Print the usage and the options, and exit.</source>
+        <translation>Stampa l’uso e le opzioni, ed esci.</translation>
+    </message>
+    <message>
+        <source>Start with the window hidden and only the tray icon shown, as at log-in. The window shows when no tray comes within ten seconds.</source>
+        <translation>Avvia con la finestra nascosta e solo l’icona nell’area di notifica, come all’accesso. La finestra appare se nessuna area di notifica arriva entro dieci secondi.</translation>
+    </message>
 </context>
 <context>
     <name>corvel::DesktopNotifications</name>
@@ -761,6 +769,18 @@
             <numerusform>%n host</numerusform>
             <numerusform>%n host</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;Start Corvel when I log in</source>
+        <translation>Avvia Corvel all’a&amp;ccesso</translation>
+    </message>
+    <message>
+        <source>Start at log-in</source>
+        <translation>Avvia all’accesso</translation>
+    </message>
+    <message>
+        <source>Start Corvel hidden, with its tray icon, each time you log in</source>
+        <translation>Avvia Corvel nascosto, con la sua icona nell’area di notifica, a ogni accesso</translation>
     </message>
     <message>
         <source>Your messages go to no host beyond the LAN</source>

@@ -274,6 +274,14 @@
         <source>Check the network without opening a window: where messages go, whether the chat port can be had, and whether a presence query comes back and who answers it. Every running copy shows the query.</source>
         <translation>Sprawdź sieć bez otwierania okna: dokąd trafiają wiadomości, czy port czatu jest dostępny oraz czy zapytanie o obecność wraca i kto na nie odpowiada. Każda uruchomiona kopia pokaże zapytanie.</translation>
     </message>
+    <message>
+        <source>Print the usage and the options, and exit.</source>
+        <translation>Wypisz sposób użycia i opcje, a następnie zakończ.</translation>
+    </message>
+    <message>
+        <source>Start with the window hidden and only the tray icon shown, as at log-in. The window shows when no tray comes within ten seconds.</source>
+        <translation>Uruchom z ukrytym oknem i tylko z ikoną w zasobniku, jak po zalogowaniu. Okno pojawi się, jeśli zasobnik nie pojawi się w ciągu dziesięciu sekund.</translation>
+    </message>
 </context>
 <context>
     <name>corvel::DesktopNotifications</name>
@@ -768,6 +776,18 @@
             <numerusform>%n komputery</numerusform>
             <numerusform>%n komputerów</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;Start Corvel when I log in</source>
+        <translation>U&amp;ruchamiaj Corvel po zalogowaniu</translation>
+    </message>
+    <message>
+        <source>Start at log-in</source>
+        <translation>Uruchamiaj po zalogowaniu</translation>
+    </message>
+    <message>
+        <source>Start Corvel hidden, with its tray icon, each time you log in</source>
+        <translation>Uruchamiaj Corvel ukryty, z ikoną w zasobniku, przy każdym logowaniu</translation>
     </message>
     <message>
         <source>Your messages go to no host beyond the LAN</source>

@@ -274,6 +274,14 @@
         <source>Check the network without opening a window: where messages go, whether the chat port can be had, and whether a presence query comes back and who answers it. Every running copy shows the query.</source>
         <translation>Verificar a rede sem abrir nenhuma janela: para onde vão as mensagens, se a porta do bate-papo está disponível e se uma consulta de presença volta e quem a responde. Todas as cópias em execução mostram a consulta.</translation>
     </message>
+    <message>
+        <source>Print the usage and the options, and exit.</source>
+        <translation>Mostrar o uso e as opções, e sair.</translation>
+    </message>
+    <message>
+        <source>Start with the window hidden and only the tray icon shown, as at log-in. The window shows when no tray comes within ten seconds.</source>
+        <translation>Iniciar com a janela oculta e apenas o ícone da bandeja visível, como ao entrar na sessão. A janela aparece se nenhuma bandeja surgir em dez segundos.</translation>
+    </message>
 </context>
 <context>
     <name>corvel::DesktopNotifications</name>
@@ -761,6 +769,18 @@
             <numerusform>%n computador</numerusform>
             <numerusform>%n computadores</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;Start Corvel when I log in</source>
+        <translation>Iniciar o Corvel ao entrar na &amp;sessão</translation>
+    </message>
+    <message>
+        <source>Start at log-in</source>
+        <translation>Iniciar ao entrar na sessão</translation>
+    </message>
+    <message>
+        <source>Start Corvel hidden, with its tray icon, each time you log in</source>
+        <translation>Iniciar o Corvel oculto, com seu ícone na bandeja, sempre que você entrar na sessão</translation>
     </message>
     <message>
         <source>Your messages go to no host beyond the LAN</source>

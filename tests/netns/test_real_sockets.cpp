@@ -5,6 +5,7 @@
 #include "app/Document.h"
 #include "net/broadcast_socket.h"
 #include "net/wire.h"
+#include "platform/translations.h"
 #include "settings/login_name.h"
 #include "settings/settings_store.h"
 #include "support/trace_capture.h"
@@ -103,6 +104,14 @@ private Q_SLOTS:
         QCOMPARE(copy.socket.broadcast(u"lost"_s), Result::NoSocket);
         QCOMPARE(traces.lines,
                  QStringList{u">>> Error while initializing socket: The bound address is already in use"_s});
+        {
+            // The prefix stays as scripts read it; the system's reason comes in the user's language.
+            const Translations german(QLocale::German);
+            Copy another;
+            QVERIFY(!another.socket.access());
+            QCOMPARE(traces.lines.constLast(),
+                     u">>> Error while initializing socket: Die angegebene Adresse ist bereits in Gebrauch"_s);
+        }
         holder.close();
         QVERIFY(copy.socket.access());
         QCOMPARE(copy.socket.broadcast(u"back"_s), Result::Sent);

@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Corvel on a desktop every day, under openbox with trayer (XEmbed): the preferences panel's
+# log-in box writes an autostart entry that the desktop accepts; the entry's command starts with
+# the tray icon alone; clicks on the icon, single or double, fast or slow, leave the window where
+# the user expects it; without a tray the window shows after a while by itself.
+set -euo pipefail
+usage="usage: run-desktop.sh CORVEL ARTIFACT_DIR"
+corvel=${1:?$usage} artifacts=${2:?$usage}
+declare -A user=([a]=alice) address=([a]=10.78.0.1)
+source "$(dirname "$0")/lan-lib.sh"
+command -v trayer >/dev/null && command -v desktop-file-validate >/dev/null ||
+    fail "trayer or desktop-file-validate is missing (scripts/install-deps installs them)"
+
+lan_begin desktop 1200x900
+add_host a routed
+entry=$work/a/autostart/corvel.desktop
+
+begin_scenario "the panel's log-in box writes a valid autostart entry"
+start_copy a
+place_window a 0 0
+key_on a ctrl+comma
+wait_until 10 "the preferences panel" xdotool search --onlyvisible --name '^Corvel Preferences$'
+timeout 10 xdotool key alt+s
+expect_line autostart a
+report=$(desktop-file-validate "$entry" 2>&1) && [[ -z $report ]] || fail "desktop-file-validate: $report"
+exec_line=$(sed -n 's/^Exec=//p' "$entry")
+timeout 10 xdotool key Escape
+quit_copy a
+
+# The icon is trayer's child without a title; clicks come from the real pointer, then it leaves.
+# Each gesture waits out Qt's double-click interval (400 ms) since the last click, or the two merge.
+icon_of() {
+    local id && for id in $(xdotool search --onlyvisible --pid "${pid[$1]}"); do
+        [[ $(xprop -id "$id" WM_NAME) != *'"'* ]] && window[$1-icon]=$id && return; done; return 1
+}
+clicks() { sleep 0.5 && timeout 10 xdotool mousemove --window "${window[a-icon]}" 5 5 click 1 ${2:+sleep "$2" click 1} mousemove 1100 890; }
+is_active() { find_window a && [[ $(xdotool getactivewindow) == "${window[a]}" ]]; }
+# Whatever the clicks did settles before the next look: the program says when it hides or shows.
+settled() { wait_until 10 "the copy to answer the clicks" is_quiet a; }
+
+begin_scenario "the entry's command starts with the tray icon alone"
+trayer --edge bottom --align left --widthtype pixel --width 200 --heighttype pixel --height 30 2>/dev/null &
+pid[trayer]=$!
+wait_until 10 "trayer's window" xdotool search --onlyvisible --pid "${pid[trayer]}"
+# As the desktop runs it: the command line on the PATH that finds the program.
+launch_through=(sh -c "PATH=\${1%/*}:\$PATH && exec $exec_line" autostart)
+mark_output a
+run_corvel a a
+expect_line "Data sent:   alice    >    <online?>" a
+wait_until 20 "the icon in the tray" icon_of a
+window_gone a || fail "the window showed at log-in"
+
+begin_scenario "one click shows the window, a double-click leaves it shown"
+clicks a
+wait_until 10 "the window after a click" is_active
+place_window a 0 0 # clear of the tray: the window stays on top of it
+for pause in 0.25 1; do
+    mark_output a
+    clicks a "$pause"
+    settled
+    wait_until 10 "the window after two clicks $pause s apart" is_active
+    (($(count_lines a "window hiden") == 1)) || fail "two clicks $pause s apart did not hide the window once"
+done
+clicks a
+wait_until 10 "the window to hide" window_gone a
+clicks a 0.25
+wait_until 10 "the window after a double-click on the hidden window" is_active
+quit_copy a
+
+begin_scenario "without a tray the window shows after a while"
+stop "${pid[trayer]}" && unset "pid[trayer]"
+mark_output a
+run_corvel a a
+expect_line "Data sent:   alice    >    <online?>" a
+window_gone a || fail "the window showed at once"
+wait_until 30 "the window without a tray" find_window a
+quit_copy a
