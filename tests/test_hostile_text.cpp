@@ -17,9 +17,9 @@ using namespace corvel;
 
 namespace {
 
-QString marks(int count, char16_t mark = 0x0301)
+QString marks(int count)
 {
-    return QString(count, QChar(mark));
+    return {count, QChar(0x0301)};
 }
 
 } // namespace
