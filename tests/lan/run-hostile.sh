@@ -230,3 +230,16 @@ done
 ! LC_ALL=C grep -q $'\xe2\x80[\xa8\xae]' "$work/check" || fail "corvel --check printed a control raw"
 wait_until 10 "x's answerer to end" has_ended "${pid[answers-x]}"
 unset "pid[answers-x]"
+
+begin_scenario "corvel --check while its own echo is blocked and another host sends a copy of it"
+ip netns exec "$run-c" nft -f - <<<'table inet fw { chain input { type filter hook input priority 0; ip saddr 10.78.0.3 udp dport 54545 drop; }; }'
+printf '  SYSTEM  > %s asked: Who is online? \n' "${user[c]}" >"$work/forged"
+peer_sends x --answer "$work/forged" &
+pid[answers-x]=$!
+wait_until 10 "x's answerer to hold the chat port" answerer_bound
+status=0
+ip netns exec "$run-c" env -u DISPLAY XDG_CONFIG_HOME="$work/c" HOME="$work/c" "$corvel" --check >"$work/check" 2>&1 || status=$?
+((status == 1)) && grep -qxF "Own query: did not come back" "$work/check" ||
+    fail "corvel --check took another host's copy of its query for its own: $(cat "$work/check")"
+wait_until 10 "x's answerer to end" has_ended "${pid[answers-x]}"
+unset "pid[answers-x]"
