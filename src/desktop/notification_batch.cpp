@@ -4,8 +4,6 @@
 
 #include <algorithm>
 
-using namespace Qt::StringLiterals;
-
 namespace corvel {
 
 namespace {
