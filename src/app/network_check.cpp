@@ -1,5 +1,6 @@
 #include "app/network_check.h"
 
+#include "app/answer_tally.h"
 #include "net/broadcast_socket.h"
 #include "net/destinations.h"
 #include "net/lan_interfaces.h"
@@ -105,16 +106,18 @@ int runNetworkCheck()
     const QString announcement = wire::queryAnnouncement(settings.userName());
     QElapsedTimer clock;
     std::optional<qint64> echoMs;
-    QList<std::pair<quint32, QString>> answers; // a name twice is two copies, from two hosts
+    AnswerTally answers;
     socket.setReceiveHandler([&](const Datagram &datagram) {
         const std::optional<QString> text = decodeUtf8(datagram.payload);
         if (!text)
             return;
-        if (*text == announcement && !echoMs)
-            echoMs = clock.elapsed();
-        else if (const std::optional<QString> name = wire::presenceAnswerName(*text);
-                 name && !answers.contains(std::pair(datagram.sender, *name)))
-            answers.append({datagram.sender, *name});
+        // Another host's copy of the query may hold the same text: only this host's is the echo.
+        if (*text == announcement && datagram.sender == Datagram::ownHost) {
+            if (!echoMs)
+                echoMs = clock.elapsed();
+        } else if (const std::optional<QString> name = wire::presenceAnswerName(*text)) {
+            answers.add(datagram.sender, *name);
+        }
     });
     clock.start();
     if (socket.broadcast(announcement) != DatagramSocket::SendResult::Sent) {
@@ -130,9 +133,9 @@ int runNetworkCheck()
 
     say(echoMs ? QCoreApplication::translate("corvel::NetworkCheck", "Own query: came back after %1 ms").arg(*echoMs)
                : QCoreApplication::translate("corvel::NetworkCheck", "Own query: did not come back"));
-    say(QCoreApplication::translate("corvel::NetworkCheck", "Answered: %1").arg(answers.size()));
-    for (const auto &[sender, name] : std::as_const(answers))
-        say(u"  "_s + name);
+    say(QCoreApplication::translate("corvel::NetworkCheck", "Answered: %1").arg(answers.summary()));
+    for (const QString &line : answers.listing())
+        say(line);
     sayLearnedSenders(socket.learnedSenders(), settings.learnSenders());
     if (!echoMs) {
         say(QCoreApplication::translate(
@@ -142,9 +145,7 @@ int runNetworkCheck()
             "and 'sudo firewall-cmd --reload'"));
         return 1;
     }
-    const int answered = static_cast<int>(answers.size());
-    say(QCoreApplication::translate("corvel::NetworkCheck", "Verdict: working; %n running copy(ies) answered", nullptr,
-                                    answered));
+    say(QCoreApplication::translate("corvel::NetworkCheck", "Verdict: working; %1 answered").arg(answers.summary()));
     return 0;
 }
 

@@ -67,10 +67,7 @@ void Transcript::insert(const QString &text, const Style &style, bool scroll)
     // setPosition, unlike moving to the end, does not lay out the last line for every insert.
     QTextDocument *document = m_view.document();
     m_cursor.setPosition(document->characterCount() - 1);
-    if (text.size() > LongLine::shownCharacters)
-        insertShortened(text, style.format());
-    else
-        m_cursor.insertText(text, style.format());
+    insertShown(text, style.format());
     m_scrollPending = m_scrollPending || scroll;
     // However much one pass brings, the document never holds much more than its limits.
     if (document->blockCount() > m_limits.lines + m_limits.dropLines ||
@@ -78,8 +75,8 @@ void Transcript::insert(const QString &text, const Style &style, bool scroll)
         closePass();
 }
 
-// Inserts the text with each of its lines that is too long shortened.
-void Transcript::insertShortened(const QString &text, const QTextCharFormat &format)
+// Inserts the text with each of its lines that would cost too much to lay out shortened.
+void Transcript::insertShown(const QString &text, const QTextCharFormat &format)
 {
     qsizetype pending = 0; // what is not inserted yet begins here
     qsizetype lineStart = 0;
@@ -87,11 +84,11 @@ void Transcript::insertShortened(const QString &text, const QTextCharFormat &for
         if (at < text.size() && !endsBlock(text.at(at)))
             continue;
         // A line that continues one already shown stays whole: only the program's own texts do.
-        const bool startsBlock = lineStart > 0 || m_cursor.positionInBlock() == 0;
-        if (at - lineStart > LongLine::shownCharacters && startsBlock) {
+        if (!LongLine::showsWhole(QStringView(text).sliced(lineStart, at - lineStart)) &&
+            (lineStart > 0 || m_cursor.positionInBlock() == 0)) {
             m_cursor.insertText(text.sliced(pending, lineStart - pending), format);
             auto *line = new LongLine(text.sliced(lineStart, at - lineStart));
-            m_cursor.insertText(line->text().first(line->shown()) % line->note(), format);
+            m_cursor.insertText(line->shownText(), format);
             m_cursor.block().setUserData(line);
             m_hiddenCharacters += line->text().size();
             pending = at;

@@ -64,7 +64,7 @@ public:
 
 private:
     void insert(const QString &text, const Style &style, bool scroll);
-    void insertShortened(const QString &text, const QTextCharFormat &format);
+    void insertShown(const QString &text, const QTextCharFormat &format);
     [[nodiscard]] bool overLimits(int lines, qsizetype characters) const;
     void closePass();
     void finishPass();

@@ -1,5 +1,7 @@
 #include "desktop/notification_batch.h"
 
+#include "platform/trace.h"
+
 #include <algorithm>
 
 namespace corvel {
@@ -7,15 +9,26 @@ namespace corvel {
 namespace {
 
 constexpr Seconds interval(1.0);
+constexpr qsizetype longestBody = 300;
 
 } // namespace
+
+QString noticeBody(const QString &text)
+{
+    const QStringView trimmed = QStringView(text).trimmed();
+    QString body = visibleText(trimmed.first(std::min(trimmed.size(), longestBody + 1)));
+    if (body.size() <= longestBody)
+        return body;
+    const qsizetype kept = body.at(longestBody - 2).isHighSurrogate() ? longestBody - 2 : longestBody - 1;
+    return body.first(kept) + u'…';
+}
 
 NotificationBatch::NotificationBatch(MainLoop &loop, Send send) : m_loop(loop), m_send(std::move(send)) {}
 
 void NotificationBatch::add(Arrival arrival, const QString &text)
 {
     m_waiting.add(arrival);
-    m_lastText = text.trimmed();
+    m_lastText = noticeBody(text);
     if (m_scheduled)
         return;
     m_scheduled = true;

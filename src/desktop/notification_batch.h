@@ -18,6 +18,10 @@ struct Notice {
     friend bool operator==(const Notice &, const Notice &) = default;
 };
 
+// A received text as a notification shows it: one line of a few hundred characters at most, with
+// what could reorder or hide text, and a NUL that would cut it short on the bus, shown escaped.
+[[nodiscard]] QString noticeBody(const QString &text);
+
 // Gathers arrivals into notifications, at most one a second, so that a flood on the network never
 // floods the desktop: what arrives meanwhile is counted into the next one.
 class NotificationBatch {

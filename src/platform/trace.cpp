@@ -27,32 +27,44 @@ TraceSink &sink()
     return current;
 }
 
-bool isControl(QChar character)
+bool isHidden(QChar character)
 {
     const char16_t code = character.unicode();
-    return (code < 0x20 && code != u'\t') || (code >= 0x7F && code <= 0x9F);
+    return (code < 0x20 && code != u'\t') || (code >= 0x7F && code <= 0x9F) ||
+           // the Arabic letter mark; zero-width characters and direction marks; line and paragraph
+           // separators, embeddings and overrides; word joiner, invisible operators and isolates
+           code == 0x061C || (code >= 0x200B && code <= 0x200F) || (code >= 0x2028 && code <= 0x202E) ||
+           (code >= 0x2060 && code <= 0x2069) || code == 0xFEFF;
 }
 
-// Received text must not drive the terminal: C0 controls other than tab, DEL and C1 controls are
-// shown as \xHH. A line feed inside a text would also split one diagnostic into two.
 QByteArray visibleLine(QStringView line)
 {
-    if (std::ranges::none_of(line, isControl))
-        return line.toUtf8() + '\n';
+    return visibleText(line).toUtf8() + '\n';
+}
+
+} // namespace
+
+QString visibleText(QStringView text)
+{
+    if (std::ranges::none_of(text, isHidden))
+        return text.toString();
     static constexpr std::u16string_view hexDigits = u"0123456789ABCDEF";
     QString shown;
-    shown.reserve(line.size() + 16);
-    for (const QChar character : line) {
-        if (isControl(character)) {
-            shown += u"\\x"_s;
-            shown += QChar(hexDigits[character.unicode() >> 4]);
-            shown += QChar(hexDigits[character.unicode() & 0xF]);
-        } else {
+    shown.reserve(text.size() + 16);
+    for (const QChar character : text) {
+        const char16_t code = character.unicode();
+        if (!isHidden(character)) {
             shown += character;
+            continue;
         }
+        shown += code <= 0xFF ? u"\\x"_s : u"\\u"_s;
+        for (int shift = code <= 0xFF ? 4 : 12; shift >= 0; shift -= 4)
+            shown += QChar(hexDigits[(code >> shift) & 0xF]);
     }
-    return shown.toUtf8() + '\n';
+    return shown;
 }
+
+namespace {
 
 struct Batch {
     int depth = 0;

@@ -7,9 +7,14 @@
 
 namespace corvel {
 
-// Writes one diagnostic line (UTF-8, then a newline) to standard output, control characters shown
-// as \xHH. The line is written whole or dropped (and counted), by a thread of its own: whatever
-// standard output is, stopped, unread or closed, diagnostics never stop or stall the program.
+// The text with what could drive a terminal or mislead a reader shown escaped: C0 controls other
+// than tab, DEL and C1 as \xHH; characters that reorder text or hide themselves, and the line and
+// paragraph separators, as \uHHHH. What is left shows as one line, in the order it was written.
+[[nodiscard]] QString visibleText(QStringView text);
+
+// Writes one diagnostic line (UTF-8, then a newline) to standard output, shown as visibleText. The line is written
+// whole or dropped (and counted), by a thread of its own: whatever standard output is, stopped, unread or closed,
+// diagnostics never stop or stall the program.
 void trace(QStringView line);
 inline void trace(const QString &line)
 {

@@ -321,6 +321,13 @@
             <numerusform>… [%n weitere Zeichen nicht angezeigt: Kopieren Sie die Zeile, um alles zu erhalten]</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>[+%n marks]</source>
+        <translation>
+            <numerusform>[+%n Kombinationszeichen]</numerusform>
+            <numerusform>[+%n Kombinationszeichen]</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>corvel::NetworkCheck</name>
@@ -372,11 +379,33 @@
         <source>Verdict: own messages do not come back. A firewall on this computer probably blocks UDP port 54545; allow it with &apos;sudo ufw allow 54545/udp&apos;, or with &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; and &apos;sudo firewall-cmd --reload&apos;</source>
         <translation>Ergebnis: Eigene Nachrichten kommen nicht zurück. Wahrscheinlich blockiert eine Firewall auf diesem Computer den UDP-Port 54545; erlauben Sie ihn mit &apos;sudo ufw allow 54545/udp&apos; oder mit &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; und &apos;sudo firewall-cmd --reload&apos;</translation>
     </message>
+    <message>
+        <source>this computer</source>
+        <translation>dieser Computer</translation>
+    </message>
+    <message>
+        <source>Verdict: working; %1 answered</source>
+        <translation>Ergebnis: funktioniert; geantwortet haben %1</translation>
+    </message>
     <message numerus="yes">
-        <source>Verdict: working; %n running copy(ies) answered</source>
+        <source>%n name(s)</source>
         <translation>
-            <numerusform>Ergebnis: funktioniert; %n laufende Instanz hat geantwortet</numerusform>
-            <numerusform>Ergebnis: funktioniert; %n laufende Instanzen haben geantwortet</numerusform>
+            <numerusform>%n Name</numerusform>
+            <numerusform>%n Namen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 from %n host(s)</source>
+        <translation>
+            <numerusform>%1 von %n Host</numerusform>
+            <numerusform>%1 von %n Hosts</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… und %n weiterer</numerusform>
+            <numerusform>… und %n weitere</numerusform>
         </translation>
     </message>
     <message>

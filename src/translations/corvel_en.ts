@@ -10,14 +10,35 @@
             <numerusform>… [%n more characters not shown: copy the line for all of it]</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>[+%n marks]</source>
+        <translation>
+            <numerusform>[+%n mark]</numerusform>
+            <numerusform>[+%n marks]</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>corvel::NetworkCheck</name>
     <message numerus="yes">
-        <source>Verdict: working; %n running copy(ies) answered</source>
+        <source>%n name(s)</source>
         <translation>
-            <numerusform>Verdict: working; %n running copy answered</numerusform>
-            <numerusform>Verdict: working; %n running copies answered</numerusform>
+            <numerusform>%n name</numerusform>
+            <numerusform>%n names</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 from %n host(s)</source>
+        <translation>
+            <numerusform>%1 from %n host</numerusform>
+            <numerusform>%1 from %n hosts</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… and %n more</numerusform>
+            <numerusform>… and %n more</numerusform>
         </translation>
     </message>
     <message numerus="yes">

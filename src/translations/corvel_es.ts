@@ -321,6 +321,13 @@
             <numerusform>… [%n caracteres más sin mostrar: copie la línea para obtenerla entera]</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>[+%n marks]</source>
+        <translation>
+            <numerusform>[+%n diacrítico]</numerusform>
+            <numerusform>[+%n diacríticos]</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>corvel::NetworkCheck</name>
@@ -372,11 +379,33 @@
         <source>Verdict: own messages do not come back. A firewall on this computer probably blocks UDP port 54545; allow it with &apos;sudo ufw allow 54545/udp&apos;, or with &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; and &apos;sudo firewall-cmd --reload&apos;</source>
         <translation>Resultado: los mensajes propios no vuelven. Probablemente un cortafuegos de este equipo bloquea el puerto UDP 54545; permítalo con &apos;sudo ufw allow 54545/udp&apos;, o con &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; y &apos;sudo firewall-cmd --reload&apos;</translation>
     </message>
+    <message>
+        <source>this computer</source>
+        <translation>este equipo</translation>
+    </message>
+    <message>
+        <source>Verdict: working; %1 answered</source>
+        <translation>Resultado: funciona; respondieron %1</translation>
+    </message>
     <message numerus="yes">
-        <source>Verdict: working; %n running copy(ies) answered</source>
+        <source>%n name(s)</source>
         <translation>
-            <numerusform>Resultado: funciona; respondió %n copia en ejecución</numerusform>
-            <numerusform>Resultado: funciona; respondieron %n copias en ejecución</numerusform>
+            <numerusform>%n nombre</numerusform>
+            <numerusform>%n nombres</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 from %n host(s)</source>
+        <translation>
+            <numerusform>%1 de %n equipo</numerusform>
+            <numerusform>%1 de %n equipos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… y %n más</numerusform>
+            <numerusform>… y %n más</numerusform>
         </translation>
     </message>
     <message>

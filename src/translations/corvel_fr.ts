@@ -321,6 +321,13 @@
             <numerusform>… [%n caractères de plus non affichés : copiez la ligne pour l’avoir en entier]</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>[+%n marks]</source>
+        <translation>
+            <numerusform>[+%n diacritique]</numerusform>
+            <numerusform>[+%n diacritiques]</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>corvel::NetworkCheck</name>
@@ -372,11 +379,33 @@
         <source>Verdict: own messages do not come back. A firewall on this computer probably blocks UDP port 54545; allow it with &apos;sudo ufw allow 54545/udp&apos;, or with &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; and &apos;sudo firewall-cmd --reload&apos;</source>
         <translation>Verdict : vos propres messages ne reviennent pas. Un pare-feu sur cet ordinateur bloque probablement le port UDP 54545 ; autorisez-le avec &apos;sudo ufw allow 54545/udp&apos;, ou avec &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; puis &apos;sudo firewall-cmd --reload&apos;</translation>
     </message>
+    <message>
+        <source>this computer</source>
+        <translation>cet ordinateur</translation>
+    </message>
+    <message>
+        <source>Verdict: working; %1 answered</source>
+        <translation>Verdict : fonctionne ; ont répondu : %1</translation>
+    </message>
     <message numerus="yes">
-        <source>Verdict: working; %n running copy(ies) answered</source>
+        <source>%n name(s)</source>
         <translation>
-            <numerusform>Verdict : fonctionne ; %n instance en cours d’exécution a répondu</numerusform>
-            <numerusform>Verdict : fonctionne ; %n instances en cours d’exécution ont répondu</numerusform>
+            <numerusform>%n nom</numerusform>
+            <numerusform>%n noms</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 from %n host(s)</source>
+        <translation>
+            <numerusform>%1 de %n hôte</numerusform>
+            <numerusform>%1 de %n hôtes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… et %n autre</numerusform>
+            <numerusform>… et %n autres</numerusform>
         </translation>
     </message>
     <message>

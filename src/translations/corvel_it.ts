@@ -321,6 +321,13 @@
             <numerusform>… [ancora %n caratteri non mostrati: copia la riga per averla intera]</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>[+%n marks]</source>
+        <translation>
+            <numerusform>[+%n diacritico]</numerusform>
+            <numerusform>[+%n diacritici]</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>corvel::NetworkCheck</name>
@@ -372,11 +379,33 @@
         <source>Verdict: own messages do not come back. A firewall on this computer probably blocks UDP port 54545; allow it with &apos;sudo ufw allow 54545/udp&apos;, or with &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; and &apos;sudo firewall-cmd --reload&apos;</source>
         <translation>Esito: i propri messaggi non tornano. Probabilmente un firewall su questo computer blocca la porta UDP 54545; consentila con &apos;sudo ufw allow 54545/udp&apos;, oppure con &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; e &apos;sudo firewall-cmd --reload&apos;</translation>
     </message>
+    <message>
+        <source>this computer</source>
+        <translation>questo computer</translation>
+    </message>
+    <message>
+        <source>Verdict: working; %1 answered</source>
+        <translation>Esito: funziona; hanno risposto %1</translation>
+    </message>
     <message numerus="yes">
-        <source>Verdict: working; %n running copy(ies) answered</source>
+        <source>%n name(s)</source>
         <translation>
-            <numerusform>Esito: funziona; ha risposto %n copia in esecuzione</numerusform>
-            <numerusform>Esito: funziona; hanno risposto %n copie in esecuzione</numerusform>
+            <numerusform>%n nome</numerusform>
+            <numerusform>%n nomi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 from %n host(s)</source>
+        <translation>
+            <numerusform>%1 da %n host</numerusform>
+            <numerusform>%1 da %n host</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… e %n altro</numerusform>
+            <numerusform>… e altri %n</numerusform>
         </translation>
     </message>
     <message>

@@ -322,6 +322,14 @@
             <numerusform>… [nie pokazano jeszcze %n znaków: skopiuj wiersz, aby mieć całość]</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>[+%n marks]</source>
+        <translation>
+            <numerusform>[+%n znak diakrytyczny]</numerusform>
+            <numerusform>[+%n znaki diakrytyczne]</numerusform>
+            <numerusform>[+%n znaków diakrytycznych]</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>corvel::NetworkCheck</name>
@@ -373,12 +381,36 @@
         <source>Verdict: own messages do not come back. A firewall on this computer probably blocks UDP port 54545; allow it with &apos;sudo ufw allow 54545/udp&apos;, or with &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; and &apos;sudo firewall-cmd --reload&apos;</source>
         <translation>Wynik: własne wiadomości nie wracają. Zapora na tym komputerze prawdopodobnie blokuje port UDP 54545; zezwól na niego poleceniem &apos;sudo ufw allow 54545/udp&apos; albo poleceniami &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; i &apos;sudo firewall-cmd --reload&apos;</translation>
     </message>
+    <message>
+        <source>this computer</source>
+        <translation>ten komputer</translation>
+    </message>
+    <message>
+        <source>Verdict: working; %1 answered</source>
+        <translation>Wynik: działa; odpowiedzi: %1</translation>
+    </message>
     <message numerus="yes">
-        <source>Verdict: working; %n running copy(ies) answered</source>
+        <source>%n name(s)</source>
         <translation>
-            <numerusform>Wynik: działa; odpowiedziała %n uruchomiona kopia</numerusform>
-            <numerusform>Wynik: działa; odpowiedziały %n uruchomione kopie</numerusform>
-            <numerusform>Wynik: działa; odpowiedziało %n uruchomionych kopii</numerusform>
+            <numerusform>%n nazwa</numerusform>
+            <numerusform>%n nazwy</numerusform>
+            <numerusform>%n nazw</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 from %n host(s)</source>
+        <translation>
+            <numerusform>%1 z %n hosta</numerusform>
+            <numerusform>%1 z %n hostów</numerusform>
+            <numerusform>%1 z %n hostów</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… i jeszcze %n</numerusform>
+            <numerusform>… i jeszcze %n</numerusform>
+            <numerusform>… i jeszcze %n</numerusform>
         </translation>
     </message>
     <message>

@@ -321,6 +321,13 @@
             <numerusform>… [mais %n caracteres não exibidos: copie a linha para obtê-la inteira]</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>[+%n marks]</source>
+        <translation>
+            <numerusform>[+%n diacrítico]</numerusform>
+            <numerusform>[+%n diacríticos]</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>corvel::NetworkCheck</name>
@@ -372,11 +379,33 @@
         <source>Verdict: own messages do not come back. A firewall on this computer probably blocks UDP port 54545; allow it with &apos;sudo ufw allow 54545/udp&apos;, or with &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; and &apos;sudo firewall-cmd --reload&apos;</source>
         <translation>Resultado: as próprias mensagens não voltam. Provavelmente um firewall neste computador bloqueia a porta UDP 54545; libere-a com &apos;sudo ufw allow 54545/udp&apos;, ou com &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; e &apos;sudo firewall-cmd --reload&apos;</translation>
     </message>
+    <message>
+        <source>this computer</source>
+        <translation>este computador</translation>
+    </message>
+    <message>
+        <source>Verdict: working; %1 answered</source>
+        <translation>Resultado: funcionando; responderam %1</translation>
+    </message>
     <message numerus="yes">
-        <source>Verdict: working; %n running copy(ies) answered</source>
+        <source>%n name(s)</source>
         <translation>
-            <numerusform>Resultado: funcionando; %n cópia em execução respondeu</numerusform>
-            <numerusform>Resultado: funcionando; %n cópias em execução responderam</numerusform>
+            <numerusform>%n nome</numerusform>
+            <numerusform>%n nomes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 from %n host(s)</source>
+        <translation>
+            <numerusform>%1 de %n host</numerusform>
+            <numerusform>%1 de %n hosts</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… e mais %n</numerusform>
+            <numerusform>… e mais %n</numerusform>
         </translation>
     </message>
     <message>

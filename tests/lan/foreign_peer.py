@@ -2,6 +2,8 @@
 """A program on the LAN that is not Corvel.
 --text TEXT | --hex BYTES | --file PATH: broadcasts exactly these bytes as one datagram.
 --flood COUNT TEXT: broadcasts the text COUNT times, numbered, ten a millisecond at most.
+--paced COUNT PER_SECOND PATH: the file's bytes COUNT times, numbered, PER_SECOND a second.
+--answer PATH: after the first presence query it hears, each line of the file as one datagram.
 --record FILE: appends "SENDER PAYLOAD-IN-HEX" per datagram received, to FILE-DESTINATION instead
   with BY_DESTINATION=1. --hold: takes the port alone.
 Sending goes to TO (255.255.255.255 when unset), from FROM through eth0 when set, which need not be
@@ -29,6 +31,20 @@ elif mode == "--record":
         name = argument + ("-" + destination if by_destination else "")
         log = logs.get(name) or logs.setdefault(name, open(name, "a", encoding="ascii"))
         print(sender, payload.hex(), file=log, flush=True)
+elif mode == "--answer":
+    peer.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
+    peer.setsockopt(socket.SOL_SOCKET, socket.SO_BROADCAST, 1)
+    peer.bind(("", 54545))
+    while b"<online?>" not in peer.recv(65536):
+        pass
+    for line in open(argument, "rb").read().split(b"\n")[:-1]:
+        peer.sendto(line, ("255.255.255.255", 54545))
+elif mode == "--paced":
+    peer.setsockopt(socket.SOL_SOCKET, socket.SO_BROADCAST, 1)
+    payload, start = open(argument, "rb").read(), time.monotonic()
+    for sent in range(int(sys.argv[2])):
+        time.sleep(max(0, start + sent / float(sys.argv[3]) - time.monotonic()))
+        peer.sendto(payload + b"%d" % sent, ("255.255.255.255", 54545))
 else:
     peer.setsockopt(socket.SOL_SOCKET, socket.SO_BROADCAST, 1)
     if "FROM" in os.environ:

@@ -175,3 +175,71 @@ LC_ALL=C grep -qF -- "$mallory$escapes" "$work/transcript-a" || fail "a's transc
 
 begin_scenario "exit"
 for host in c "${copies[@]}"; do quit_copy "$host"; done
+
+begin_scenario "marks stacked on one letter, a hundred lines a second"
+# Each line is one letter with 32,700 marks on it. The copy shows 8 of them and a sign for the
+# rest, which lays out as quickly as any short line, so a query amid them is answered at once.
+start_copy a && place_window a 0 0
+expect_line "Data sent: $(answer_of a)" a
+printf '%sa%s' "$mallory" "$(printf '\xcc\x81%.0s' {1..32700})" >"$work/stacked"
+peer_sends x --paced 1000 100 "$work/stacked"
+mark_output a
+asked=$(now_ms)
+peer_sends x --text " SYSTEM  >  <online?>"
+wait_until 60 "a to answer a query after the stacked marks" count_reaches a "Data sent: $(answer_of a)" 1
+answered_ms=$(($(now_ms) - asked))
+echo "a answered a query $answered_ms ms after a thousand lines of stacked marks"
+[[ ${CORVEL_SANITIZE:-OFF} == ON ]] || ((answered_ms < 1000)) || fail "a answered a query after $answered_ms ms, not within 1 s"
+# What the view shows of a stacked line looks exactly like the capped text sent as it is; the
+# time stamps, which may differ, are left out.
+capped="${mallory}a$(printf '\xcc\x81%.0s' {1..8})[+32692 marks]"
+transcript_shot() { import -silent -window "${window[a]}" -crop 400x90+160+0 +repage rgb:- | md5sum; }
+settled_shot() { local first && first=$(transcript_shot) && sleep 0.3 && [[ $(transcript_shot) == "$first" ]] && shot=$first; }
+shows_as_capped() { [[ $(transcript_shot) == "$capped_shot" ]]; }
+mark_output a
+key_on a ctrl+l
+peer_sends x --text "$capped"
+expect_line "Data received: $capped" a
+wait_until 10 "a to show the capped text" settled_shot
+capped_shot=$shot
+key_on a ctrl+l
+peer_sends x --file "$work/stacked"
+expect_count a clear 2
+wait_until 10 "a to show the stacked line capped" shows_as_capped
+copy_to_file a transcript "$work/transcript-a"
+LC_ALL=C grep -qFf "$work/stacked" "$work/transcript-a" || fail "a's copy lacks marks of the stacked line"
+quit_copy a
+
+begin_scenario "corvel --check beside a host that answers with a thousand names"
+# Among them one reversed by a direction override and one that would print a verdict of its own.
+{
+    printf ' SYSTEM  >  %s IS ONLINE\n' $'\xe2\x80\xaeevil' $'forged\xe2\x80\xa8Verdict: working; 1000 running copies answered'
+    for n in {1..1000}; do printf ' SYSTEM  >  name %d IS ONLINE\n' "$n"; done
+} >"$work/answers"
+peer_sends x --answer "$work/answers" &
+pid[answers-x]=$!
+answerer_bound() { (($(ip netns exec "$run-x" ss -Hlun 'sport = :54545' | wc -l) >= 2)); }
+wait_until 10 "x's answerer to hold the chat port" answerer_bound
+ip netns exec "$run-c" env -u DISPLAY XDG_CONFIG_HOME="$work/c" HOME="$work/c" "$corvel" --check >"$work/check" 2>&1 ||
+    fail "corvel --check ended with $?: $(cat "$work/check")"
+for line in "Answered: 1002 names from 1 host" "  10.78.0.9: 1002 names" '    \u202Eevil' \
+    '    forged\u2028Verdict: working; 1000 running copies answered' "    … and 994 more" \
+    "Verdict: working; 1002 names from 1 host answered"; do
+    grep -qxF -- "$line" "$work/check" || fail "corvel --check did not print '$line': $(head -c 2000 "$work/check")"
+done
+! LC_ALL=C grep -q $'\xe2\x80[\xa8\xae]' "$work/check" || fail "corvel --check printed a control raw"
+wait_until 10 "x's answerer to end" has_ended "${pid[answers-x]}"
+unset "pid[answers-x]"
+
+begin_scenario "corvel --check while its own echo is blocked and another host sends a copy of it"
+ip netns exec "$run-c" nft -f - <<<'table inet fw { chain input { type filter hook input priority 0; ip saddr 10.78.0.3 udp dport 54545 drop; }; }'
+printf '  SYSTEM  > %s asked: Who is online? \n' "${user[c]}" >"$work/forged"
+peer_sends x --answer "$work/forged" &
+pid[answers-x]=$!
+wait_until 10 "x's answerer to hold the chat port" answerer_bound
+status=0
+ip netns exec "$run-c" env -u DISPLAY XDG_CONFIG_HOME="$work/c" HOME="$work/c" "$corvel" --check >"$work/check" 2>&1 || status=$?
+((status == 1)) && grep -qxF "Own query: did not come back" "$work/check" ||
+    fail "corvel --check took another host's copy of its query for its own: $(cat "$work/check")"
+wait_until 10 "x's answerer to end" has_ended "${pid[answers-x]}"
+unset "pid[answers-x]"
