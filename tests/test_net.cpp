@@ -163,9 +163,9 @@ private Q_SLOTS:
             {u"tun0"_s, 3, Flag::IsUp | Flag::IsRunning | Flag::IsPointToPoint, {entry(u"100.100.0.2"_s, 32)}},
         };
         const OwnNetworks own(all, lansOf(all));
-        QCOMPARE(learnsFrom(QHostAddress(sender).toIPv4Address(), QHostAddress(destination).toIPv4Address(), payload,
-                            own),
-                 learned);
+        QCOMPARE(
+            learnsFrom(QHostAddress(sender).toIPv4Address(), QHostAddress(destination).toIPv4Address(), payload, own),
+            learned);
     }
 
     // At most 64 learned senders, each for ten minutes after its last datagram. Rows: seconds, how

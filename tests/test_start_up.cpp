@@ -141,7 +141,8 @@ private Q_SLOTS:
             QLocalServer server;
             server.setSocketOptions(QLocalServer::AbstractNamespaceOption);
             const bool listening = setuid(65534) == 0 && server.listen(address.name);
-            (void)!write(ready[1], listening ? "y" : "n", 1);
+            if (write(ready[1], listening ? "y" : "n", 1) != 1)
+                _exit(1);
             pause();
             _exit(0);
         }

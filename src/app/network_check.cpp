@@ -51,9 +51,9 @@ void sayLearnedSenders(const std::vector<LearnedSenders::Heard> &learned, bool l
                                     int(learned.size())));
     const Seconds now = steadyNow();
     for (const LearnedSenders::Heard &known : learned)
-        say(u"  "_s + QCoreApplication::translate("corvel::NetworkCheck", "%1, %n s ago", nullptr,
-                                                  int((now - known.at).count()))
-                          .arg(QHostAddress(known.address).toString()));
+        say(u"  "_s +
+            QCoreApplication::translate("corvel::NetworkCheck", "%1, %n s ago", nullptr, int((now - known.at).count()))
+                .arg(QHostAddress(known.address).toString()));
 }
 
 } // namespace

@@ -26,7 +26,8 @@ constexpr std::array privateRanges = {
 
 bool isPrivateAddress(quint32 address)
 {
-    return std::ranges::any_of(privateRanges, [address](Range range) { return (address & range.mask) == range.network; });
+    return std::ranges::any_of(privateRanges,
+                               [address](Range range) { return (address & range.mask) == range.network; });
 }
 
 bool learnsFrom(quint32 sender, quint32 destination, QByteArrayView payload, const OwnNetworks &own)
@@ -61,7 +62,8 @@ void LearnedSenders::forgetOnLan(const OwnNetworks &own)
     std::erase_if(m_heard, [&own](const Heard &known) { return own.isOnLan(known.address); });
 }
 
-QList<QHostAddress> beyondLan(const QList<QHostAddress> &destinations, const std::vector<LearnedSenders::Heard> &learned,
+QList<QHostAddress> beyondLan(const QList<QHostAddress> &destinations,
+                              const std::vector<LearnedSenders::Heard> &learned,
                               const std::optional<QList<quint32>> &askers)
 {
     QList<QHostAddress> recipients = destinations;

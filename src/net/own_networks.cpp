@@ -29,8 +29,8 @@ bool OwnNetworks::isOwnAddress(quint32 address) const
 
 bool OwnNetworks::isOnLan(quint32 address) const
 {
-    return std::ranges::any_of(m_networks,
-                               [address](const Network &network) { return (address & network.mask) == network.address; });
+    return std::ranges::any_of(
+        m_networks, [address](const Network &network) { return (address & network.mask) == network.address; });
 }
 
 } // namespace corvel

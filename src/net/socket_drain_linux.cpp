@@ -31,8 +31,8 @@ constexpr std::size_t largestDatagram = 65536;
 // Room for the control messages asked for: the kernel's receive time, its count of datagrams it
 // dropped, and the address each datagram was sent to.
 struct alignas(cmsghdr) ControlRoom
-    : std::array<char, CMSG_SPACE(sizeof(timespec)) + CMSG_SPACE(sizeof(std::uint32_t)) +
-                           CMSG_SPACE(sizeof(in_pktinfo))> {};
+    : std::array<char,
+                 CMSG_SPACE(sizeof(timespec)) + CMSG_SPACE(sizeof(std::uint32_t)) + CMSG_SPACE(sizeof(in_pktinfo))> {};
 
 // The kernel stamps datagrams on the system clock, which may be set; the main loop runs on the
 // monotonic one. The difference is read at each take, and no stamp lies in the future.

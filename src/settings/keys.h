@@ -47,7 +47,7 @@ inline constexpr std::array<Key, 20> all = {{
 
 // What clear-all-data removes, in the order it removes them.
 inline constexpr std::array<QStringView, 15> removedByClearAllData = {
-    fontSize,   username,   presets[0], presets[1],    presets[2],   presets[3],  presets[4], presets[5],
-    presets[6], presets[7], presets[8], inverted,      notifications, destinations, learnSenders};
+    fontSize,   username,   presets[0], presets[1], presets[2],    presets[3],   presets[4],  presets[5],
+    presets[6], presets[7], presets[8], inverted,   notifications, destinations, learnSenders};
 
 } // namespace corvel::keys
