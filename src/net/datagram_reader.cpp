@@ -1,5 +1,7 @@
 #include "net/datagram_reader.h"
 
+#include "net/utf8.h"
+#include "net/wire.h"
 #include "platform/trace.h"
 
 #include <QDeadlineTimer>
@@ -16,6 +18,14 @@ namespace {
 constexpr qsizetype chunkDatagrams = 256;
 constexpr qsizetype chunkBytes = qsizetype(256) << 10;
 constexpr std::chrono::seconds dropReportInterval{1};
+
+bool isUrgent(QByteArrayView payload)
+{
+    if (!payload.contains(QByteArrayView("<online?>")))
+        return false;
+    const std::optional<QString> text = decodeUtf8(payload);
+    return text && wire::isPresenceRequest(*text);
+}
 
 } // namespace
 
@@ -40,39 +50,50 @@ DatagramReader::~DatagramReader()
 bool DatagramReader::enqueue(const std::vector<Datagram> &datagrams, std::uint32_t kernelDrops)
 {
     const std::lock_guard lock(m_mutex);
-    // The kernel's count runs from the socket's creation and wraps around.
-    m_kernelDropped += std::uint32_t(kernelDrops - std::exchange(m_kernelDropsSeen, kernelDrops));
+    // The kernel's count runs from the socket's creation and wraps around. A datagram queued before
+    // the drain last read the count may bring an older one.
+    const auto newDrops = std::int32_t(kernelDrops - m_kernelDropsSeen);
+    if (newDrops > 0) {
+        m_kernelDropped += std::uint32_t(newDrops);
+        m_kernelDropsSeen = kernelDrops;
+    }
     for (const Datagram &datagram : datagrams) {
         const qsizetype size = datagram.payload.size();
         if (m_queuedDatagrams >= maxQueuedDatagrams || m_queuedBytes + size > maxQueuedBytes) {
             ++m_dropped;
             continue;
         }
-        if (m_queue.empty() || qsizetype(m_queue.back().datagrams.size()) >= chunkDatagrams ||
-            m_queue.back().bytes.size() >= chunkBytes)
+        const bool urgent = isUrgent(datagram.payload);
+        if (!urgent && (m_queue.empty() || qsizetype(m_queue.back().datagrams.size()) >= chunkDatagrams ||
+                        m_queue.back().bytes.size() >= chunkBytes))
             m_queue.emplace_back();
-        Chunk &chunk = m_queue.back();
+        Chunk &chunk = urgent ? m_urgent : m_queue.back();
         chunk.bytes.append(datagram.payload);
         chunk.datagrams.push_back({chunk.bytes.size(), datagram.sender, datagram.arrived});
         m_queuedBytes += size;
         ++m_queuedDatagrams;
     }
-    return !m_queue.empty() && !std::exchange(m_passPending, true);
+    // A pass also starts the report of drops that came with nothing to take.
+    return (!m_queue.empty() || !m_urgent.datagrams.empty() || newDrops > 0) && !std::exchange(m_passPending, true);
 }
 
 void DatagramReader::takePass()
 {
     const QDeadlineTimer deadline(m_passTime, Qt::PreciseTimer);
     const TraceBatch diagnostics;
+    takeUrgent();
     do {
         if (m_taking >= qsizetype(m_chunk.datagrams.size())) {
             const std::lock_guard lock(m_mutex);
             if ((m_dropped > 0 || m_kernelDropped > 0) && !m_dropReport.isActive())
                 m_dropReport.start();
-            if (m_queue.empty()) {
+            // A request that came during this pass is taken by the next.
+            if (m_queue.empty() && m_urgent.datagrams.empty()) {
                 m_passPending = false;
                 return;
             }
+            if (m_queue.empty())
+                break;
             m_chunk = std::move(m_queue.front());
             m_queue.pop_front();
             m_queuedBytes -= m_chunk.bytes.size();
@@ -85,6 +106,22 @@ void DatagramReader::takePass()
         m_handler({QByteArrayView(m_chunk.bytes).sliced(begin, taken.end - begin), taken.sender, taken.arrived});
     } while (!deadline.hasExpired());
     QMetaObject::invokeMethod(this, &DatagramReader::takePass, Qt::QueuedConnection);
+}
+
+void DatagramReader::takeUrgent()
+{
+    Chunk urgent;
+    {
+        const std::lock_guard lock(m_mutex);
+        urgent = std::exchange(m_urgent, {});
+        m_queuedBytes -= urgent.bytes.size();
+        m_queuedDatagrams -= qsizetype(urgent.datagrams.size());
+    }
+    qsizetype begin = 0;
+    for (const Received &taken : urgent.datagrams) {
+        m_handler({QByteArrayView(urgent.bytes).sliced(begin, taken.end - begin), taken.sender, taken.arrived});
+        begin = taken.end;
+    }
 }
 
 bool DatagramReader::caughtUp()

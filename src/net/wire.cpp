@@ -29,11 +29,16 @@ std::optional<QString> presenceAnswerName(QStringView text)
     return text.sliced(systemPrefix.size(), text.size() - systemPrefix.size() - presenceAnswerTail.size()).toString();
 }
 
+// An answer whose name holds the presence tag must not count as a request, or copies with such
+// names would answer each other's answers forever.
+bool isPresenceRequest(QStringView text)
+{
+    return text.contains(presenceTag) && !presenceAnswerName(text);
+}
+
 MessageKind classify(QStringView text, QStringView localUser)
 {
-    // An answer whose name holds the presence tag must not count as a request, or copies with such
-    // names would answer each other's answers forever.
-    if (text.contains(presenceTag) && !presenceAnswerName(text))
+    if (isPresenceRequest(text))
         return MessageKind::PresenceRequest;
     if (text.contains(callTest))
         return MessageKind::Call;

@@ -35,6 +35,8 @@ inline constexpr QStringView acknowledgementTest = u" SYSTEM  >  Call recived by
 // The name in a presence answer (system prefix, any name, " IS ONLINE"), or nothing for another text.
 [[nodiscard]] std::optional<QString> presenceAnswerName(QStringView text);
 [[nodiscard]] QString callAcknowledgement(QStringView user);
+// Any text that holds the presence tag, but for a presence answer.
+[[nodiscard]] bool isPresenceRequest(QStringView text);
 
 enum class MessageKind {
     PresenceRequest,
