@@ -49,6 +49,8 @@ lan_cleanup() {
 lan_begin() {
     run_name=$1 scenario="network and display set-up"
     trap lan_cleanup EXIT
+    # A command that fails outside a check ends the run too: say which.
+    trap 'echo "FAILED during $scenario: \"$BASH_COMMAND\" ended with $?" >&2' ERR
     trap 'exit 130' INT TERM
     ((EUID == 0)) || fail "the LAN tests make network namespaces and must run as root"
     local tool
@@ -97,7 +99,9 @@ run_corvel() {
     pid[$2]=$!
 }
 
-place_window() { wait_until 30 "the window of host $1" find_window "$1" && xdotool windowmove "${window[$1]}" "$2" "$3"; }
+# A window found may go before it is moved (a splash, a tooltip): then the next one is moved.
+move_window() { find_window "$1" && xdotool windowmove "${window[$1]}" "$2" "$3" 2>/dev/null; }
+place_window() { wait_until 30 "the window of host $1 to be placed" move_window "$@"; }
 
 # Waits for a copy to end, which it must do with status 0.
 expect_exit() {

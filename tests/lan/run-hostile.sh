@@ -151,7 +151,7 @@ start_copy c
 launch_through=()
 terminal=${pid[c]}
 wait_until 30 "c's program to start under its terminal" pgrep -P "$terminal" >/dev/null
-pid[c]=$(pgrep -P "$terminal") # the window's owner, for a while
+pid[c]=$(pgrep -P "$terminal") || fail "c's program ended under its terminal" # the window's owner, for a while
 place_window c 800 160
 pid[c]=$terminal
 expect_line "Data sent:   carol    >    <online?>" c
