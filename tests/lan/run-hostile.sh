@@ -150,8 +150,10 @@ launch_through=(bash -c 'exec script -qfe /dev/null -c "stty -onlcr; exec $0"')
 start_copy c
 launch_through=()
 terminal=${pid[c]}
-wait_until 30 "c's program to start under its terminal" pgrep -P "$terminal" >/dev/null
-pid[c]=$(pgrep -P "$terminal") || fail "c's program ended under its terminal" # the window's owner, for a while
+# Until the terminal runs, its pid's child is the mount that reaches the display.
+under_terminal() { pgrep -P "$terminal" -f -- "$corvel"; }
+wait_until 30 "c's program to start under its terminal" under_terminal >/dev/null
+pid[c]=$(under_terminal) || fail "c's program ended under its terminal" # the window's owner, for a while
 place_window c 800 160
 pid[c]=$terminal
 expect_line "Data sent:   carol    >    <online?>" c
