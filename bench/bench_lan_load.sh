@@ -174,7 +174,7 @@ flashes_seen=$(count_lines a "Data received: <flash>")
 type_on a "!"
 expect_line "$(acknowledged a)" a
 # The white phase that was under way ends within half a second.
-sleep 0.6
+wait_until "$(within 2)" "a to stop flashing" is_not_yellow a
 idle_start=$(wire_size)
 ticks_before=$(cpu_ticks a)
 sleep 5
@@ -215,7 +215,7 @@ while is_running "${pid[heavy-x]}"; do
     if [[ -z $query_answered_ms ]] && (($(now_ms) - heavy_begin > 15000)); then
         asked_at=$(stat -c %s "$work/a.out") asked=$(now_ms)
         peer_sends y --text " SYSTEM  >  <online?>"
-        wait_until 1 "a to answer a presence query amid the heavy lines" answer_printed_since "$asked_at"
+        wait_until "$(within 1)" "a to answer a presence query amid the heavy lines" answer_printed_since "$asked_at"
         query_answered_ms=$(($(now_ms) - asked))
     fi
     sleep 0.5
@@ -223,7 +223,7 @@ done
 wait "${pid[heavy-x]}" || fail "x could not send its heavy lines"
 unset "pid[heavy-x]"
 for host in "${copies[@]}"; do
-    wait_until 10 "host $host to fall quiet" is_quiet "$host"
+    wait_until 30 "host $host to fall quiet" is_quiet "$host"
 done
 heavy_ms=$(($(now_ms) - heavy_begin))
 measured "$heavy_count lines of 65,000 bytes sent in $((heavy_ms / 1000)) s; a answered a query in $query_answered_ms ms"

@@ -16,12 +16,15 @@ namespace corvel {
 
 // A flood must not exhaust memory: a transcript keeps only its newest lines, as many as both
 // limits allow. Full-size datagrams would take gigabytes within the line limit alone, and the
-// document counts its characters in an int. Whole lines go, oldest first, in batches.
+// document counts its characters in an int. Whole lines go, oldest first, in batches. Whenever
+// lines go, the document copies all the text it keeps once its buffer is nearly full, which at
+// this size it nearly always is: a flood of long lines spent a fifth of its time in that copy
+// while half a million characters went at a time.
 struct TranscriptLimits {
     int lines = 50'000;
     int dropLines = 1'000;
     qsizetype characters = 8'000'000;
-    qsizetype dropCharacters = 500'000;
+    qsizetype dropCharacters = 4'000'000;
 };
 
 // The chat window's transcript. Received text is only ever inserted as plain characters with a

@@ -1,5 +1,7 @@
 #include "net/datagram_reader.h"
 
+#include "net/utf8.h"
+#include "net/wire.h"
 #include "platform/trace.h"
 
 #include <QDeadlineTimer>
@@ -16,6 +18,14 @@ namespace {
 constexpr qsizetype chunkDatagrams = 256;
 constexpr qsizetype chunkBytes = qsizetype(256) << 10;
 constexpr std::chrono::seconds dropReportInterval{1};
+
+bool isUrgent(QByteArrayView payload)
+{
+    if (!payload.contains(QByteArrayView("<online?>")))
+        return false;
+    const std::optional<QString> text = decodeUtf8(payload);
+    return text && wire::isPresenceRequest(*text);
+}
 
 } // namespace
 
@@ -40,52 +50,79 @@ DatagramReader::~DatagramReader()
 bool DatagramReader::enqueue(const std::vector<Datagram> &datagrams, std::uint32_t kernelDrops)
 {
     const std::lock_guard lock(m_mutex);
-    // The kernel's count runs from the socket's creation and wraps around.
-    m_kernelDropped += std::uint32_t(kernelDrops - std::exchange(m_kernelDropsSeen, kernelDrops));
+    // The kernel's count runs from the socket's creation and wraps around. A datagram queued before
+    // the drain last read the count may bring an older one.
+    const auto newDrops = std::int32_t(kernelDrops - m_kernelDropsSeen);
+    if (newDrops > 0) {
+        m_kernelDropped += std::uint32_t(newDrops);
+        m_kernelDropsSeen = kernelDrops;
+    }
     for (const Datagram &datagram : datagrams) {
         const qsizetype size = datagram.payload.size();
         if (m_queuedDatagrams >= maxQueuedDatagrams || m_queuedBytes + size > maxQueuedBytes) {
             ++m_dropped;
             continue;
         }
-        if (m_queue.empty() || qsizetype(m_queue.back().datagrams.size()) >= chunkDatagrams ||
-            m_queue.back().bytes.size() >= chunkBytes)
+        const bool urgent = isUrgent(datagram.payload);
+        if (!urgent && (m_queue.empty() || qsizetype(m_queue.back().datagrams.size()) >= chunkDatagrams ||
+                        m_queue.back().bytes.size() >= chunkBytes))
             m_queue.emplace_back();
-        Chunk &chunk = m_queue.back();
+        Chunk &chunk = urgent ? m_urgent : m_queue.back();
         chunk.bytes.append(datagram.payload);
         chunk.datagrams.push_back({chunk.bytes.size(), datagram.sender, datagram.arrived, datagram.destination});
         m_queuedBytes += size;
         ++m_queuedDatagrams;
     }
-    return !m_queue.empty() && !std::exchange(m_passPending, true);
+    // A pass also starts the report of drops that came with nothing to take.
+    return (!m_queue.empty() || !m_urgent.datagrams.empty() || newDrops > 0) && !std::exchange(m_passPending, true);
 }
 
 void DatagramReader::takePass()
 {
     const QDeadlineTimer deadline(m_passTime, Qt::PreciseTimer);
     const TraceBatch diagnostics;
+    takeUrgent();
     do {
         if (m_taking >= qsizetype(m_chunk.datagrams.size())) {
             const std::lock_guard lock(m_mutex);
             if ((m_dropped > 0 || m_kernelDropped > 0) && !m_dropReport.isActive())
                 m_dropReport.start();
-            if (m_queue.empty()) {
+            // A request that came during this pass is taken by the next.
+            if (m_queue.empty() && m_urgent.datagrams.empty()) {
                 m_passPending = false;
                 return;
             }
+            if (m_queue.empty())
+                break;
             m_chunk = std::move(m_queue.front());
             m_queue.pop_front();
             m_queuedBytes -= m_chunk.bytes.size();
             m_queuedDatagrams -= qsizetype(m_chunk.datagrams.size());
             m_taking = 0;
         }
-        const qsizetype begin = m_taking == 0 ? 0 : m_chunk.datagrams[std::size_t(m_taking - 1)].end;
-        const Received &taken = m_chunk.datagrams[std::size_t(m_taking)];
-        ++m_taking;
-        m_handler({QByteArrayView(m_chunk.bytes).sliced(begin, taken.end - begin), taken.sender, taken.arrived,
-                   taken.destination});
+        m_handler(m_chunk.at(std::size_t(m_taking++)));
     } while (!deadline.hasExpired());
     QMetaObject::invokeMethod(this, &DatagramReader::takePass, Qt::QueuedConnection);
+}
+
+void DatagramReader::takeUrgent()
+{
+    Chunk urgent;
+    {
+        const std::lock_guard lock(m_mutex);
+        urgent = std::exchange(m_urgent, {});
+        m_queuedBytes -= urgent.bytes.size();
+        m_queuedDatagrams -= qsizetype(urgent.datagrams.size());
+    }
+    for (std::size_t index = 0; index < urgent.datagrams.size(); ++index)
+        m_handler(urgent.at(index));
+}
+
+Datagram DatagramReader::Chunk::at(std::size_t index) const
+{
+    const qsizetype begin = index == 0 ? 0 : datagrams[index - 1].end;
+    const Received &taken = datagrams[index];
+    return {QByteArrayView(bytes).sliced(begin, taken.end - begin), taken.sender, taken.arrived, taken.destination};
 }
 
 bool DatagramReader::caughtUp()

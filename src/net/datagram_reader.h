@@ -26,7 +26,8 @@ namespace corvel {
 // starves the main loop nor exhausts memory: what a full queue drops is counted and reported once
 // a second, together with what the kernel dropped before the reader could take it, where the
 // system tells. Each datagram carries the time it was received, by the kernel where the system
-// tells, so that a busy main thread does not make it look late.
+// tells, so that a busy main thread does not make it look late. A presence request goes ahead of the
+// lines queued before it: it asks for nothing but an answer, which must not wait behind a flood.
 class DatagramReader final : public QObject {
     Q_OBJECT
 public:
@@ -59,11 +60,15 @@ private:
     struct Chunk {
         QByteArray bytes;
         std::vector<Received> datagrams;
+
+        // The datagram at an index, valid while the chunk is.
+        [[nodiscard]] Datagram at(std::size_t index) const;
     };
 
     // Reader thread: queues what fits and says whether the main thread must be woken.
     [[nodiscard]] bool enqueue(const std::vector<Datagram> &datagrams, std::uint32_t kernelDrops);
     void takePass();
+    void takeUrgent();
     void reportDrops();
 
     Handler m_handler;
@@ -75,6 +80,7 @@ private:
 
     std::mutex m_mutex; // guards what follows
     std::deque<Chunk> m_queue;
+    Chunk m_urgent; // the presence requests, taken first
     qsizetype m_queuedBytes = 0;
     qsizetype m_queuedDatagrams = 0;
     std::uint64_t m_dropped = 0;

@@ -14,7 +14,8 @@ namespace corvel {
 // Takes the datagrams that reach a bound UDP socket's port off the system on a thread of its own,
 // as fast as they come, and hands them over in batches on that thread. Each datagram carries when
 // it was received; each batch the system's running count of the datagrams it dropped for want of
-// room, where the system tells (0 where it does not). The thread sleeps while nothing arrives.
+// room, where the system tells (0 where it does not), and an empty batch brings that count when it
+// moved while the backlog waited. The thread sleeps while nothing arrives.
 class SocketDrain {
 public:
     // The payloads are valid during the call only.

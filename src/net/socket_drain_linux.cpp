@@ -11,7 +11,9 @@
 #include <cerrno>
 #include <cstring>
 #include <ctime>
+#include <linux/sock_diag.h>
 #include <netinet/in.h>
+#include <optional>
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <sys/socket.h>
@@ -58,6 +60,18 @@ void enlargeReceiveBuffer(int descriptor)
     // The kernel reports twice the size it was asked for.
     if (::getsockopt(descriptor, SOL_SOCKET, SO_RCVBUF, &current, &size) == 0 && wanted > current / 2)
         ::setsockopt(descriptor, SOL_SOCKET, SO_RCVBUF, &wanted, sizeof wanted);
+}
+
+// The kernel's running count of the datagrams it dropped for want of room, as of now; a datagram
+// brings it along only when it was queued after the drops, which a full buffer's are not.
+std::optional<std::uint32_t> droppedSoFar(int descriptor)
+{
+    std::array<std::uint32_t, SK_MEMINFO_VARS> memory{};
+    socklen_t size = sizeof memory;
+    if (::getsockopt(descriptor, SOL_SOCKET, SO_MEMINFO, memory.data(), &size) != 0 ||
+        size < (SK_MEMINFO_DROPS + 1) * sizeof memory[0])
+        return std::nullopt;
+    return memory[SK_MEMINFO_DROPS];
 }
 
 } // namespace
@@ -167,6 +181,12 @@ void SocketDrain::Thread::readUntilStopped()
         // Nothing left (or an error that the read has now cleared): sleep until more comes.
         if (received < 0 && errno == EINTR)
             continue;
+        // What the kernel dropped while the backlog waited is told now, not with a later datagram.
+        if (const auto drops = droppedSoFar(m_descriptor); drops && *drops != kernelDrops) {
+            kernelDrops = *drops;
+            datagrams.clear();
+            m_deliver(datagrams, kernelDrops);
+        }
         if (::poll(waits.data(), waits.size(), -1) < 0 && errno != EINTR)
             return;
         if (waits[1].revents != 0 || (waits[0].revents & POLLNVAL) != 0)

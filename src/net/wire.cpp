@@ -35,11 +35,16 @@ bool hasCopyShape(QStringView text)
            (text.startsWith(chatPrefix) && text.indexOf(chatSeparator, chatPrefix.size()) >= 0);
 }
 
+// An answer whose name holds the presence tag must not count as a request, or copies with such
+// names would answer each other's answers forever.
+bool isPresenceRequest(QStringView text)
+{
+    return text.contains(presenceTag) && !presenceAnswerName(text);
+}
+
 MessageKind classify(QStringView text, QStringView localUser)
 {
-    // An answer whose name holds the presence tag must not count as a request, or copies with such
-    // names would answer each other's answers forever.
-    if (text.contains(presenceTag) && !presenceAnswerName(text))
+    if (isPresenceRequest(text))
         return MessageKind::PresenceRequest;
     if (text.contains(callTest))
         return MessageKind::Call;

@@ -38,6 +38,8 @@ inline constexpr QStringView acknowledgementTest = u" SYSTEM  >  Call recived by
 // Whether a text has the shape of those that copies send: a chat line (a name, the separator, the
 // message) or a system text.
 [[nodiscard]] bool hasCopyShape(QStringView text);
+// Any text that holds the presence tag, but for a presence answer.
+[[nodiscard]] bool isPresenceRequest(QStringView text);
 
 enum class MessageKind {
     PresenceRequest,

@@ -12,6 +12,10 @@ namespaces=()
 xvfb_pid="" work="" scenario="" session_bus=""
 tried=0 crashes=0 lost=0 # for the summary table; a run that loses a message sets lost
 
+# A build with the sanitizers runs several times slower: a limit that times the program (within
+# SECONDS) is stretched for it. Waits that time nothing have limits generous enough for it anyway.
+within() { if [[ $(ldd "$corvel") == *libasan* ]]; then awk -v limit="$1" 'BEGIN { print limit * 4 }'; else echo "$1"; fi; }
+
 fail() {
     echo "FAILED during $scenario: $*" >&2
     exit 1
@@ -45,6 +49,8 @@ lan_cleanup() {
 lan_begin() {
     run_name=$1 scenario="network and display set-up"
     trap lan_cleanup EXIT
+    # A command that fails outside a check ends the run too: say which.
+    trap 'echo "FAILED during $scenario: \"$BASH_COMMAND\" ended with $?" >&2' ERR
     trap 'exit 130' INT TERM
     ((EUID == 0)) || fail "the LAN tests make network namespaces and must run as root"
     local tool
@@ -58,7 +64,7 @@ lan_begin() {
     start_display "$work" "$2"
     # Staying on top and being activated are what a real window manager makes of them.
     openbox --sm-disable 2>"$work/openbox.err" & # ends with the display
-    wait_until 10 "the window manager" sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
+    wait_until 30 "the window manager" sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
 }
 
 # add_host HOST routed|unrouted|down [LAN [LINK [ADDRESS]]]: a link on bridge LAN (br0), named LINK
@@ -93,12 +99,14 @@ run_corvel() {
     pid[$2]=$!
 }
 
-place_window() { wait_until 30 "the window of host $1" find_window "$1" && xdotool windowmove "${window[$1]}" "$2" "$3"; }
+# A window found may go before it is moved (a splash, a tooltip): then the next one is moved.
+move_window() { find_window "$1" && xdotool windowmove "${window[$1]}" "$2" "$3" 2>/dev/null; }
+place_window() { wait_until 30 "the window of host $1 to be placed" move_window "$@"; }
 
 # Waits for a copy to end, which it must do with status 0.
 expect_exit() {
     local status=0
-    wait_until 15 "host $1's program to end" has_ended "${pid[$1]}"
+    wait_until 30 "host $1's program to end" has_ended "${pid[$1]}"
     wait "${pid[$1]}" || status=$?
     unset "pid[$1]" # reaped: its number may now belong to somebody else
     ((status == 0)) || { crashes=$((crashes + 1)) && fail "host $1's program ended with status $status: $(tail -n 5 "$work/$1.err")"; }
@@ -116,12 +124,12 @@ is_quiet() { local size && size=$(stat -c %s "$work/$1.out") && sleep 0.5 && ((s
 answer_of() { printf ' SYSTEM  >  %s IS ONLINE' "${user[$1]}"; }
 acknowledged() { echo "Data sent:  SYSTEM  >  Call recived by ${user[$1]}"; }
 
-# expect_line LINE HOST...: each host prints the line within 20 s.
-expect_line() { local host && for host in "${@:2}"; do wait_until 20 "host $host to print '$1'" has_line "$host" "$1"; done; }
+# expect_line LINE HOST...: each host prints the line within 30 s.
+expect_line() { local host && for host in "${@:2}"; do wait_until 30 "host $host to print '$1'" has_line "$host" "$1"; done; }
 
 # expect_count HOST LINE COUNT: HOST prints LINE COUNT times, waiting for them and no more.
 expect_count() {
-    wait_until 10 "host $1 to print '$2' $3 times" count_reaches "$1" "$2" "$3"
+    wait_until 30 "host $1 to print '$2' $3 times" count_reaches "$1" "$2" "$3"
     (($(count_lines "$1" "$2") == $3)) || fail "host $1 printed '$2' $(count_lines "$1" "$2") times, not $3"
 }
 
@@ -161,10 +169,10 @@ copy_to_file() {
     clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null; }
     holds_placeholder() { [[ $(clipboard | head -c 100 | tr -d '\0') == "$placeholder" ]]; }
     has_copied() { ! holds_placeholder; }
-    wait_until 5 "the clipboard to hold a placeholder" holds_placeholder
+    wait_until 20 "the clipboard to hold a placeholder" holds_placeholder
     click_on "$1" "$2"
     timeout 10 xdotool key ctrl+a ctrl+c
-    wait_until 5 "host $1 to copy its $2" has_copied
+    wait_until 20 "host $1 to copy its $2" has_copied
     clipboard >"$3"
     click_on "$1" transcript
     click_on "$1" message
@@ -205,7 +213,7 @@ start_recorder() {
     expect_port_bound "$1"
 }
 port_bound() { [[ -n $(ip netns exec "$run-$1" ss -Hlun 'sport = :54545') ]]; }
-expect_port_bound() { wait_until 10 "a socket on host $1 to hold the chat port" port_bound "$1"; }
+expect_port_bound() { wait_until 30 "a socket on host $1 to hold the chat port" port_bound "$1"; }
 
 hex_of() { printf '%s' "$1" | od -An -v -tx1 | tr -d ' \n'; }
 wire_count() { awk -v payload="$(hex_of "$2")" '$2 == payload { n++ } END { print n + 0 }' "$work/wire-$1"; }
@@ -217,6 +225,6 @@ has_sent_since() { tail -c +$(($1 + 1)) "$work/wire-x" | grep -q " $(hex_of "$2"
 # expect_wire HOST TEXT COUNT: the recorder on HOST sees TEXT COUNT times, waited for, no more.
 expect_wire() {
     wire_reaches() { (($(wire_count "$1" "$2") >= $3)); }
-    wait_until 10 "the wire to carry '$2' $3 times" wire_reaches "$1" "$2" "$3"
+    wait_until 30 "the wire to carry '$2' $3 times" wire_reaches "$1" "$2" "$3"
     (($(wire_count "$1" "$2") == $3)) || fail "the wire carried '$2' $(wire_count "$1" "$2") times, not $3"
 }

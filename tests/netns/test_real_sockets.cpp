@@ -94,6 +94,23 @@ private Q_SLOTS:
                  QStringList({u"Networks: lan0 10.99.0.1"_s, u"Networks: lan0 10.99.0.1"_s, u"Data sent: "_s + text}));
     }
 
+    // A presence request does not wait behind the lines queued before it; presence answers do.
+    void presenceRequestOvertakesQueuedLines()
+    {
+        Copy copy(std::chrono::nanoseconds::zero()); // a line a pass
+        QVERIFY(copy.socket.access());
+        QByteArrayList lines;
+        for (int line = 0; line < 200; ++line)
+            lines.append("  mallory    >    line " + QByteArray::number(line));
+        for (const QByteArray &line :
+             lines + QByteArrayList{" SYSTEM  >  <online?> IS ONLINE", "  x    >    <online?>"})
+            sendRaw(line);
+        QByteArrayList got = copy.drain();
+        QVERIFY(got.indexOf("  x    >    <online?>") < 200);
+        QVERIFY(got.removeOne("  x    >    <online?>"));
+        QCOMPARE(got, lines + QByteArrayList{" SYSTEM  >  <online?> IS ONLINE"});
+    }
+
     void portHeldWithoutSharingFailsUntilReleased()
     {
         const test::TraceCapture traces;
