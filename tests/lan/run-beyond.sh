@@ -10,12 +10,8 @@ corvel=${1:?$usage} artifacts=${2:?$usage}
 declare -A user=([a]=alice [b]=bob [c]=carol)
 declare -A address=([a]=10.77.0.1 [b]=10.77.0.2 [c]=10.77.0.3 [x]=10.77.0.9)
 source "$(dirname "$0")/lan-lib.sh"
-# got RECORD FROM TEXT: how often a recorder's file holds TEXT from address FROM.
-got() {
-    [[ -f $work/wire-$1 ]] || { echo 0 && return; }
-    awk -v from="$2" -v payload="$(hex_of "$3")" '$1 == from && $2 == payload { n++ } END { print n + 0 }' "$work/wire-$1"
-}
-gets() { (($(got "$@") > 0)); }
+# gets RECORD FROM TEXT: a recorder's file holds TEXT from address FROM.
+gets() { grep -qxF "$2 $(hex_of "$3")" "$work/wire-$1" 2>/dev/null; }
 # unicast HOST FROM TO TEXT: one datagram from any source address, as a forger can send it.
 unicast() { ip netns exec "$run-$1" env FROM="$2" TO="$3" "$foreign_peer" --text "$4"; }
 line_of() { printf '  %s    >    %s' "${user[$1]}" "$2"; }
@@ -23,8 +19,7 @@ line_of() { printf '  %s    >    %s' "${user[$1]}" "$2"; }
 lan_begin beyond 2400x350
 for host in a b x; do add_host "$host" routed; done
 add_host c down
-add_host r unrouted br0 eth0 10.77.0.254 && add_host r unrouted br1 eth1 10.88.0.1 &&
-    add_host r unrouted br2 eth2 198.51.100.1
+for link in "br0 eth0 10.77.0.254" "br1 eth1 10.88.0.1" "br2 eth2 198.51.100.1" ; do add_host r unrouted $link; done
 add_host f unrouted br1 eth0 10.88.0.7 && add_host p unrouted br2 eth0 198.51.100.7
 ip netns exec "$run-r" sysctl -qw net.ipv4.ip_forward=1
 for host in a b x; do ip -n "$run-$host" route replace default via 10.77.0.254; done
@@ -70,18 +65,15 @@ begin_scenario "a copy that started before its network, then moved to another LA
 start_copy c && place_window c 1600 0
 ip -n "$run-c" link set dev eth0 up
 for lan in 10.77.0 10.66.0; do
-    if [[ $lan == 10.66.0 ]]; then
-        ip -n "$run-c" address flush dev eth0 && ip -n "$run-c" address add 10.66.0.3/24 dev eth0
-        ip -n "$run-x" address add 10.66.0.9/24 dev eth0
-    fi
+    [[ $lan == 10.77.0 ]] || { ip -n "$run-c" address flush dev eth0 && ip -n "$run-c" address add 10.66.0.3/24 dev eth0 &&
+        ip -n "$run-x" address add 10.66.0.9/24 dev eth0; }
     # A neighbour that writes to c's address, then asks on the LAN: one answer, however it came to be there.
     answers=$(wire_count x "$(answer_of c)")
     unicast x "$lan.9" "$lan.3" "  xavier    >    hello carol on $lan"
     expect_line "Data received:   xavier    >    hello carol on $lan" c
     ip netns exec "$run-x" env FROM="$lan.9" "$foreign_peer" --text " SYSTEM  >  <online?>"
     expect_wire x "$(answer_of c)" $((answers + 1))
-    say c "on $lan" && expect_wire x "$(line_of c "on $lan")" 1
-    expect_wire x "$(answer_of c)" $((answers + 1))
+    say c "on $lan" && expect_wire x "$(line_of c "on $lan")" 1 && expect_wire x "$(answer_of c)" $((answers + 1))
 done
 
 begin_scenario "whom nothing reached"

@@ -2,7 +2,7 @@
 # Corvel on a desktop every day, under openbox with trayer (XEmbed): the preferences panel's
 # log-in box writes an autostart entry that the desktop accepts; the entry's command starts with
 # the tray icon alone; clicks on the icon, single or double, fast or slow, leave the window where
-# the user expects it; without a tray the window shows after a while by itself.
+# the user expects it.
 set -euo pipefail
 usage="usage: run-desktop.sh CORVEL ARTIFACT_DIR"
 corvel=${1:?$usage} artifacts=${2:?$usage}
@@ -65,13 +65,4 @@ clicks a
 wait_until 10 "the window to hide" window_gone a
 clicks a 0.25
 wait_until 10 "the window after a double-click on the hidden window" is_active
-quit_copy a
-
-begin_scenario "without a tray the window shows after a while"
-stop "${pid[trayer]}" && unset "pid[trayer]"
-mark_output a
-run_corvel a a
-expect_line "Data sent:   alice    >    <online?>" a
-window_gone a || fail "the window showed at once"
-wait_until 30 "the window without a tray" find_window a
 quit_copy a

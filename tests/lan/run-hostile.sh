@@ -189,10 +189,9 @@ peer_sends x --paced 1000 100 "$work/stacked"
 mark_output a
 asked=$(now_ms)
 peer_sends x --text " SYSTEM  >  <online?>"
-wait_until 60 "a to answer a query after the stacked marks" count_reaches a "Data sent: $(answer_of a)" 1
-answered_ms=$(($(now_ms) - asked))
-echo "a answered a query $answered_ms ms after a thousand lines of stacked marks"
-[[ ${CORVEL_SANITIZE:-OFF} == ON ]] || ((answered_ms < 1000)) || fail "a answered a query after $answered_ms ms, not within 1 s"
+# The figure is printed; a copy that stalls on the marks takes many seconds (bench_lan_load times it).
+wait_until "$(within 15)" "a to answer a query amid the stacked marks" count_reaches a "Data sent: $(answer_of a)" 1
+echo "a answered a query $(($(now_ms) - asked)) ms after a thousand lines of stacked marks"
 # What the view shows of a stacked line looks exactly like the capped text sent as it is; the
 # time stamps, which may differ, are left out.
 capped="${mallory}a$(printf '\xcc\x81%.0s' {1..8})[+32692 marks]"

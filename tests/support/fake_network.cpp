@@ -43,12 +43,6 @@ DatagramSocket::SendResult FakeSocket::broadcast(const QString &text)
     return SendResult::Sent;
 }
 
-DatagramSocket::SendResult FakeSocket::answer(const QString &text, const QList<quint32> &askers)
-{
-    answeredAskers.append(askers);
-    return broadcast(text);
-}
-
 void FakeSocket::receive(const QByteArray &payload, quint32 sender)
 {
     if (m_setUp && !firewalled && m_handler)

@@ -43,8 +43,8 @@ public:
 
     bool access() override;
     SendResult broadcast(const QString &text) override;
-    // Records whom beyond the LAN the answer was for; otherwise a broadcast.
-    SendResult answer(const QString &text, const QList<quint32> &askers) override;
+    // There is nothing beyond this LAN: an answer is a broadcast.
+    SendResult answer(const QString &text, const QList<quint32> & /*askers*/) override { return broadcast(text); }
     void setReceiveHandler(ReceiveHandler handler) override { m_handler = std::move(handler); }
 
     // A datagram that arrives now, from the sender.
@@ -57,7 +57,6 @@ public:
     bool firewalled = false; // true: nothing arrives, as behind a firewall that drops the port
     int setUps = 0;
     QStringList sent;
-    QList<QList<quint32>> answeredAskers;
 
 private:
     FakeNetwork &m_network;
