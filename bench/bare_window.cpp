@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for bench_startup: the least a Qt Widgets program can do to show a window of about
 // the chat window's size. It links Qt only, none of Corvel. With --text the window shows one line
 // of text, which alone brings in font matching, shaping and a loaded font.

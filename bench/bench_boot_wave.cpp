@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A room boots at once: COPIES copies (200 unless given) start within one second on a simulated LAN
 // on virtual time, each sending its start-up presence query. Prints how many presence answers each
 // copy sent and how many of the copies' answers reached every other copy, which must be all of them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds received datagrams through the chat window's dispatcher into a real transcript
 // (offscreen) and prints what it costs: chat lines alone, full-size lines, then the mixed traffic
 // of a busy network.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # How soon a copy answers a presence query, and shows a line, after a flood of long lines, on a real
 # X display with a window manager (the end-to-end harness of tests/lan). Prints, for each round: how
 # long the flood took to send and to print, and the delays of a query's answer and of a line sent

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Corvel under load on a simulated LAN (the end-to-end harness of tests/lan): roll calls of 1,000
 # to 10,000 answers, a chat flood and a flash flood from two hosts, then full-size lines at a
 # hundred a second for 30 s. Prints what reached the copies, how fast they answered amid it, their

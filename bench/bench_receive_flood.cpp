@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Floods port 54545 over loopback from a second thread for two seconds with distinct presence
 // answers, as the roll call of a big LAN sends them, and reports how many datagrams per second a
 // started chat window takes from its socket into its transcript, next to what a bare recvmmsg loop

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts Corvel, bare_window (a window shown by Qt alone) and bare_window --text (the same with one
 // line of text, the least any window that shows words pays) in turn on an Xvfb of its own and
 // reports for each the time from launch until its window is mapped, and the memory it holds two

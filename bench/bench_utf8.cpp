@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the strict decoder on the largest datagram, which every received datagram passes through,
 // beside Qt's own (lenient) decoder for scale. Prints microseconds per payload.
 

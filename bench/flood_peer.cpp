@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A foreign peer that floods the LAN for bench/lan_load.sh: COUNT datagrams of one text,
 // broadcast to 255.255.255.255:54545, each with its number (1, 2 ... COUNT) in place of "{}" so
 // that a receiver can count what it lost.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package. It holds what `cmake --install` installs, under /usr.
 set(CORVEL_PACKAGE_MAINTAINER "Corvel maintainers <maintainers@corvel.invalid>"
     CACHE STRING "Maintainer named in the Debian package")

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Corvel.app, and a disk image holding it for `cpack` (DragNDrop). Its parts: src/app/Info.plist.in,
 # the icon made here, and Qt's frameworks and plugins, which macdeployqt copies in on install.
 set(CPACK_GENERATOR DragNDrop)

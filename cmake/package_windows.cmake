@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # corvel.exe with its icon and version in a resource file (src/app/corvel.rc.in), and a zip file for
 # `cpack` holding it with the Qt libraries and plugins that windeployqt copies in on install.
 set(CPACK_GENERATOR ZIP)

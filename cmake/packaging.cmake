@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What `cpack` in the build directory makes: a Debian package on Linux, a disk image with Corvel.app
 # on macOS, a zip file on Windows. Each system's part is in a file of its own.
 set(CPACK_PACKAGE_NAME corvel)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each input is one datagram off the network, fed to a started chat window on a fake network and
 // virtual time. The first byte picks the state the datagram meets; the rest is the payload as it is.
 #include "net/utf8.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Both windows as a person reads them, in every shipped language: every control named for a
 // screen reader, the tab order in reading order, no text cut off, and none left in English.
 #include "chat/chat_view.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Calls and flashing, the presence query, auto-hide, presets, the housekeeping commands and the keys
 // and controls that give them, between copies on one fake network and on virtual time.
 #include "net/wire.h"

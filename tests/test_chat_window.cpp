@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, the send path and the receive dispatcher of the chat window, on virtual time.
 #include "net/utf8.h"
 #include "net/wire.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text cursors stop blinking after a spell without input and blink again at the next input.
 #include "platform/manual_main_loop.h"
 #include "widgets/cursor_blink_limit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ways back to a hidden window: notifications against a notification server of the test's own
 // on a private session bus, or without one, and what the tray icon shows.
 #include "desktop/desktop_shell.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a hostile peer's text may cost and show: marks stacked on a character are capped in the
 // transcript and copied whole; what could reorder or hide text is shown escaped on standard output,
 // in `corvel --check` and in notifications; a host answering the check with many names is one host.

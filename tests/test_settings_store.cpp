@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/keys.h"
 #include "settings/settings_store.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What start-up decides: which windowing platform the program asks for and what it tells the user,
 // per session; and one copy per user and display, where a later launch reaches the running copy and
 // what a crashed copy left behind (its lock file and its socket file) keeps nobody from starting.

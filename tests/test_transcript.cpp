@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transcript under a flood: one scroll per pass, and only the newest whole lines kept.
 #include "chat/transcript.h"
 #include "platform/manual_main_loop.h"

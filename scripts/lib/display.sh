@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
 # Sourced by the scripts that run the program under Xvfb (after processes.sh): a display of their
 # own, and commands that reach it from network namespaces of their own. Needs root.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
 # Sourced by the test scripts: bounded waits and the processes they start. The caller defines
 # fail MESSAGE, which must not return.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/answer_tally.h"
 
 #include "net/datagram_socket.h"

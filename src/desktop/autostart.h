@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Starting Corvel at log-in through the desktop's autostart folder. The entry on disk is the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/notification_batch.h"
 
 #include "platform/trace.h"

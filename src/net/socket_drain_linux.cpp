@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "net/socket_drain.h"
 
 #include "platform/trace.h"

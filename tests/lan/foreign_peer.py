@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A program on the LAN that is not Corvel.
 --text TEXT | --hex BYTES | --file PATH: broadcasts exactly these bytes as one datagram.
 --flood COUNT TEXT: broadcasts the text COUNT times, numbered, ten a millisecond at most.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the LAN scripts: hosts are network namespaces joined by veth pairs to bridges in a
 # namespace of their own, so broadcasts never reach the machine's network. Needs root; a missing tool
 # fails the run. The caller sets corvel, artifacts, user and address (by host), then calls lan_begin.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Corvel beyond its LAN. The router r joins the LAN br0 to a private network br1, where f holds the
 # addresses 10.88.0.7, 10.88.0.10 to .25 and 10.88.0.30 and records what reaches each, and to a public one br2
 # with p. Only a private host that wrote to a copy by unicast gets its lines, an automatic answer

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Corvel on a desktop every day, under openbox with trayer (XEmbed): the preferences panel's
 # log-in box writes an autostart entry that the desktop accepts; the entry's command starts with
 # the tray icon alone; clicks on the icon, single or double, fast or slow, leave the window where

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Corvel end to end on a hostile LAN: a foreign peer on x sends what no copy ever would; every copy
 # must stay up (the quits at the end show it), report each datagram, keep its user's draft, show text
 # literally and never become a source of traffic. b's user name holds control tags; c writes to a

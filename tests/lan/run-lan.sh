@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Corvel end to end on a simulated LAN, across hosts. a, b and c (in German) run Corvel on a working
 # network; d starts with its link down, e beside a program that holds the chat port: both must hear
 # the LAN once the fault is gone. f runs in auto-hide mode with every setting stored, then clears

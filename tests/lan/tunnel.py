@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Run in one network namespace, with another's name: joins their tun0 devices, a link without broadcast."""
 import ctypes, fcntl, os, select, struct, sys
 

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a test inside a network namespace of its own: loopback up with a default route through it,
 # and one LAN interface (lan0, a veth whose peer lan1 stays in the namespace), so that broadcasts
 # to 255.255.255.255 reach every socket in the namespace and nothing leaves the machine. Fails,

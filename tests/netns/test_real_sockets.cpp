@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What only a real socket shows: copies on one host sharing the port, a port held by a program
 // that does not share it, the size of one datagram, foreign bytes arriving as they were sent, and
 // the program as it starts and ends.

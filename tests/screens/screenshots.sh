@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # screenshots.sh CORVEL ARTIFACT_DIR: the chat window with its preferences panel open, normal,
 # inverted and in German, at 100% and 200%, for a person to look at. Each copy runs in a network
 # namespace of its own, so its start-up broadcast stays on this machine.
