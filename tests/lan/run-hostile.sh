@@ -193,6 +193,9 @@ peer_sends x --text " SYSTEM  >  <online?>"
 # The figure is printed; a copy that stalls on the marks takes many seconds (bench_lan_load times it).
 wait_until "$(within 15)" "a to answer a query amid the stacked marks" count_reaches a "Data sent: $(answer_of a)" 1
 echo "a answered a query $(($(now_ms) - asked)) ms after a thousand lines of stacked marks"
+# A slow build is still taking the flood: what it shows next must be the lines sent below.
+flood_taken() { LC_ALL=C grep -q $'\xcc\x81999$' "$work/a.out"; }
+wait_until "$(within 30)" "a to take the whole flood" flood_taken
 # What the view shows of a stacked line looks exactly like the capped text sent as it is; the
 # time stamps, which may differ, are left out.
 capped="${mallory}a$(printf '\xcc\x81%.0s' {1..8})[+32692 marks]"
