@@ -2,14 +2,13 @@
 #include "chat/transcript.h"
 
 #include "chat/long_line.h"
+#include "platform/free_memory.h"
 
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-
-#include <malloc.h>
 
 using namespace Qt::StringLiterals;
 
@@ -160,7 +159,7 @@ void Transcript::replace(const QString &newText)
     m_hiddenCharacters = 0;
     m_view.setPlainText(newText);
     // The allocator keeps what a long transcript freed for its own reuse; the system gets it back.
-    malloc_trim(0);
+    returnFreedMemory();
     dropOldestLines();
 }
 
