@@ -96,10 +96,10 @@ private Q_SLOTS:
         // A call whose echo is lost claims no call from another host.
         lan.ann.outlet("txtMsg")->clear();
         lan.ann.reachable = true;
-        lan.ann.socket.setReceiveHandler({});
+        lan.ann.socket.firewalled = true;
         lan.ann.click("cmdCall");
         lan.after(0.05);
-        lan.ann.socket.setReceiveHandler([&lan](const Datagram &datagram) { lan.ann.controller->receive(datagram); });
+        lan.ann.socket.firewalled = false;
         lan.after(0.1);
         lan.cid.click("cmdCall");
         lan.after(1.05);
@@ -112,7 +112,7 @@ private Q_SLOTS:
     {
         AnnBobCid lan;
         const Seconds sent = lan.loop.now();
-        lan.ann.socket.setReceiveHandler({});
+        lan.ann.socket.firewalled = true;
         lan.ann.send(u"mine"_s);
         lan.after(3);
         const QByteArray ok = wire::chatLine(u"bob", u"ok").toUtf8();

@@ -110,7 +110,7 @@ private Q_SLOTS:
         Lan lan({u"ann"_s});
         ChatCopy &ann = lan[0];
         DesktopShell shell(*ann.view, *ann.controller, ann.application, ann.settings, lan.loop);
-        ann.arrived = [&shell](Arrival arrival, const QString &text) { shell.arrived(arrival, text); };
+        QObject::connect(ann.controller.get(), &ViewController::arrived, &shell, &DesktopShell::arrived);
         const auto arrive = [&lan](const QString &line, Seconds then) {
             lan.network.inject(wire::chatLine(u"bob", line).toUtf8());
             lan.loop.advance(then);

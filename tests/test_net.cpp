@@ -208,9 +208,9 @@ private Q_SLOTS:
         for (const auto &[events, counts, expected] : rows) {
             ManualMainLoop loop;
             QString told;
-            EchoWatch watch(
-                loop, Seconds(3), [counts = counts] { return counts; },
-                [&told](EchoWatch::Change change) { told += u"SsB"_s.at(int(change)); });
+            EchoWatch watch(loop, Seconds(3), [counts = counts] { return counts; });
+            QObject::connect(&watch, &EchoWatch::changed,
+                             [&told](EchoWatch::Change change) { told += u"SsB"_s.at(int(change)); });
             for (const auto &[event, ms] : events) {
                 loop.advance(Seconds(ms / 1000.0) - loop.now());
                 event == 's' ? watch.sent() : watch.heard();

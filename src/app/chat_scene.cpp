@@ -27,12 +27,13 @@ ChatScene::ChatScene()
     m_socket.setLearning([this] { return m_settings.learnSenders(); });
     ChatServices services{m_settings, m_loop, m_socket, m_application,
                           [destinations] { return Reachability::isNetworkReachable(!destinations().isEmpty()); }};
-    services.openPreferences = [this] { openPreferences(); };
-    services.arrived = [this](Arrival arrival, const QString &text) { m_shell->arrived(arrival, text); };
     services.echoExpected = [this] { return m_socket.caughtUp() && !lansOf(systemInterfaces()).isEmpty(); };
-    services.firewallHint = [this](const QString &hint) { m_shell->setFirewallHint(hint); };
     m_controller = std::make_unique<ViewController>(std::move(services), *m_view);
     m_shell = std::make_unique<DesktopShell>(*m_view, *m_controller, m_application, m_settings, m_loop);
+    QObject::connect(m_controller.get(), &ViewController::preferencesRequested, m_window.get(),
+                     [this] { openPreferences(); });
+    QObject::connect(m_controller.get(), &ViewController::arrived, m_shell.get(), &DesktopShell::arrived);
+    QObject::connect(m_controller.get(), &ViewController::firewallHint, m_shell.get(), &DesktopShell::setFirewallHint);
 }
 
 ChatScene::~ChatScene() = default;

@@ -108,7 +108,7 @@ int runNetworkCheck()
     QElapsedTimer clock;
     std::optional<qint64> echoMs;
     AnswerTally answers;
-    socket.setReceiveHandler([&](const Datagram &datagram) {
+    QObject::connect(&socket, &DatagramSocket::received, [&](const Datagram &datagram) {
         const std::optional<QString> text = decodeUtf8(datagram.payload);
         if (!text)
             return;
@@ -125,11 +125,11 @@ int runNetworkCheck()
         say(QCoreApplication::translate("corvel::NetworkCheck", "Verdict: the query could not be sent"));
         return 2;
     }
-    loop.after(followUpDelay, [&socket] {
+    loop.after(followUpDelay, &socket, [&socket] {
         (void)socket.broadcast(wire::presenceNotice.toString());
         (void)socket.broadcast(wire::presenceQueryLine.toString());
     });
-    loop.after(answerWait, [] { QCoreApplication::quit(); });
+    loop.after(answerWait, QCoreApplication::instance(), [] { QCoreApplication::quit(); });
     QCoreApplication::exec();
 
     say(echoMs ? QCoreApplication::translate("corvel::NetworkCheck", "Own query: came back after %1 ms").arg(*echoMs)

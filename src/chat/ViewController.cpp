@@ -6,8 +6,13 @@
 #include "settings/keys.h"
 #include "settings/login_name.h"
 #include "settings/settings_store.h"
-#include "ui_ChatWindow.h"
 #include "widgets/stepper.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 
 using namespace Qt::StringLiterals;
 
@@ -18,72 +23,69 @@ namespace {
 // A copy without a socket hears nothing, so it keeps trying; ever more slowly, never busily.
 constexpr Seconds firstSocketRetry{0.5};
 constexpr Seconds lastSocketRetry{8.0};
-// How long after a send its echo still counts as the copy's own line.
-constexpr Seconds ownLineWindow{0.1};
 
 // Wi-Fi hands out broadcasts at beacon intervals, up to a few hundred milliseconds late; the
 // same datagram through a wire and through the air lands well within this.
 constexpr Seconds duplicateSpan{0.5};
-// A copy hears its own broadcasts within milliseconds; a busy LAN or a stalled copy takes longer.
-constexpr Seconds echoGrace{3.0};
 
 } // namespace
 
 ViewController::ViewController(ChatServices services, ChatView &view)
-    : noNetwork(u" SYSTEM  >  NO NETWORK CONECTION"_s), styleSys{Qt::black}, styleMe{Qt::blue}, styleNotMe{Qt::red},
-      stepFontSize(view.m_ui->stepFontSize), txtChat(view.m_ui->txtChat), txtMsg(view.m_ui->txtMsg),
-      txtSize(view.m_ui->txtSize), cmdCall(view.m_ui->cmdCall), logo(view.m_ui->logo), logoTxt(view.m_ui->logoTxt),
-      labSize(view.m_ui->labSize), m_defaults(services.defaults), m_loop(services.loop), m_socket(services.socket),
-      m_application(services.application), m_isNetworkReachable(std::move(services.isNetworkReachable)),
-      m_openPreferences(std::move(services.openPreferences)), m_arrived(std::move(services.arrived)), m_view(view),
-      m_transcript(*view.m_ui->txtChat, services.loop, std::move(services.clock)), m_duplicates(duplicateSpan),
-      m_ownLines(services.loop, ownLineWindow), m_firewallHint(std::move(services.firewallHint)),
-      m_echoWatch(services.loop, echoGrace, std::move(services.echoExpected),
-                  [this](EchoWatch::Change change) { echoChanged(change); }),
-      m_presenceAnswers(services.loop, [this] { broadcastPresenceAnswer(); })
+    : ViewController(std::move(services), view, view.outlets())
 {
-    m_socket.setReceiveHandler([this](const Datagram &datagram) { receive(datagram); });
+}
+
+ViewController::ViewController(ChatServices services, ChatView &view, const ChatOutlets &outlets)
+    : noNetwork(u" SYSTEM  >  NO NETWORK CONECTION"_s), styleSys{Qt::black}, styleMe{Qt::blue}, styleNotMe{Qt::red},
+      stepFontSize(outlets.stepFontSize), txtChat(outlets.txtChat), txtMsg(outlets.txtMsg), txtSize(outlets.txtSize),
+      cmdSend(outlets.cmdSend), cmdCall(outlets.cmdCall), logo(outlets.logo), logoTxt(outlets.logoTxt),
+      labSize(outlets.labSize), m_defaults(services.defaults), m_loop(services.loop), m_socket(services.socket),
+      m_application(services.application), m_isNetworkReachable(std::move(services.isNetworkReachable)),
+      m_transcript(*outlets.txtChat, services.loop, std::move(services.clock)), m_duplicates(duplicateSpan),
+      m_echo(services.loop, services.socket, std::move(services.echoExpected), m_transcript, styleSys, styleMe),
+      m_call(services.loop, services.socket, m_echo, services.defaults, m_transcript),
+      m_autoHide(services.loop, services.defaults, view),
+      m_presence(services.loop, services.socket, m_echo, services.defaults)
+{
+    connect(&m_socket, &DatagramSocket::received, this, &ViewController::receive);
+    connect(&m_echo, &OwnEcho::firewallHint, this, &ViewController::firewallHint);
+    connect(&m_autoHide, &AutoHide::due, this, &ViewController::hiding);
     m_defaults.setUnsavedHandler([this](const QString &file) {
         // After whatever start-up puts into the transcript, so that the line is not replaced.
-        m_loop.after(Seconds(0), m_lifetime.guard([this, file] {
+        m_loop.after(Seconds(0), this, [this, file] {
             const QString notice = wire::systemPrefix % u"SETTINGS NOT SAVED: "_s % file % u" cannot be written"_s;
             m_transcript.append(m_transcript.timeStampedLine(notice), styleSys);
-        }));
+        });
     });
-    connectControls();
+    connectControls(outlets);
+    connect(&view, &ChatView::backgroundPressed, this, &ViewController::mouseDown);
 }
 
 ViewController::~ViewController()
 {
-    m_socket.setReceiveHandler({});
     m_defaults.setUnsavedHandler({});
-    m_loop.cancel(m_flashTicker);
 }
 
-void ViewController::connectControls()
+void ViewController::connectControls(const ChatOutlets &ui)
 {
-    const Ui::ChatWindow &ui = *m_view.m_ui;
     connect(ui.cmdSend, &QPushButton::clicked, this, &ViewController::cmdSendClicked);
     connect(ui.cmdCall, &QPushButton::clicked, this, &ViewController::cmdCallClicked);
     connect(ui.cmdOnline, &QPushButton::clicked, this, &ViewController::cmdOnline);
     connect(ui.cmdClear, &QPushButton::clicked, this, &ViewController::cmdClearClicked);
     connect(ui.stepFontSize, &Stepper::stepped, this, &ViewController::cmdSize);
-    const std::array presets = {ui.preset1, ui.preset2, ui.preset3, ui.preset4, ui.preset5,
-                                ui.preset6, ui.preset7, ui.preset8, ui.preset9};
-    for (int index = 0; index < int(presets.size()); ++index)
-        connect(presets[std::size_t(index)], &QPushButton::clicked, this, [this, index] { Preset(index + 1); });
+    for (int index = 0; index < int(ui.presets.size()); ++index)
+        connect(ui.presets[std::size_t(index)], &QPushButton::clicked, this, [this, index] { Preset(index + 1); });
     connect(ui.actionHide, &QAction::triggered, this, &ViewController::Hide);
     connect(ui.actionClearAllData, &QAction::triggered, this, &ViewController::ClearAllData);
     connect(ui.actionExit, &QAction::triggered, this, &ViewController::ExitNow);
-    connect(ui.actionPreferences, &QAction::triggered, this, [this] { m_openPreferences(); });
+    connect(ui.actionPreferences, &QAction::triggered, this, &ViewController::preferencesRequested);
     // Return runs the field's own action, then presses the send button.
     connect(ui.txtMsg, &QLineEdit::returnPressed, this, [this] {
         txtMsgAction();
-        m_view.m_ui->cmdSend->click();
+        cmdSend->click();
     });
     // textEdited fires on the user's edits only, never on text the program puts there.
     connect(ui.txtMsg, &QLineEdit::textEdited, this, &ViewController::controlTextDidChange);
-    connect(&m_view, &ChatView::backgroundPressed, this, &ViewController::mouseDown);
 }
 
 void ViewController::viewDidLoad()
@@ -154,10 +156,10 @@ bool ViewController::keepSocket()
 
 void ViewController::retrySocket(Seconds wait)
 {
-    m_loop.after(wait, m_lifetime.guard([this, wait] {
+    m_loop.after(wait, this, [this, wait] {
         if (!m_socket.access())
             retrySocket(std::min(wait * 2, lastSocketRetry));
-    }));
+    });
 }
 
 } // namespace corvel

@@ -1,20 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "chat/answer_coalescer.h"
-#include "chat/own_lines.h"
+#include "chat/arrival.h"
+#include "chat/auto_hide.h"
+#include "chat/call_flash.h"
+#include "chat/own_echo.h"
+#include "chat/presence_answers.h"
 #include "chat/style.h"
 #include "chat/transcript.h"
 #include "net/datagram_socket.h"
 #include "net/duplicate_window.h"
-#include "net/echo_watch.h"
-#include "platform/lifetime.h"
 #include "platform/main_loop.h"
 
 #include <QObject>
 #include <QString>
 
-#include <cstdint>
 #include <functional>
 
 class QLabel;
@@ -26,15 +26,9 @@ namespace corvel {
 
 class Application;
 class ChatView;
+struct ChatOutlets;
 class SettingsStore;
 class Stepper;
-
-// A call's echo comes back within milliseconds; one lost on the way must not make this copy take
-// the next real call for its own.
-inline constexpr Seconds callEchoWait{2.0};
-
-// What reaches the user from someone else.
-enum class Arrival { Line, Call };
 
 // What the chat window works with besides its own view; the program passes the real ones,
 // tests pass fakes and a main loop on virtual time.
@@ -45,19 +39,14 @@ struct ChatServices {
     Application &application;
     std::function<bool()> isNetworkReachable;
     Transcript::Clock clock = &QTime::currentTime;
-    // Opens the preferences panel; the chat window never talks to it otherwise.
-    std::function<void()> openPreferences = [] {};
-    // Told of every line from someone else and of every call, with its text.
-    std::function<void(Arrival, const QString &text)> arrived = [](Arrival, const QString &) {};
     // Whether the own broadcasts must be back by now if the way in is open: false where silence
     // proves nothing (no LAN, datagrams taken off the socket but not yet handled, or dropped).
     std::function<bool()> echoExpected = [] { return true; };
-    // Told the hint while the own broadcasts do not come back, and an empty text once they do.
-    std::function<void(const QString &hint)> firewallHint = [](const QString &) {};
 };
 
-// The chat window's controller and the owner of all chat state: the call flags, the own-line
-// window, the message styles and the socket's traffic.
+// The chat window's controller: it runs the window's commands and dispatches what the socket
+// brings, with parts that each keep their own state: the own broadcasts and their echo, the call
+// and its flashing, the auto-hide and the presence answers.
 class ViewController : public QObject {
     Q_OBJECT
 public:
@@ -105,27 +94,25 @@ public:
 
     [[nodiscard]] Transcript &transcript() { return m_transcript; }
 
+Q_SIGNALS:
+    // Every line from someone else and every call, with its text.
+    void arrived(corvel::Arrival arrival, const QString &text);
+    // The hint while the own broadcasts do not come back, and an empty text once they do.
+    void firewallHint(const QString &hint);
+    // The user asks for the preferences panel; the chat window never talks to it otherwise.
+    void preferencesRequested();
+
 private:
-    void connectControls();
+    ViewController(ChatServices services, ChatView &view, const ChatOutlets &outlets);
+    void connectControls(const ChatOutlets &outlets);
     // Sets the socket up, or keeps trying in the background; says whether there is one now.
     bool keepSocket();
     void retrySocket(Seconds wait);
     [[nodiscard]] bool broadcastOwnLine(const QString &user, const QString &message);
     void reportUnsent(DatagramSocket::SendResult result, qsizetype messageLimit);
-    // Every broadcast goes through here, so that the echo watch knows of it.
-    DatagramSocket::SendResult transmit(const QString &text);
-    DatagramSocket::SendResult watched(DatagramSocket::SendResult result);
-    void echoChanged(EchoWatch::Change change);
-    void scheduleHide();
-    void autoHideAfterSend();
-    void cancelPendingHides();
     void showLine(const QString &text, const Datagram &datagram);
-    [[nodiscard]] bool isOwnCallEcho(const Datagram &datagram) const;
-    void broadcastPresenceAnswer();
 
     const QString noNetwork;
-    bool flashbool = false;
-    bool callbool = false;
     Style styleSys;
     Style styleMe;
     Style styleNotMe;
@@ -134,6 +121,7 @@ private:
     QPlainTextEdit *txtChat;
     QLineEdit *txtMsg;
     QLineEdit *txtSize;
+    QPushButton *cmdSend;
     QPushButton *cmdCall;
     QLabel *logo;
     QLabel *logoTxt;
@@ -143,20 +131,12 @@ private:
     DatagramSocket &m_socket;
     Application &m_application;
     std::function<bool()> m_isNetworkReachable;
-    std::function<void()> m_openPreferences;
-    std::function<void(Arrival, const QString &)> m_arrived;
-    ChatView &m_view;
     Transcript m_transcript;
     DuplicateWindow m_duplicates;
-    OwnLines m_ownLines;
-    std::function<void(const QString &)> m_firewallHint;
-    EchoWatch m_echoWatch;
-    MainLoop::TimerId m_flashTicker = MainLoop::noTimer;
-    Seconds m_callSent{}; // a call's echo must arrive soon after, or the next call is someone else's
-    std::uint64_t m_hideGeneration = 0;
-    AnswerCoalescer m_presenceAnswers;
-    QList<quint32> m_askersBeyondLan; // learned senders whose queries the next answer covers
-    Lifetime m_lifetime;
+    OwnEcho m_echo;
+    CallFlash m_call;
+    AutoHide m_autoHide;
+    PresenceAnswers m_presence;
 };
 
 } // namespace corvel

@@ -7,7 +7,7 @@
 
 namespace corvel {
 
-AnswerCoalescer::AnswerCoalescer(MainLoop &loop, MainLoop::Task answer) : m_loop(loop), m_answer(std::move(answer)) {}
+AnswerCoalescer::AnswerCoalescer(MainLoop &loop) : m_loop(loop) {}
 
 void AnswerCoalescer::request()
 {
@@ -17,14 +17,14 @@ void AnswerCoalescer::request()
     Seconds delay = minDelay + Seconds(QRandomGenerator::global()->bounded((maxDelay - minDelay).count()));
     if (m_lastAnswer)
         delay = std::max(delay, *m_lastAnswer + minInterval - m_loop.now());
-    m_loop.after(delay, m_lifetime.guard([this] { answer(); }));
+    m_loop.after(delay, this, [this] { answer(); });
 }
 
 void AnswerCoalescer::answer()
 {
     m_pending = false;
     m_lastAnswer = m_loop.now();
-    m_answer();
+    Q_EMIT answerDue();
 }
 
 } // namespace corvel

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/lifetime.h"
 #include "platform/main_loop.h"
+
+#include <QObject>
 
 #include <optional>
 
@@ -12,24 +13,27 @@ namespace corvel {
 // asked hears it; it waits a short random delay, so that the copies on a LAN do not all answer in
 // the same millisecond, and answers stay at least minInterval apart, so that a stream of requests
 // makes at most one answer per interval.
-class AnswerCoalescer {
+class AnswerCoalescer : public QObject {
+    Q_OBJECT
 public:
     static constexpr Seconds minDelay{0.01};
     static constexpr Seconds maxDelay{0.09};
     static constexpr Seconds minInterval{0.5};
 
-    AnswerCoalescer(MainLoop &loop, MainLoop::Task answer);
+    explicit AnswerCoalescer(MainLoop &loop);
 
     void request();
+
+Q_SIGNALS:
+    // Time for the one answer that covers the requests so far.
+    void answerDue();
 
 private:
     void answer();
 
     MainLoop &m_loop;
-    MainLoop::Task m_answer;
     std::optional<Seconds> m_lastAnswer;
     bool m_pending = false;
-    Lifetime m_lifetime;
 };
 
 } // namespace corvel

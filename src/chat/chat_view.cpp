@@ -55,6 +55,28 @@ ChatView::ChatView(QWidget *parent) : QWidget(parent), m_ui(std::make_unique<Ui:
 
 ChatView::~ChatView() = default;
 
+ChatOutlets ChatView::outlets() const
+{
+    const Ui::ChatWindow &ui = *m_ui;
+    return {
+        ui.stepFontSize,
+        ui.txtChat,
+        ui.txtMsg,
+        ui.txtSize,
+        ui.cmdSend,
+        ui.cmdCall,
+        ui.cmdOnline,
+        ui.cmdClear,
+        {ui.preset1, ui.preset2, ui.preset3, ui.preset4, ui.preset5, ui.preset6, ui.preset7, ui.preset8, ui.preset9},
+        ui.logo,
+        ui.logoTxt,
+        ui.labSize,
+        ui.actionHide,
+        ui.actionPreferences,
+        ui.actionClearAllData,
+        ui.actionExit};
+}
+
 void ChatView::mousePressEvent(QMouseEvent *event)
 {
     event->accept();

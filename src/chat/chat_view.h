@@ -3,13 +3,42 @@
 
 #include <QWidget>
 
+#include <array>
 #include <memory>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
 
 namespace Ui {
 class ChatWindow;
 }
 
 namespace corvel {
+
+class Stepper;
+
+// The controls that the controller works with, by their outlet names.
+struct ChatOutlets {
+    Stepper *stepFontSize;
+    QPlainTextEdit *txtChat;
+    QLineEdit *txtMsg;
+    QLineEdit *txtSize;
+    QPushButton *cmdSend;
+    QPushButton *cmdCall;
+    QPushButton *cmdOnline;
+    QPushButton *cmdClear;
+    std::array<QPushButton *, 9> presets;
+    QLabel *logo;
+    QLabel *logoTxt;
+    QLabel *labSize;
+    QAction *actionHide;
+    QAction *actionPreferences;
+    QAction *actionClearAllData;
+    QAction *actionExit;
+};
 
 // The chat window's content, laid out by ChatWindow.ui. It owns no behaviour: ViewController
 // connects to its controls.
@@ -19,6 +48,8 @@ public:
     explicit ChatView(QWidget *parent = nullptr);
     ~ChatView() override;
 
+    [[nodiscard]] ChatOutlets outlets() const;
+
 Q_SIGNALS:
     // A mouse press in the window that no control took.
     void backgroundPressed();
@@ -27,9 +58,8 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
-    // The controller wires the controls and the tray menu offers some of the commands; everybody
-    // else knows the controls by their object names only.
-    friend class ViewController;
+    // The tray menu offers some of the commands; everybody else knows the controls by their
+    // object names, or by outlets().
     friend class DesktopShell;
     std::unique_ptr<Ui::ChatWindow> m_ui;
 };

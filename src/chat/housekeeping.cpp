@@ -65,7 +65,7 @@ void ViewController::clearDefaults()
         m_defaults.remove(key);
     clear();
     m_transcript.replace(u" SYSTEM  >  All data has been cleared. Corvel will close in "_s % u"5"_s % u" seconds"_s);
-    m_loop.after(farewellDelay, m_lifetime.guard([this] { m_application.terminate(); }));
+    m_loop.after(farewellDelay, this, [this] { m_application.terminate(); });
 }
 
 void ViewController::ExitNow()

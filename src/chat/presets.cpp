@@ -26,7 +26,7 @@ void ViewController::sendPreset(QStringView key)
 {
     txtMsg->setText(m_defaults.stringForKey(key).value_or(QString()));
     send();
-    autoHideAfterSend();
+    m_autoHide.afterSend();
 }
 
 void ViewController::txtMsgAction()
@@ -44,7 +44,7 @@ void ViewController::controlTextDidChange()
 {
     stopFlash();
     trace(u"clicked");
-    cancelPendingHides();
+    m_autoHide.cancelPending();
 }
 
 } // namespace corvel

@@ -14,7 +14,7 @@ namespace corvel {
 
 void ViewController::receive(const Datagram &datagram)
 {
-    m_echoWatch.heard(); // whatever it is, and even a twin: the way in is open
+    m_echo.heard();
     const QByteArrayView payload = datagram.payload;
     if (m_duplicates.isRepeat(payload, datagram.sender, datagram.arrived))
         return;
@@ -33,18 +33,15 @@ void ViewController::receive(const Datagram &datagram)
 
     switch (wire::classify(*text, user)) {
     case wire::MessageKind::PresenceRequest:
-        // Beyond the LANs the answer goes to whoever asked, not to every host that once wrote.
-        if (datagram.fromLearnedSender && !m_askersBeyondLan.contains(datagram.sender))
-            m_askersBeyondLan.append(datagram.sender);
+        m_presence.rememberAsker(datagram);
         online();
         return;
     case wire::MessageKind::Call:
-        if (isOwnCallEcho(datagram)) {
-            callbool = false;
+        if (m_call.takeOwnEcho(datagram)) {
             m_transcript.append(m_transcript.timeStampedLine(*text), styleSys);
         } else {
             flash();
-            m_arrived(Arrival::Call, *text);
+            Q_EMIT arrived(Arrival::Call, *text);
         }
         return;
     case wire::MessageKind::Flash:
@@ -65,21 +62,14 @@ void ViewController::receive(const Datagram &datagram)
     }
 }
 
-// Only this host sends the copy's own echo, and it arrives within moments of the send, however long
-// it then waits to be handled.
-bool ViewController::isOwnCallEcho(const Datagram &datagram) const
-{
-    return callbool && datagram.sender == Datagram::ownHost && datagram.arrived - m_callSent < callEchoWait;
-}
-
 void ViewController::showLine(const QString &text, const Datagram &datagram)
 {
-    if (datagram.sender == Datagram::ownHost && m_ownLines.claim(text, datagram.arrived)) {
+    if (datagram.sender == Datagram::ownHost && m_echo.claim(text, datagram.arrived)) {
         m_transcript.append(m_transcript.timeStampedLine(text), styleMe);
         trace(u"this is me");
     } else {
         m_transcript.append(m_transcript.timeStampedLine(text), styleNotMe);
-        m_arrived(Arrival::Line, text);
+        Q_EMIT arrived(Arrival::Line, text);
     }
 }
 

@@ -17,7 +17,7 @@ void ViewController::cmdSendClicked()
         clear();
     send();
     stopFlash();
-    autoHideAfterSend();
+    m_autoHide.afterSend();
 }
 
 void ViewController::send()
@@ -45,26 +45,14 @@ void ViewController::send()
 bool ViewController::broadcastOwnLine(const QString &user, const QString &message)
 {
     const QString line = wire::chatLine(user, message);
-    const DatagramSocket::SendResult result = transmit(line);
+    const DatagramSocket::SendResult result = m_echo.transmit(line);
     if (result != DatagramSocket::SendResult::Sent) {
         // The name and the separator take their share of the datagram.
         reportUnsent(result, maxDatagramPayload - wire::chatLine(user, {}).toUtf8().size());
         return false;
     }
-    m_ownLines.expect(line);
+    m_echo.expect(line);
     return true;
-}
-
-DatagramSocket::SendResult ViewController::transmit(const QString &text)
-{
-    return watched(m_socket.broadcast(text));
-}
-
-DatagramSocket::SendResult ViewController::watched(DatagramSocket::SendResult result)
-{
-    if (result == DatagramSocket::SendResult::Sent)
-        m_echoWatch.sent();
-    return result;
 }
 
 void ViewController::reportUnsent(DatagramSocket::SendResult result, qsizetype messageLimit)

@@ -62,7 +62,7 @@ void Transcript::insert(const QString &text, const Style &style, bool scroll)
     if (!m_passOpen) {
         m_passOpen = true;
         m_cursor.beginEditBlock();
-        m_loop.after(Seconds(0), m_lifetime.guard([this] { finishPass(); }));
+        m_loop.after(Seconds(0), this, [this] { finishPass(); });
     }
     // setPosition, unlike moving to the end, does not lay out the last line for every insert.
     QTextDocument *document = m_view.document();

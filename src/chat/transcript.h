@@ -2,9 +2,9 @@
 #pragma once
 
 #include "chat/style.h"
-#include "platform/lifetime.h"
 #include "platform/main_loop.h"
 
+#include <QObject>
 #include <QString>
 #include <QTextCursor>
 #include <QTime>
@@ -32,16 +32,15 @@ struct TranscriptLimits {
 // format, never interpreted as markup. Appends made in one pass of the main loop form one edit
 // block with one scroll to the end after them, and only the newest lines are kept, so that a
 // flood from the network costs the same per line and cannot exhaust memory.
-class Transcript {
+class Transcript : public QObject {
+    Q_OBJECT
 public:
     using Clock = std::function<QTime()>;
 
     using Limits = TranscriptLimits;
 
     Transcript(QPlainTextEdit &view, MainLoop &loop, Clock clock = &QTime::currentTime, Limits limits = {});
-    ~Transcript();
-    Transcript(const Transcript &) = delete;
-    Transcript &operator=(const Transcript &) = delete;
+    ~Transcript() override;
 
     // "\n " + the local time "HH:mm:ss" + "  \t " + the text.
     [[nodiscard]] QString timeStampedLine(const QString &text) const;
@@ -83,7 +82,6 @@ private:
     bool m_passOpen = false;
     mutable QString m_passStamp; // the time stamp of the lines of the open pass
     bool m_scrollPending = false;
-    Lifetime m_lifetime;
 };
 
 } // namespace corvel

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/desktop_shell.h"
 
+#include "chat/ViewController.h"
 #include "chat/chat_view.h"
 #include "platform/application.h"
 #include "settings/settings_store.h"
@@ -53,10 +54,10 @@ DesktopShell::DesktopShell(ChatView &view, ViewController &controller, Applicati
     m_view.window()->installEventFilter(this);
     buildMenu();
     // Asking for a tray can mean a round trip to the session bus: not before the window is up.
-    loop.after(Seconds(0), m_lifetime.guard([this] {
+    loop.after(Seconds(0), this, [this] {
         if (m_trays.iconWouldShow())
             makeTrayIcon();
-    }));
+    });
 }
 
 DesktopShell::~DesktopShell()
@@ -115,11 +116,11 @@ void DesktopShell::trayActivated(QSystemTrayIcon::ActivationReason reason)
 
 void DesktopShell::showUnlessTrayWithin(Seconds wait)
 {
-    m_loop.after(wait, m_lifetime.guard([this] {
+    m_loop.after(wait, this, [this] {
         // The portable variant makes its icon before any tray is there: Qt knows whether one is.
         if (!windowShown() && !(m_tray && QSystemTrayIcon::isSystemTrayAvailable()))
             m_controller.show();
-    }));
+    });
 }
 
 void DesktopShell::arrived(Arrival arrival, const QString &text)

@@ -17,6 +17,7 @@ namespace corvel {
 class Application;
 class ChatView;
 class SettingsStore;
+class ViewController;
 
 // The ways back to a window out of sight, which no dock offers on Linux: a tray icon that shows
 // what arrived meanwhile, and desktop notifications while the window is hidden or not active.
@@ -69,7 +70,6 @@ private:
     // made. Made again, an icon registers with a StatusNotifierItem host that started again.
     std::unique_ptr<QSystemTrayIcon> m_tray;
     TrayArrival m_trays;
-    Lifetime m_lifetime;
 };
 
 } // namespace corvel

@@ -35,7 +35,7 @@ void NotificationBatch::add(Arrival arrival, const QString &text)
     m_scheduled = true;
     // Even the first waits for the loop's next pass, so that one burst makes one notification.
     const Seconds wait = m_lastSent ? std::max(Seconds(0), *m_lastSent + interval - m_loop.now()) : Seconds(0);
-    m_loop.after(wait, m_lifetime.guard([this] { flush(); }));
+    m_loop.after(wait, this, [this] { flush(); });
 }
 
 void NotificationBatch::discard()

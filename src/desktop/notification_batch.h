@@ -2,9 +2,9 @@
 #pragma once
 
 #include "desktop/unread.h"
-#include "platform/lifetime.h"
 #include "platform/main_loop.h"
 
+#include <QObject>
 #include <QString>
 
 #include <functional>
@@ -25,7 +25,8 @@ struct Notice {
 
 // Gathers arrivals into notifications, at most one a second, so that a flood on the network never
 // floods the desktop: what arrives meanwhile is counted into the next one.
-class NotificationBatch {
+class NotificationBatch : public QObject {
+    Q_OBJECT
 public:
     using Send = std::function<void(const Notice &)>;
     NotificationBatch(MainLoop &loop, Send send);
@@ -43,7 +44,6 @@ private:
     QString m_lastText;
     bool m_scheduled = false;
     std::optional<Seconds> m_lastSent;
-    Lifetime m_lifetime;
 };
 
 } // namespace corvel

@@ -22,7 +22,7 @@ constexpr quint32 limitedBroadcast = 0xffffffff;
 } // namespace
 
 BroadcastSocket::BroadcastSocket(std::chrono::nanoseconds passTime, QObject *parent)
-    : QObject(parent), m_passTime(passTime)
+    : DatagramSocket(parent), m_passTime(passTime)
 {
 }
 
@@ -44,8 +44,8 @@ bool BroadcastSocket::access()
         return false;
     }
     // Qt never reads the socket itself: without a read, it stops watching the descriptor.
-    m_reader = std::make_unique<DatagramReader>(
-        *socket, [this](const Datagram &datagram) { received(datagram); }, m_passTime);
+    m_reader = std::make_unique<DatagramReader>(*socket, m_passTime);
+    connect(m_reader.get(), &DatagramReader::received, this, &BroadcastSocket::identifySender);
     m_socket = socket;
     (void)currentLans();
     return true;
@@ -120,7 +120,7 @@ QList<Lan> BroadcastSocket::currentLans()
 }
 
 // Twins are told apart by their sender, and the own addresses are one sender.
-void BroadcastSocket::received(Datagram datagram)
+void BroadcastSocket::identifySender(Datagram datagram)
 {
     if (m_own.isOwnAddress(datagram.sender)) {
         datagram.sender = Datagram::ownHost;
@@ -137,8 +137,7 @@ void BroadcastSocket::received(Datagram datagram)
             m_learned.heard(datagram.sender, datagram.arrived);
         datagram.fromLearnedSender = m_learned.contains(datagram.sender);
     }
-    if (m_handler)
-        m_handler(datagram);
+    Q_EMIT received(datagram);
 }
 
 bool BroadcastSocket::caughtUp() const
@@ -154,11 +153,6 @@ void BroadcastSocket::setDestinations(std::function<QList<QHostAddress>()> desti
 void BroadcastSocket::setLearning(std::function<bool()> learning)
 {
     m_learning = std::move(learning);
-}
-
-void BroadcastSocket::setReceiveHandler(ReceiveHandler handler)
-{
-    m_handler = std::move(handler);
 }
 
 } // namespace corvel

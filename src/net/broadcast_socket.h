@@ -6,7 +6,6 @@
 #include "net/learned_senders.h"
 
 #include <QByteArray>
-#include <QObject>
 
 #include <chrono>
 #include <functional>
@@ -26,9 +25,9 @@ class DatagramReader;
 // is needed and a VPN's default route cannot swallow it. It also goes to the Destinations and, unless
 // the user turned it off, to the senders beyond the LANs that wrote to this copy lately (see
 // learnsFrom). Set up lazily and retried after a failure;
-// received datagrams reach the handler on the main thread, the own ones included (once per
-// interface they come back through).
-class BroadcastSocket final : public QObject, public DatagramSocket {
+// received datagrams are told on the main thread, the own ones included (once per interface they
+// come back through).
+class BroadcastSocket final : public DatagramSocket {
     Q_OBJECT
 public:
     static constexpr quint16 port = 54545;
@@ -42,8 +41,7 @@ public:
     bool access() override;
     SendResult broadcast(const QString &text) override;
     SendResult answer(const QString &text, const QList<quint32> &askers) override;
-    void setReceiveHandler(ReceiveHandler handler) override;
-    // Whether everything that came has been handed to the handler, none of it dropped.
+    // Whether everything that came has been told, none of it dropped.
     [[nodiscard]] bool caughtUp() const;
     // Addresses beyond the LAN that every datagram also goes to, asked for at each send.
     void setDestinations(std::function<QList<QHostAddress>()> destinations);
@@ -57,12 +55,11 @@ private:
     // The LANs to send on now; says so on standard output whenever they change, and keeps the own
     // addresses and networks that received datagrams are judged by.
     QList<Lan> currentLans();
-    void received(Datagram datagram);
+    void identifySender(Datagram datagram);
     [[nodiscard]] bool learning() const { return !m_learning || m_learning(); }
 
     std::chrono::nanoseconds m_passTime;
     QUdpSocket *m_socket = nullptr;
-    ReceiveHandler m_handler;
     std::function<QList<QHostAddress>()> m_destinations;
     std::function<bool()> m_learning;
     QString m_lansShown;

@@ -30,8 +30,7 @@ bool isUrgent(QByteArrayView payload)
 
 } // namespace
 
-DatagramReader::DatagramReader(QUdpSocket &socket, Handler handler, std::chrono::nanoseconds passTime)
-    : m_handler(std::move(handler)), m_passTime(passTime)
+DatagramReader::DatagramReader(QUdpSocket &socket, std::chrono::nanoseconds passTime) : m_passTime(passTime)
 {
     m_dropReport.setSingleShot(true);
     m_dropReport.setInterval(dropReportInterval);
@@ -101,7 +100,7 @@ void DatagramReader::takePass()
             m_queuedDatagrams -= qsizetype(m_chunk.datagrams.size());
             m_taking = 0;
         }
-        m_handler(m_chunk.at(std::size_t(m_taking++)));
+        Q_EMIT received(m_chunk.at(std::size_t(m_taking++)));
     } while (!deadline.hasExpired());
     QMetaObject::invokeMethod(this, &DatagramReader::takePass, Qt::QueuedConnection);
 }
@@ -116,7 +115,7 @@ void DatagramReader::takeUrgent()
         m_queuedDatagrams -= qsizetype(urgent.datagrams.size());
     }
     for (std::size_t index = 0; index < urgent.datagrams.size(); ++index)
-        m_handler(urgent.at(index));
+        Q_EMIT received(urgent.at(index));
 }
 
 Datagram DatagramReader::Chunk::at(std::size_t index) const

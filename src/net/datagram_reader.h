@@ -12,7 +12,6 @@
 #include <chrono>
 #include <cstdint>
 #include <deque>
-#include <functional>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -32,16 +31,14 @@ namespace corvel {
 class DatagramReader final : public QObject {
     Q_OBJECT
 public:
-    using Handler = DatagramSocket::ReceiveHandler;
-
     // Room for the answers of a LAN of ten thousand hosts; a longer queue would only make a flood
     // delay everything that comes after it.
     static constexpr qsizetype maxQueuedBytes = qsizetype(64) << 20;
     static constexpr qsizetype maxQueuedDatagrams = qsizetype(16) << 10;
 
-    // The socket stays the caller's and must outlive the reader. The handler runs on the thread
+    // The socket stays the caller's and must outlive the reader. received() is told on the thread
     // that creates the reader, for every datagram in the order of arrival.
-    DatagramReader(QUdpSocket &socket, Handler handler, std::chrono::nanoseconds passTime);
+    DatagramReader(QUdpSocket &socket, std::chrono::nanoseconds passTime);
     ~DatagramReader() override;
     DatagramReader(const DatagramReader &) = delete;
     DatagramReader &operator=(const DatagramReader &) = delete;
@@ -49,6 +46,9 @@ public:
     // Whether every datagram taken off the socket has been handled, with none dropped since the
     // last report: only then does silence on the main thread mean that nothing came.
     [[nodiscard]] bool caughtUp();
+
+Q_SIGNALS:
+    void received(const corvel::Datagram &datagram);
 
 private:
     struct Received {
@@ -72,7 +72,6 @@ private:
     void takeUrgent();
     void reportDrops();
 
-    Handler m_handler;
     std::chrono::nanoseconds m_passTime;
     QTimer m_dropReport;
     Chunk m_chunk;                       // main thread: the chunk being taken

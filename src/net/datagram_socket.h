@@ -5,9 +5,8 @@
 
 #include <QByteArrayView>
 #include <QList>
+#include <QObject>
 #include <QString>
-
-#include <functional>
 
 namespace corvel {
 
@@ -30,10 +29,9 @@ struct Datagram {
 
 // The broadcast channel as the chat logic sees it. The real one is BroadcastSocket; tests use a
 // fake that records sends and echoes them back.
-class DatagramSocket {
+class DatagramSocket : public QObject {
+    Q_OBJECT
 public:
-    using ReceiveHandler = std::function<void(const Datagram &datagram)>;
-
     enum class SendResult {
         Sent,     // handed to the socket; "Data sent: " was printed
         NoSocket, // the socket could not be set up
@@ -41,13 +39,10 @@ public:
         Refused,  // the socket refused it at once; the reason was printed
     };
 
-    DatagramSocket() = default;
-    DatagramSocket(const DatagramSocket &) = delete;
-    DatagramSocket &operator=(const DatagramSocket &) = delete;
-    virtual ~DatagramSocket() = default;
+    using QObject::QObject;
 
     // Socket access: sets the socket up on first use (and after every failed set-up) and says
-    // whether there is one now. From then on every received datagram goes to the handler.
+    // whether there is one now. From then on every received datagram is told by received().
     virtual bool access() = 0;
 
     // Broadcasts one text as one datagram to every copy on the network, this one included, and to
@@ -57,7 +52,10 @@ public:
     // those among the askers, so that nobody can make a copy answer more hosts than asked.
     virtual SendResult answer(const QString &text, const QList<quint32> &askers) = 0;
 
-    virtual void setReceiveHandler(ReceiveHandler handler) = 0;
+Q_SIGNALS:
+    // On the main thread, as the datagram is taken off the socket: a listener that must not miss
+    // one connects directly.
+    void received(const corvel::Datagram &datagram);
 };
 
 // The largest UDP payload over IPv4.

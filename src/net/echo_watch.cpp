@@ -5,14 +5,9 @@
 
 namespace corvel {
 
-EchoWatch::EchoWatch(MainLoop &loop, Seconds grace, Judge silenceCounts, Handler changed)
-    : m_loop(loop), m_grace(grace), m_silenceCounts(std::move(silenceCounts)), m_changed(std::move(changed))
+EchoWatch::EchoWatch(MainLoop &loop, Seconds grace, Judge silenceCounts)
+    : m_loop(loop), m_grace(grace), m_silenceCounts(std::move(silenceCounts))
 {
-}
-
-EchoWatch::~EchoWatch()
-{
-    m_loop.cancel(m_wait);
 }
 
 void EchoWatch::sent()
@@ -20,11 +15,11 @@ void EchoWatch::sent()
     // The first send that nothing answered sets the deadline; later ones wait with it.
     if (m_wait != MainLoop::noTimer)
         return;
-    m_wait = m_loop.after(m_grace, [this] {
+    m_wait = m_loop.after(m_grace, this, [this] {
         m_wait = MainLoop::noTimer;
         if (!m_silenceCounts())
             return;
-        m_changed(std::exchange(m_silent, true) ? Change::StillSilent : Change::Silent);
+        Q_EMIT changed(std::exchange(m_silent, true) ? Change::StillSilent : Change::Silent);
     });
 }
 
@@ -35,7 +30,7 @@ void EchoWatch::heard()
     if (!m_silent)
         return;
     m_silent = false;
-    m_changed(Change::Back);
+    Q_EMIT changed(Change::Back);
 }
 
 } // namespace corvel

@@ -3,6 +3,8 @@
 
 #include "platform/main_loop.h"
 
+#include <QObject>
+
 #include <functional>
 
 namespace corvel {
@@ -11,7 +13,8 @@ namespace corvel {
 // broadcasts within milliseconds, even on a LAN where nobody else runs, so silence after a send
 // means that the chat port is blocked on the way in: most often by a firewall on this computer,
 // which nothing else would tell the user about. A timer runs only while a send waits for news.
-class EchoWatch {
+class EchoWatch : public QObject {
+    Q_OBJECT
 public:
     enum class Change {
         Silent,      // nothing came back within the grace after a send
@@ -21,12 +24,8 @@ public:
     // Asked when the grace is over: false where silence proves nothing, such as with no LAN to
     // hear from, or with datagrams taken off the socket but not yet handled, or dropped.
     using Judge = std::function<bool()>;
-    using Handler = std::function<void(Change)>;
 
-    EchoWatch(MainLoop &loop, Seconds grace, Judge silenceCounts, Handler changed);
-    ~EchoWatch();
-    EchoWatch(const EchoWatch &) = delete;
-    EchoWatch &operator=(const EchoWatch &) = delete;
+    EchoWatch(MainLoop &loop, Seconds grace, Judge silenceCounts);
 
     // A datagram went out.
     void sent();
@@ -35,11 +34,13 @@ public:
 
     [[nodiscard]] bool silent() const { return m_silent; }
 
+Q_SIGNALS:
+    void changed(corvel::EchoWatch::Change change);
+
 private:
     MainLoop &m_loop;
     Seconds m_grace;
     Judge m_silenceCounts;
-    Handler m_changed;
     MainLoop::TimerId m_wait = MainLoop::noTimer;
     bool m_silent = false;
 };

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <functional>
 
+class QObject;
+
 namespace corvel {
 
 using Seconds = std::chrono::duration<double>;
@@ -16,7 +18,8 @@ using Seconds = std::chrono::duration<double>;
 }
 
 // Everything in Corvel that waits goes through this interface, so that tests can run on virtual
-// time. All callbacks run on the main thread, one at a time.
+// time. All callbacks run on the main thread, one at a time. Each task belongs to a context object
+// and is dropped when that object is destroyed, as a Qt connection would be.
 class MainLoop {
 public:
     using Task = std::function<void()>;
@@ -30,10 +33,10 @@ public:
 
     // Runs the task once after the delay. Tasks given in turn with equal delays run in that order;
     // a zero delay runs it at the next pass of the loop, after the current work has finished.
-    virtual TimerId after(Seconds delay, Task task) = 0;
+    virtual TimerId after(Seconds delay, const QObject *context, Task task) = 0;
 
     // Runs the task every interval, the first time one interval from now, until cancelled.
-    virtual TimerId every(Seconds interval, Task task) = 0;
+    virtual TimerId every(Seconds interval, const QObject *context, Task task) = 0;
 
     // Drops the task if it has not run yet, or stops the repeating one. A task that has run, one
     // cancelled before and noTimer are ignored.

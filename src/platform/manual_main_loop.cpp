@@ -12,14 +12,14 @@ MainLoop::TimerId ManualMainLoop::schedule(Seconds delay, Entry entry)
     return id;
 }
 
-MainLoop::TimerId ManualMainLoop::after(Seconds delay, Task task)
+MainLoop::TimerId ManualMainLoop::after(Seconds delay, const QObject *context, Task task)
 {
-    return schedule(delay, Entry{std::move(task), m_nextTimer++, false, delay});
+    return schedule(delay, Entry{std::move(task), context, m_nextTimer++, false, delay});
 }
 
-MainLoop::TimerId ManualMainLoop::every(Seconds interval, Task task)
+MainLoop::TimerId ManualMainLoop::every(Seconds interval, const QObject *context, Task task)
 {
-    return schedule(interval, Entry{std::move(task), m_nextTimer++, true, interval});
+    return schedule(interval, Entry{std::move(task), context, m_nextTimer++, true, interval});
 }
 
 void ManualMainLoop::cancel(TimerId timer)
@@ -34,6 +34,8 @@ void ManualMainLoop::advance(Seconds span)
         auto node = m_queue.extract(m_queue.begin());
         m_now = std::max(m_now, Seconds(std::get<0>(node.key())));
         Entry &entry = node.mapped();
+        if (entry.context.isNull())
+            continue;
         // Re-arm before the tick so that the tick may stop its own timer.
         if (entry.repeating)
             schedule(entry.interval, entry);
@@ -44,8 +46,15 @@ void ManualMainLoop::advance(Seconds span)
 
 std::size_t ManualMainLoop::repeatingTimers() const
 {
+    return static_cast<std::size_t>(std::count_if(m_queue.begin(), m_queue.end(), [](const auto &slot) {
+        return slot.second.repeating && !slot.second.context.isNull();
+    }));
+}
+
+std::size_t ManualMainLoop::pendingTasks() const
+{
     return static_cast<std::size_t>(
-        std::count_if(m_queue.begin(), m_queue.end(), [](const auto &slot) { return slot.second.repeating; }));
+        std::count_if(m_queue.begin(), m_queue.end(), [](const auto &slot) { return !slot.second.context.isNull(); }));
 }
 
 } // namespace corvel

@@ -3,17 +3,21 @@
 
 #include "platform/main_loop.h"
 
+#include <QObject>
+#include <QPointer>
+
 #include <map>
 #include <tuple>
 
 namespace corvel {
 
 // A main loop on virtual time for tests and benchmarks: nothing runs until the owner advances
-// the clock, and then everything falls due in order of due time, then order of scheduling.
+// the clock, and then everything falls due in order of due time, then order of scheduling. A task
+// whose context is gone is dropped when it falls due.
 class ManualMainLoop final : public MainLoop {
 public:
-    TimerId after(Seconds delay, Task task) override;
-    TimerId every(Seconds interval, Task task) override;
+    TimerId after(Seconds delay, const QObject *context, Task task) override;
+    TimerId every(Seconds interval, const QObject *context, Task task) override;
     void cancel(TimerId timer) override;
     [[nodiscard]] Seconds now() const override { return m_now; }
 
@@ -22,12 +26,14 @@ public:
     void advance(Seconds span);
     void runPending() { advance(Seconds(0)); }
 
+    // Both count only the tasks whose context is still there.
     [[nodiscard]] std::size_t repeatingTimers() const;
-    [[nodiscard]] std::size_t pendingTasks() const { return m_queue.size(); }
+    [[nodiscard]] std::size_t pendingTasks() const;
 
 private:
     struct Entry {
         Task task;
+        QPointer<const QObject> context;
         TimerId id;
         bool repeating;
         Seconds interval;

@@ -22,7 +22,7 @@ QtMainLoop::QtMainLoop() = default;
 
 QtMainLoop::~QtMainLoop() = default;
 
-MainLoop::TimerId QtMainLoop::start(Seconds interval, bool repeating, Task task)
+MainLoop::TimerId QtMainLoop::start(Seconds interval, bool repeating, const QObject *context, Task task)
 {
     auto *timer = new QTimer(&m_owner);
     // Precise timers keep equal delays in the order they were given.
@@ -31,21 +31,23 @@ MainLoop::TimerId QtMainLoop::start(Seconds interval, bool repeating, Task task)
     timer->setInterval(toMilliseconds(interval));
     const TimerId id = m_nextId++;
     m_timers.emplace(id, timer);
-    QObject::connect(timer, &QTimer::timeout, timer, std::move(task));
+    QObject::connect(timer, &QTimer::timeout, context, std::move(task));
+    // The timer belongs to the loop, so that cancel() always finds it; it goes with its context.
+    QObject::connect(context, &QObject::destroyed, timer, [this, id] { cancel(id); });
     if (!repeating)
         QObject::connect(timer, &QTimer::timeout, timer, [this, id] { cancel(id); });
     timer->start();
     return id;
 }
 
-MainLoop::TimerId QtMainLoop::after(Seconds delay, Task task)
+MainLoop::TimerId QtMainLoop::after(Seconds delay, const QObject *context, Task task)
 {
-    return start(delay, false, std::move(task));
+    return start(delay, false, context, std::move(task));
 }
 
-MainLoop::TimerId QtMainLoop::every(Seconds interval, Task task)
+MainLoop::TimerId QtMainLoop::every(Seconds interval, const QObject *context, Task task)
 {
-    return start(interval, true, std::move(task));
+    return start(interval, true, context, std::move(task));
 }
 
 void QtMainLoop::cancel(TimerId timer)

@@ -17,13 +17,13 @@ public:
     QtMainLoop();
     ~QtMainLoop() override;
 
-    TimerId after(Seconds delay, Task task) override;
-    TimerId every(Seconds interval, Task task) override;
+    TimerId after(Seconds delay, const QObject *context, Task task) override;
+    TimerId every(Seconds interval, const QObject *context, Task task) override;
     void cancel(TimerId timer) override;
     [[nodiscard]] Seconds now() const override;
 
 private:
-    TimerId start(Seconds interval, bool repeating, Task task);
+    TimerId start(Seconds interval, bool repeating, const QObject *context, Task task);
 
     QObject m_owner; // parent of every timer, so that they die with the loop
     std::map<TimerId, QTimer *> m_timers;

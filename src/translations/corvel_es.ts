@@ -428,6 +428,21 @@
     </message>
 </context>
 <context>
+    <name>corvel::OwnEcho</name>
+    <message>
+        <source>Your own messages are not coming back, so nothing from the others arrives either. A firewall on this computer probably blocks UDP port 54545. To allow it: &apos;sudo ufw allow 54545/udp&apos;, or &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; and then &apos;sudo firewall-cmd --reload&apos;.</source>
+        <translation>Sus propios mensajes no vuelven, así que tampoco llega nada de los demás. Probablemente un cortafuegos de este equipo bloquea el puerto UDP 54545. Para permitirlo: &apos;sudo ufw allow 54545/udp&apos;, o &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; y después &apos;sudo firewall-cmd --reload&apos;.</translation>
+    </message>
+    <message>
+        <source>Your own messages come back again.</source>
+        <translation>Sus propios mensajes vuelven de nuevo.</translation>
+    </message>
+    <message>
+        <source>(not confirmed: nothing comes back)</source>
+        <translation>(sin confirmar: no vuelve nada)</translation>
+    </message>
+</context>
+<context>
     <name>corvel::Stepper</name>
     <message>
         <source>Decrease</source>
@@ -458,21 +473,6 @@
     <message>
         <source>Corvel: %1</source>
         <translation>Corvel: %1</translation>
-    </message>
-</context>
-<context>
-    <name>corvel::ViewController</name>
-    <message>
-        <source>Your own messages are not coming back, so nothing from the others arrives either. A firewall on this computer probably blocks UDP port 54545. To allow it: &apos;sudo ufw allow 54545/udp&apos;, or &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; and then &apos;sudo firewall-cmd --reload&apos;.</source>
-        <translation>Sus propios mensajes no vuelven, así que tampoco llega nada de los demás. Probablemente un cortafuegos de este equipo bloquea el puerto UDP 54545. Para permitirlo: &apos;sudo ufw allow 54545/udp&apos;, o &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; y después &apos;sudo firewall-cmd --reload&apos;.</translation>
-    </message>
-    <message>
-        <source>Your own messages come back again.</source>
-        <translation>Sus propios mensajes vuelven de nuevo.</translation>
-    </message>
-    <message>
-        <source>(not confirmed: nothing comes back)</source>
-        <translation>(sin confirmar: no vuelve nada)</translation>
     </message>
 </context>
 <context>

@@ -428,6 +428,21 @@
     </message>
 </context>
 <context>
+    <name>corvel::OwnEcho</name>
+    <message>
+        <source>Your own messages are not coming back, so nothing from the others arrives either. A firewall on this computer probably blocks UDP port 54545. To allow it: &apos;sudo ufw allow 54545/udp&apos;, or &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; and then &apos;sudo firewall-cmd --reload&apos;.</source>
+        <translation>Vos propres messages ne reviennent pas, donc rien n’arrive non plus des autres. Un pare-feu sur cet ordinateur bloque probablement le port UDP 54545. Pour l’autoriser : &apos;sudo ufw allow 54545/udp&apos;, ou &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; puis &apos;sudo firewall-cmd --reload&apos;.</translation>
+    </message>
+    <message>
+        <source>Your own messages come back again.</source>
+        <translation>Vos propres messages reviennent de nouveau.</translation>
+    </message>
+    <message>
+        <source>(not confirmed: nothing comes back)</source>
+        <translation>(non confirmé : rien ne revient)</translation>
+    </message>
+</context>
+<context>
     <name>corvel::Stepper</name>
     <message>
         <source>Decrease</source>
@@ -458,21 +473,6 @@
     <message>
         <source>Corvel: %1</source>
         <translation>Corvel : %1</translation>
-    </message>
-</context>
-<context>
-    <name>corvel::ViewController</name>
-    <message>
-        <source>Your own messages are not coming back, so nothing from the others arrives either. A firewall on this computer probably blocks UDP port 54545. To allow it: &apos;sudo ufw allow 54545/udp&apos;, or &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; and then &apos;sudo firewall-cmd --reload&apos;.</source>
-        <translation>Vos propres messages ne reviennent pas, donc rien n’arrive non plus des autres. Un pare-feu sur cet ordinateur bloque probablement le port UDP 54545. Pour l’autoriser : &apos;sudo ufw allow 54545/udp&apos;, ou &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; puis &apos;sudo firewall-cmd --reload&apos;.</translation>
-    </message>
-    <message>
-        <source>Your own messages come back again.</source>
-        <translation>Vos propres messages reviennent de nouveau.</translation>
-    </message>
-    <message>
-        <source>(not confirmed: nothing comes back)</source>
-        <translation>(non confirmé : rien ne revient)</translation>
     </message>
 </context>
 <context>

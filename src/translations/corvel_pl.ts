@@ -435,6 +435,21 @@
     </message>
 </context>
 <context>
+    <name>corvel::OwnEcho</name>
+    <message>
+        <source>Your own messages are not coming back, so nothing from the others arrives either. A firewall on this computer probably blocks UDP port 54545. To allow it: &apos;sudo ufw allow 54545/udp&apos;, or &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; and then &apos;sudo firewall-cmd --reload&apos;.</source>
+        <translation>Twoje własne wiadomości nie wracają, więc nic nie dociera też od innych. Zapora na tym komputerze prawdopodobnie blokuje port UDP 54545. Aby na niego zezwolić: &apos;sudo ufw allow 54545/udp&apos; albo &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos;, a następnie &apos;sudo firewall-cmd --reload&apos;.</translation>
+    </message>
+    <message>
+        <source>Your own messages come back again.</source>
+        <translation>Twoje własne wiadomości znów wracają.</translation>
+    </message>
+    <message>
+        <source>(not confirmed: nothing comes back)</source>
+        <translation>(niepotwierdzone: nic nie wraca)</translation>
+    </message>
+</context>
+<context>
     <name>corvel::Stepper</name>
     <message>
         <source>Decrease</source>
@@ -466,21 +481,6 @@
     <message>
         <source>Corvel: %1</source>
         <translation>Corvel: %1</translation>
-    </message>
-</context>
-<context>
-    <name>corvel::ViewController</name>
-    <message>
-        <source>Your own messages are not coming back, so nothing from the others arrives either. A firewall on this computer probably blocks UDP port 54545. To allow it: &apos;sudo ufw allow 54545/udp&apos;, or &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos; and then &apos;sudo firewall-cmd --reload&apos;.</source>
-        <translation>Twoje własne wiadomości nie wracają, więc nic nie dociera też od innych. Zapora na tym komputerze prawdopodobnie blokuje port UDP 54545. Aby na niego zezwolić: &apos;sudo ufw allow 54545/udp&apos; albo &apos;sudo firewall-cmd --permanent --add-port=54545/udp&apos;, a następnie &apos;sudo firewall-cmd --reload&apos;.</translation>
-    </message>
-    <message>
-        <source>Your own messages come back again.</source>
-        <translation>Twoje własne wiadomości znów wracają.</translation>
-    </message>
-    <message>
-        <source>(not confirmed: nothing comes back)</source>
-        <translation>(niepotwierdzone: nic nie wraca)</translation>
     </message>
 </context>
 <context>

@@ -38,7 +38,7 @@ void CursorBlinkLimit::resumeBlinking()
 {
     QApplication::setCursorFlashTime(m_flashTime);
     m_loop.cancel(m_steadyCursor);
-    m_steadyCursor = m_loop.after(blinkingSpan, [] { QApplication::setCursorFlashTime(0); });
+    m_steadyCursor = m_loop.after(blinkingSpan, this, [] { QApplication::setCursorFlashTime(0); });
 }
 
 } // namespace corvel

@@ -35,7 +35,7 @@ void sendRaw(const QByteArray &payload) // from an unbound socket, as a peer tha
 struct Copy {
     explicit Copy(std::chrono::nanoseconds passTime = std::chrono::milliseconds(2)) : socket(passTime)
     {
-        socket.setReceiveHandler([this](const Datagram &datagram) {
+        QObject::connect(&socket, &DatagramSocket::received, [this](const Datagram &datagram) {
             received.append(datagram.payload.toByteArray());
             if (datagram.payload == "marker")
                 markerIn.quit();

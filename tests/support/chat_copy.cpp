@@ -20,9 +20,9 @@ ChatCopy::ChatCopy(FakeNetwork &network, ManualMainLoop &loop, const QString &us
         settings.setString(keys::username, userName);
     ChatServices services{settings, loop, socket, application, [this] { return reachable; }};
     services.clock = [] { return QTime(9, 5, 7); };
-    services.arrived = [this](Arrival arrival, const QString &text) { arrived(arrival, text); };
-    services.firewallHint = [this](const QString &hint) { firewallHint = hint; };
     controller = std::make_unique<ViewController>(std::move(services), *view);
+    QObject::connect(controller.get(), &ViewController::firewallHint, controller.get(),
+                     [this](const QString &hint) { firewallHint = hint; });
     view->show(); // as in the program, where the window shows before start-up
 }
 

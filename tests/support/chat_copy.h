@@ -42,7 +42,6 @@ public:
     FakeSocket socket;
     FakeApplication application;
     bool reachable = true;
-    std::function<void(Arrival, const QString &)> arrived = [](Arrival, const QString &) {};
     QString firewallHint; // as the tray tooltip would show it
     std::unique_ptr<ChatView> view;
     std::unique_ptr<ViewController> controller;

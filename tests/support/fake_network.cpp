@@ -9,7 +9,7 @@ namespace corvel::test {
 
 void FakeNetwork::inject(const QByteArray &payload, quint32 sender)
 {
-    m_loop.after(m_delay, [this, payload, sender] {
+    m_loop.after(m_delay, this, [this, payload, sender] {
         for (FakeSocket *socket : std::vector(m_sockets))
             socket->receive(payload, sender);
     });
@@ -46,8 +46,8 @@ DatagramSocket::SendResult FakeSocket::broadcast(const QString &text)
 
 void FakeSocket::receive(const QByteArray &payload, quint32 sender)
 {
-    if (m_setUp && !firewalled && m_handler)
-        m_handler({payload, sender == address ? Datagram::ownHost : sender, m_network.now()});
+    if (m_setUp && !firewalled)
+        Q_EMIT received({payload, sender == address ? Datagram::ownHost : sender, m_network.now()});
 }
 
 } // namespace corvel::test

@@ -5,6 +5,7 @@
 #include "platform/manual_main_loop.h"
 
 #include <QByteArray>
+#include <QObject>
 #include <QStringList>
 
 #include <vector>
@@ -18,7 +19,8 @@ inline constexpr quint32 foreignPeer = 0x0b000001;
 
 // A LAN on virtual time: every datagram that a socket broadcasts reaches every socket that is set
 // up, the sender's included, after the network's delay.
-class FakeNetwork {
+class FakeNetwork : public QObject {
+    Q_OBJECT
 public:
     explicit FakeNetwork(ManualMainLoop &loop, Seconds delay = Seconds(0.02)) : m_loop(loop), m_delay(delay) {}
 
@@ -38,6 +40,7 @@ private:
 };
 
 class FakeSocket final : public DatagramSocket {
+    Q_OBJECT
 public:
     explicit FakeSocket(FakeNetwork &network) : m_network(network) { m_network.attach(*this); }
     ~FakeSocket() override { m_network.detach(*this); }
@@ -46,7 +49,6 @@ public:
     SendResult broadcast(const QString &text) override;
     // There is nothing beyond this LAN: an answer is a broadcast.
     SendResult answer(const QString &text, const QList<quint32> & /*askers*/) override { return broadcast(text); }
-    void setReceiveHandler(ReceiveHandler handler) override { m_handler = std::move(handler); }
 
     // A datagram that arrives now, from the sender.
     void receive(const QByteArray &payload, quint32 sender = foreignPeer);
@@ -62,7 +64,6 @@ public:
 private:
     FakeNetwork &m_network;
     bool m_setUp = false;
-    ReceiveHandler m_handler;
 };
 
 } // namespace corvel::test
