@@ -55,6 +55,11 @@ ChatView::ChatView(QWidget *parent) : QWidget(parent), m_ui(std::make_unique<Ui:
 
 ChatView::~ChatView() = default;
 
+ChatView::TrayCommands ChatView::trayCommands() const
+{
+    return {m_ui->actionCall, m_ui->actionOnline, m_ui->actionPreferences, m_ui->actionExit};
+}
+
 void ChatView::mousePressEvent(QMouseEvent *event)
 {
     event->accept();

@@ -5,6 +5,8 @@
 
 #include <memory>
 
+class QAction;
+
 namespace Ui {
 class ChatWindow;
 }
@@ -19,6 +21,15 @@ public:
     explicit ChatView(QWidget *parent = nullptr);
     ~ChatView() override;
 
+    // The commands that a menu out of the window (the tray icon's) offers too.
+    struct TrayCommands {
+        QAction *call;
+        QAction *online;
+        QAction *preferences;
+        QAction *exit;
+    };
+    [[nodiscard]] TrayCommands trayCommands() const;
+
 Q_SIGNALS:
     // A mouse press in the window that no control took.
     void backgroundPressed();
@@ -27,10 +38,8 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
-    // The controller wires the controls and the tray menu offers some of the commands; everybody
-    // else knows the controls by their object names only.
+    // The controller wires the controls; everybody else knows them by their object names only.
     friend class ViewController;
-    friend class DesktopShell;
     std::unique_ptr<Ui::ChatWindow> m_ui;
 };
 

@@ -4,7 +4,6 @@
 #include "chat/chat_view.h"
 #include "platform/application.h"
 #include "settings/settings_store.h"
-#include "ui_ChatWindow.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -70,16 +69,16 @@ void DesktopShell::buildMenu()
     connect(&m_menu, &QMenu::aboutToShow, this,
             [this, showHide] { showHide->setText(windowShown() ? tr("Hide") : tr("Show")); });
     m_menu.addSeparator();
-    const Ui::ChatWindow &ui = *m_view.m_ui;
-    m_menu.addActions({ui.actionCall, ui.actionOnline});
+    const ChatView::TrayCommands commands = m_view.trayCommands();
+    m_menu.addActions({commands.call, commands.online});
     // The panel belongs to the window; alone on screen, closing it would end the program.
-    m_menu.addAction(ui.actionPreferences->text(), this, [this] {
+    m_menu.addAction(commands.preferences->text(), this, [this, preferences = commands.preferences] {
         if (!windowShown())
             m_controller.show();
-        m_view.m_ui->actionPreferences->trigger();
+        preferences->trigger();
     });
     m_menu.addSeparator();
-    m_menu.addAction(tr("Quit"), ui.actionExit, &QAction::trigger);
+    m_menu.addAction(tr("Quit"), commands.exit, &QAction::trigger);
 }
 
 void DesktopShell::makeTrayIcon()
