@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QLocalServer>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -93,7 +94,7 @@ private Q_SLOTS:
         const QTemporaryDir runtime;
         if (const pid_t crashed = fork(); crashed == 0) { // dies without cleaning up
             SingleInstance copy(runtime.path(), u":9"_s);
-            _exit(copy.claim() && copy.listen([] {}) ? 0 : 1);
+            _exit(copy.claim() && copy.listen() ? 0 : 1);
         } else {
             int status = 0;
             QCOMPARE(waitpid(crashed, &status, 0), crashed);
@@ -105,14 +106,14 @@ private Q_SLOTS:
 
         SingleInstance running(runtime.path(), u":9"_s);
         QVERIFY(running.claim());
-        int launches = 0;
-        QVERIFY(running.listen([&launches] { ++launches; }));
+        const QSignalSpy launches(&running, &SingleInstance::launched);
+        QVERIFY(running.listen());
         SingleInstance later(runtime.path(), u":9"_s);
         QVERIFY(!later.claim() && later.reachedRunningCopy());
-        QTRY_COMPARE(launches, 1);
+        QTRY_COMPARE(launches.count(), 1);
         // Another display, or another user's runtime directory, is another copy.
         SingleInstance otherDisplay(runtime.path(), u":10"_s);
-        QVERIFY(otherDisplay.claim() && otherDisplay.listen([] {}));
+        QVERIFY(otherDisplay.claim() && otherDisplay.listen());
         // By default: this user's runtime directory and this process's display.
         qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
         qputenv("DISPLAY", ":10");
@@ -142,7 +143,7 @@ private Q_SLOTS:
         QVERIFY(listening);
         SingleInstance running(longRuntime, u":9"_s);
         QVERIFY(running.claim());
-        QVERIFY(!running.listen([] {}));
+        QVERIFY(!running.listen());
         SingleInstance later(longRuntime, u":9"_s);
         QVERIFY(!later.claim());
         QVERIFY(!later.reachedRunningCopy());

@@ -111,8 +111,11 @@ int main(int argc, char *argv[])
 
     corvel::Document document;
     document.makeWindowControllers(commandLine.hidden);
-    if (instance && !instance->listen([&document] { document.reopen(); }))
-        corvel::trace(u"A second launch cannot reach this copy: "_s + instance->listenError());
+    if (instance) {
+        QObject::connect(&*instance, &corvel::SingleInstance::launched, [&document] { document.reopen(); });
+        if (!instance->listen())
+            corvel::trace(u"A second launch cannot reach this copy: "_s + instance->listenError());
+    }
     QApplication::exec();
     return 0;
 }

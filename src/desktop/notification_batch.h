@@ -5,9 +5,9 @@
 #include "platform/lifetime.h"
 #include "platform/main_loop.h"
 
+#include <QObject>
 #include <QString>
 
-#include <functional>
 #include <optional>
 
 namespace corvel {
@@ -25,20 +25,23 @@ struct Notice {
 
 // Gathers arrivals into notifications, at most one a second, so that a flood on the network never
 // floods the desktop: what arrives meanwhile is counted into the next one.
-class NotificationBatch {
+class NotificationBatch : public QObject {
+    Q_OBJECT
 public:
-    using Send = std::function<void(const Notice &)>;
-    NotificationBatch(MainLoop &loop, Send send);
+    explicit NotificationBatch(MainLoop &loop);
 
     void add(Arrival arrival, const QString &text);
     // The user is back: what waits is no news any more.
     void discard();
 
+Q_SIGNALS:
+    // The notification for what arrived since the last one is due.
+    void due(const Notice &notice);
+
 private:
     void flush();
 
     MainLoop &m_loop;
-    Send m_send;
     Unread m_waiting;
     QString m_lastText;
     bool m_scheduled = false;
