@@ -31,28 +31,21 @@ private Q_SLOTS:
             QString failureHolds; // when no display can be reached
         };
         const QByteArray x11 = "xcb;wayland"_ba;
+        const QString wayland = u"wayland"_s, wayland0 = u"wayland-0"_s, xcb = u"xcb"_s;
         const QList<Row> rows = {
-            {{u"x11"_s, {}, u":0"_s, {}}, u"xcb"_s, {}, {}, u"connect to the X display \":0\""_s},
-            {{}, u"xcb"_s, {}, {}, u"neither DISPLAY nor WAYLAND_DISPLAY"_s},
-            {{u"wayland"_s, u"wayland-0"_s, u":0"_s, {}},
-             u"xcb"_s,
+            {{u"x11"_s, {}, u":0"_s, {}}, xcb, {}, {}, u"connect to the X display \":0\""_s},
+            {{}, xcb, {}, {}, u"neither DISPLAY nor WAYLAND_DISPLAY"_s},
+            {{wayland, wayland0, u":0"_s, {}},
+             xcb,
              x11,
              u"XWayland"_s,
              u"\"wayland-0\" (is its compositor running?) or the X display \":0\""_s},
-            {{{}, u"wayland-0"_s, u":1"_s, {}}, u"xcb"_s, x11, u"XWayland"_s, u":1"_s},
-            {{u"wayland"_s, {}, u":0"_s, u""_s}, u"xcb"_s, x11, u"XWayland"_s, u":0"_s},
-            {{u"wayland"_s, u"wayland-0"_s, {}, {}},
-             u"wayland"_s,
-             {},
-             u"cannot stay on top"_s,
-             u"Wayland display \"wayland-0\""_s},
+            {{{}, wayland0, u":1"_s, {}}, xcb, x11, u"XWayland"_s, u":1"_s},
+            {{wayland, {}, u":0"_s, u""_s}, xcb, x11, u"XWayland"_s, u":0"_s},
+            {{wayland, wayland0, {}, {}}, wayland, {}, u"cannot stay on top"_s, u"Wayland display \"wayland-0\""_s},
             // XWayland refused the connection.
-            {{u"wayland"_s, u"wayland-0"_s, u":0"_s, {}}, u"wayland"_s, x11, u"cannot stay on top"_s, u"wayland-0"_s},
-            {{u"wayland"_s, u"wayland-0"_s, u":0"_s, u"wayland"_s},
-             u"wayland"_s,
-             {},
-             {},
-             u"\"wayland\" set in QT_QPA_PLATFORM"_s}};
+            {{wayland, wayland0, u":0"_s, {}}, wayland, x11, u"cannot stay on top"_s, wayland0},
+            {{wayland, wayland0, u":0"_s, wayland}, wayland, {}, {}, u"\"wayland\" set in QT_QPA_PLATFORM"_s}};
         for (const auto &[environment, running, forced, noticeHolds, failureHolds] : rows) {
             QCOMPARE(platformToForce(environment), forced);
             const QString notice = platformNotice(environment, running);
