@@ -166,7 +166,9 @@ private Q_SLOTS:
         m_bus.kill();
         QTRY_VERIFY(!QDBusConnection::sessionBus().isConnected());
         QList<Notice> standIn;
-        DesktopNotifications withoutBus([] {}, [&standIn](const Notice &notice) { standIn.append(notice); });
+        DesktopNotifications withoutBus;
+        connect(&withoutBus, &DesktopNotifications::busMissing,
+                [&standIn](const Notice &notice) { standIn.append(notice); });
         withoutBus.show({u"Corvel: 1 unread line"_s, u"bob    >    <b>6</b>"_s});
         QCOMPARE(standIn, QList<Notice>({{u"Corvel: 1 unread line"_s, u"bob    >    <b>6</b>"_s}}));
     }

@@ -6,7 +6,7 @@
 #include "support/outlet.h"
 #include "support/trace_capture.h"
 #include "widgets/stepper.h"
-#include "window/Window.h"
+#include "window/backdrop.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -164,7 +164,7 @@ private Q_SLOTS:
         QCOMPARE(fixture.store.stringForKey(keys::destinations), std::optional(u"10.8.0.5"_s));
     }
 
-    // What is stored when a window loads decides its background; later changes wait for the next start.
+    // What is stored when a window loads decides its background.
     void backgroundDecidedOnceAtLoad()
     {
         // Stored alpha (0: none), inverted, then the exact double: the float widened, not rounded.
@@ -179,14 +179,12 @@ private Q_SLOTS:
             fixture.store.setBool(keys::inverted, inverted);
             auto content = std::make_unique<QLabel>();
             content->setWindowTitle(u"Corvel"_s);
-            Window window(fixture.store, std::move(content));
-            window.windowDidLoad();
-            QCOMPARE(window.window()->windowTitle(), u"Corvel"_s);
-            QVERIFY(window.window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-            fixture.store.setFloat(keys::alpha, 0.3F);
-            fixture.store.setBool(keys::inverted, !inverted);
-            QCOMPARE(window.backgroundAlpha(), opacity);
-            QCOMPARE(window.backgroundColour().rgb(), inverted ? qRgb(0, 0, 0) : qRgb(217, 217, 217));
+            Backdrop window(std::move(content));
+            window.loadBackground(fixture.store);
+            QCOMPARE(window.windowTitle(), u"Corvel"_s);
+            QVERIFY(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+            QCOMPARE(window.opacity(), opacity);
+            QCOMPARE(window.background().rgb(), inverted ? qRgb(0, 0, 0) : qRgb(217, 217, 217));
         }
     }
 };

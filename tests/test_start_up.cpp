@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QLocalServer>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -30,28 +31,21 @@ private Q_SLOTS:
             QString failureHolds; // when no display can be reached
         };
         const QByteArray x11 = "xcb;wayland"_ba;
+        const QString wayland = u"wayland"_s, wayland0 = u"wayland-0"_s, xcb = u"xcb"_s;
         const QList<Row> rows = {
-            {{u"x11"_s, {}, u":0"_s, {}}, u"xcb"_s, {}, {}, u"connect to the X display \":0\""_s},
-            {{}, u"xcb"_s, {}, {}, u"neither DISPLAY nor WAYLAND_DISPLAY"_s},
-            {{u"wayland"_s, u"wayland-0"_s, u":0"_s, {}},
-             u"xcb"_s,
+            {{u"x11"_s, {}, u":0"_s, {}}, xcb, {}, {}, u"connect to the X display \":0\""_s},
+            {{}, xcb, {}, {}, u"neither DISPLAY nor WAYLAND_DISPLAY"_s},
+            {{wayland, wayland0, u":0"_s, {}},
+             xcb,
              x11,
              u"XWayland"_s,
              u"\"wayland-0\" (is its compositor running?) or the X display \":0\""_s},
-            {{{}, u"wayland-0"_s, u":1"_s, {}}, u"xcb"_s, x11, u"XWayland"_s, u":1"_s},
-            {{u"wayland"_s, {}, u":0"_s, u""_s}, u"xcb"_s, x11, u"XWayland"_s, u":0"_s},
-            {{u"wayland"_s, u"wayland-0"_s, {}, {}},
-             u"wayland"_s,
-             {},
-             u"cannot stay on top"_s,
-             u"Wayland display \"wayland-0\""_s},
+            {{{}, wayland0, u":1"_s, {}}, xcb, x11, u"XWayland"_s, u":1"_s},
+            {{wayland, {}, u":0"_s, u""_s}, xcb, x11, u"XWayland"_s, u":0"_s},
+            {{wayland, wayland0, {}, {}}, wayland, {}, u"cannot stay on top"_s, u"Wayland display \"wayland-0\""_s},
             // XWayland refused the connection.
-            {{u"wayland"_s, u"wayland-0"_s, u":0"_s, {}}, u"wayland"_s, x11, u"cannot stay on top"_s, u"wayland-0"_s},
-            {{u"wayland"_s, u"wayland-0"_s, u":0"_s, u"wayland"_s},
-             u"wayland"_s,
-             {},
-             {},
-             u"\"wayland\" set in QT_QPA_PLATFORM"_s}};
+            {{wayland, wayland0, u":0"_s, {}}, wayland, x11, u"cannot stay on top"_s, wayland0},
+            {{wayland, wayland0, u":0"_s, wayland}, wayland, {}, {}, u"\"wayland\" set in QT_QPA_PLATFORM"_s}};
         for (const auto &[environment, running, forced, noticeHolds, failureHolds] : rows) {
             QCOMPARE(platformToForce(environment), forced);
             const QString notice = platformNotice(environment, running);
@@ -93,7 +87,7 @@ private Q_SLOTS:
         const QTemporaryDir runtime;
         if (const pid_t crashed = fork(); crashed == 0) { // dies without cleaning up
             SingleInstance copy(runtime.path(), u":9"_s);
-            _exit(copy.claim() && copy.listen([] {}) ? 0 : 1);
+            _exit(copy.claim() && copy.listen() ? 0 : 1);
         } else {
             int status = 0;
             QCOMPARE(waitpid(crashed, &status, 0), crashed);
@@ -105,14 +99,14 @@ private Q_SLOTS:
 
         SingleInstance running(runtime.path(), u":9"_s);
         QVERIFY(running.claim());
-        int launches = 0;
-        QVERIFY(running.listen([&launches] { ++launches; }));
+        const QSignalSpy launches(&running, &SingleInstance::launched);
+        QVERIFY(running.listen());
         SingleInstance later(runtime.path(), u":9"_s);
         QVERIFY(!later.claim() && later.reachedRunningCopy());
-        QTRY_COMPARE(launches, 1);
+        QTRY_COMPARE(launches.count(), 1);
         // Another display, or another user's runtime directory, is another copy.
         SingleInstance otherDisplay(runtime.path(), u":10"_s);
-        QVERIFY(otherDisplay.claim() && otherDisplay.listen([] {}));
+        QVERIFY(otherDisplay.claim() && otherDisplay.listen());
         // By default: this user's runtime directory and this process's display.
         qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
         qputenv("DISPLAY", ":10");
@@ -142,7 +136,7 @@ private Q_SLOTS:
         QVERIFY(listening);
         SingleInstance running(longRuntime, u":9"_s);
         QVERIFY(running.claim());
-        QVERIFY(!running.listen([] {}));
+        QVERIFY(!running.listen());
         SingleInstance later(longRuntime, u":9"_s);
         QVERIFY(!later.claim());
         QVERIFY(!later.reachedRunningCopy());

@@ -9,15 +9,13 @@
 #include "settings/keys.h"
 #include "settings/options.h"
 
-#include <QWidget>
-
 namespace corvel {
 
 ChatScene::ChatScene()
 {
     auto view = std::make_unique<ChatView>();
     m_view = view.get();
-    m_window = std::make_unique<Window>(m_settings, std::move(view));
+    m_window = std::make_unique<Backdrop>(std::move(view));
     // A stored text that no longer parses (edited by hand) sends nowhere beyond the LAN.
     const auto destinations = [this] {
         return parseDestinations(m_settings.stringForKey(keys::destinations).value_or(QString()))
@@ -38,18 +36,33 @@ ChatScene::ChatScene()
 
 ChatScene::~ChatScene() = default;
 
+void ChatScene::open(bool hidden)
+{
+    m_window->loadBackground(m_settings);
+    if (hidden)
+        startHidden();
+    else
+        m_window->show();
+    m_controller->viewDidLoad();
+}
+
+void ChatScene::reopen()
+{
+    m_controller->show();
+}
+
 void ChatScene::startHidden()
 {
     // At log-in the desktop's panel often starts after the programs: it gets a while to come.
     constexpr Seconds trayWait(10);
-    m_application.hideAtStart(m_window->window());
+    m_application.hideAtStart(m_window.get());
     m_shell->showUnlessTrayWithin(trayWait);
 }
 
 void ChatScene::openPreferences()
 {
     options::openOnce(
-        m_settings, [this] { return m_socket.learnedSenders(); }, m_window->window());
+        m_settings, [this] { return m_socket.learnedSenders(); }, m_window.get());
 }
 
 } // namespace corvel

@@ -7,7 +7,7 @@
 #include "platform/qt_main_loop.h"
 #include "settings/settings_store.h"
 #include "widgets/cursor_blink_limit.h"
-#include "window/Window.h"
+#include "window/backdrop.h"
 
 #include <QPointer>
 
@@ -18,7 +18,8 @@ namespace corvel {
 class ChatView;
 class DesktopShell;
 
-// The chat window with everything its controller works with, as the program runs it.
+// The chat window with everything its controller works with, as the program runs it. The program
+// keeps no documents: all state lives in the settings store.
 class ChatScene {
 public:
     ChatScene();
@@ -26,12 +27,14 @@ public:
     ChatScene(const ChatScene &) = delete;
     ChatScene &operator=(const ChatScene &) = delete;
 
-    [[nodiscard]] Window &window() { return *m_window; }
-    [[nodiscard]] ViewController &controller() { return *m_controller; }
-    // Keeps the window out of sight, where only the tray icon brings it back.
-    void startHidden();
+    // Loads the window and shows it, or keeps it out of sight, where only the tray icon brings it
+    // back.
+    void open(bool hidden = false);
+    // The program was launched again: its window comes back to the front.
+    void reopen();
 
 private:
+    void startHidden();
     void openPreferences();
 
     SettingsStore m_settings;
@@ -40,7 +43,7 @@ private:
     BroadcastSocket m_socket;
     QtApplication m_application;
     ChatView *m_view; // owned by the window
-    std::unique_ptr<Window> m_window;
+    std::unique_ptr<Backdrop> m_window;
     std::unique_ptr<ViewController> m_controller;
     std::unique_ptr<DesktopShell> m_shell;
 };

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/AppDelegate.h"
-#include "app/Document.h"
+#include "app/chat_scene.h"
 #include "app/command_line.h"
 #include "app/network_check.h"
 #include "desktop/single_instance.h"
@@ -84,7 +83,6 @@ int main(int argc, char *argv[])
         corvel::trace(notice);
     QApplication::setDesktopFileName(u"corvel"_s);
     QApplication::setWindowIcon(windowIcon());
-    QApplication::setQuitOnLastWindowClosed(corvel::AppDelegate::applicationShouldTerminateAfterLastWindowClosed());
 
     // A second launch brings the running copy's window back rather than putting the user on the
     // network twice; --new-instance is for the rare wish of a second copy.
@@ -109,10 +107,13 @@ int main(int argc, char *argv[])
         }
     }
 
-    corvel::Document document;
-    document.makeWindowControllers(commandLine.hidden);
-    if (instance && !instance->listen([&document] { document.reopen(); }))
-        corvel::trace(u"A second launch cannot reach this copy: "_s + instance->listenError());
-    QApplication::exec();
+    corvel::ChatScene scene;
+    scene.open(commandLine.hidden);
+    if (instance) {
+        QObject::connect(&*instance, &corvel::SingleInstance::launched, [&scene] { scene.reopen(); });
+        if (!instance->listen())
+            corvel::trace(u"A second launch cannot reach this copy: "_s + instance->listenError());
+    }
+    QApplication::exec(); // returns once the last window has closed, as Qt does by default
     return 0;
 }

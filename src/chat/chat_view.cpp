@@ -77,6 +77,11 @@ ChatOutlets ChatView::outlets() const
         ui.actionExit};
 }
 
+ChatView::TrayCommands ChatView::trayCommands() const
+{
+    return {m_ui->actionCall, m_ui->actionOnline, m_ui->actionPreferences, m_ui->actionExit};
+}
+
 void ChatView::mousePressEvent(QMouseEvent *event)
 {
     event->accept();

@@ -50,6 +50,15 @@ public:
 
     [[nodiscard]] ChatOutlets outlets() const;
 
+    // The commands that a menu out of the window (the tray icon's) offers too.
+    struct TrayCommands {
+        QAction *call;
+        QAction *online;
+        QAction *preferences;
+        QAction *exit;
+    };
+    [[nodiscard]] TrayCommands trayCommands() const;
+
 Q_SIGNALS:
     // A mouse press in the window that no control took.
     void backgroundPressed();
@@ -58,9 +67,6 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
-    // The tray menu offers some of the commands; everybody else knows the controls by their
-    // object names, or by outlets().
-    friend class DesktopShell;
     std::unique_ptr<Ui::ChatWindow> m_ui;
 };
 

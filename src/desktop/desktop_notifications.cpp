@@ -25,16 +25,11 @@ QDBusMessage call(const QString &method)
 
 } // namespace
 
-DesktopNotifications::DesktopNotifications(std::function<void()> onClicked, Show withoutBus)
-    : m_onClicked(std::move(onClicked)), m_withoutBus(std::move(withoutBus))
-{
-}
-
 void DesktopNotifications::show(const Notice &notice)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
-        m_withoutBus(notice);
+        Q_EMIT busMissing(notice);
         return;
     }
     if (!m_listening) {
@@ -96,7 +91,7 @@ void DesktopNotifications::send(const Notice &notice)
 void DesktopNotifications::actionInvoked(uint id, const QString &action)
 {
     if (id == m_shown && action == clickAction)
-        m_onClicked();
+        Q_EMIT clicked();
 }
 
 } // namespace corvel

@@ -5,25 +5,26 @@
 
 #include <QObject>
 
-#include <functional>
 #include <optional>
 
 namespace corvel {
 
 // Desktop notifications through the session bus (org.freedesktop.Notifications). The bus is
 // reached at the first notification, not at start-up. Where there is no session bus (macOS,
-// Windows), the notice goes to a stand-in, the tray icon's message, as plain text. Without a
-// notification server a notification is dropped; the next one tries again, nothing is retried on
-// its own.
+// Windows), the notice is handed on by busMissing(), for a stand-in such as the tray icon's message,
+// as plain text. Without a notification server a notification is dropped; the next one tries again,
+// nothing is retried on its own.
 class DesktopNotifications : public QObject {
     Q_OBJECT
 public:
-    using Show = std::function<void(const Notice &)>;
-    // onClicked runs when the user clicks the notification.
-    DesktopNotifications(std::function<void()> onClicked, Show withoutBus);
-
     // Shows the notice in place of the one shown before.
     void show(const Notice &notice);
+
+Q_SIGNALS:
+    // The user clicked the notification.
+    void clicked();
+    // There is no session bus to show the notice on.
+    void busMissing(const Notice &notice);
 
 private Q_SLOTS:
     void actionInvoked(uint id, const QString &action);
@@ -32,8 +33,6 @@ private:
     void askCapabilities();
     void send(const Notice &notice);
 
-    std::function<void()> m_onClicked;
-    Show m_withoutBus;
     bool m_listening = false;
     bool m_asking = false;
     // Whether the server reads markup in the body; unknown until it has said so.

@@ -5,7 +5,6 @@
 #include "chat/chat_view.h"
 #include "platform/application.h"
 #include "settings/settings_store.h"
-#include "ui_ChatWindow.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -38,19 +37,20 @@ QIcon markedIcon(const QIcon &icon)
 DesktopShell::DesktopShell(ChatView &view, ViewController &controller, Application &application,
                            SettingsStore &settings, MainLoop &loop)
     : m_view(view), m_controller(controller), m_application(application), m_settings(settings), m_loop(loop),
-      m_notifications([this] { m_controller.show(); },
-                      [this](const Notice &notice) {
-                          // Shown as plain text by every system's tray.
-                          if (m_tray)
-                              m_tray->showMessage(notice.summary, notice.body, m_icon);
-                      }),
-      m_batch(loop, [this](const Notice &notice) { m_notifications.show(notice); }), m_icon(QApplication::windowIcon()),
-      m_markedIcon(markedIcon(m_icon)), m_trays([this](TrayArrival::Protocol protocol) {
-          // Qt docks an icon in a new platform tray by itself; docking it twice confuses the tray.
-          if (!m_tray || protocol == TrayArrival::Protocol::StatusNotifierItem)
-              makeTrayIcon();
-      })
+      m_batch(loop), m_icon(QApplication::windowIcon()), m_markedIcon(markedIcon(m_icon))
 {
+    connect(&m_notifications, &DesktopNotifications::clicked, this, [this] { m_controller.show(); });
+    connect(&m_notifications, &DesktopNotifications::busMissing, this, [this](const Notice &notice) {
+        // Shown as plain text by every system's tray.
+        if (m_tray)
+            m_tray->showMessage(notice.summary, notice.body, m_icon);
+    });
+    connect(&m_batch, &NotificationBatch::due, &m_notifications, &DesktopNotifications::show);
+    connect(&m_trays, &TrayArrival::arrived, this, [this](TrayArrival::Protocol protocol) {
+        // Qt docks an icon in a new platform tray by itself; docking it twice confuses the tray.
+        if (!m_tray || protocol == TrayArrival::Protocol::StatusNotifierItem)
+            makeTrayIcon();
+    });
     m_view.window()->installEventFilter(this);
     buildMenu();
     // Asking for a tray can mean a round trip to the session bus: not before the window is up.
@@ -71,16 +71,16 @@ void DesktopShell::buildMenu()
     connect(&m_menu, &QMenu::aboutToShow, this,
             [this, showHide] { showHide->setText(windowShown() ? tr("Hide") : tr("Show")); });
     m_menu.addSeparator();
-    const Ui::ChatWindow &ui = *m_view.m_ui;
-    m_menu.addActions({ui.actionCall, ui.actionOnline});
+    const ChatView::TrayCommands commands = m_view.trayCommands();
+    m_menu.addActions({commands.call, commands.online});
     // The panel belongs to the window; alone on screen, closing it would end the program.
-    m_menu.addAction(ui.actionPreferences->text(), this, [this] {
+    m_menu.addAction(commands.preferences->text(), this, [this, preferences = commands.preferences] {
         if (!windowShown())
             m_controller.show();
-        m_view.m_ui->actionPreferences->trigger();
+        preferences->trigger();
     });
     m_menu.addSeparator();
-    m_menu.addAction(tr("Quit"), ui.actionExit, &QAction::trigger);
+    m_menu.addAction(tr("Quit"), commands.exit, &QAction::trigger);
 }
 
 void DesktopShell::makeTrayIcon()

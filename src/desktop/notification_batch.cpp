@@ -24,7 +24,7 @@ QString noticeBody(const QString &text)
     return body.first(kept) + u'…';
 }
 
-NotificationBatch::NotificationBatch(MainLoop &loop, Send send) : m_loop(loop), m_send(std::move(send)) {}
+NotificationBatch::NotificationBatch(MainLoop &loop) : m_loop(loop) {}
 
 void NotificationBatch::add(Arrival arrival, const QString &text)
 {
@@ -48,7 +48,7 @@ void NotificationBatch::flush()
     m_scheduled = false;
     if (!m_waiting.any())
         return;
-    m_send({m_waiting.summary(), m_lastText});
+    Q_EMIT due({m_waiting.summary(), m_lastText});
     m_lastSent = m_loop.now();
     m_waiting = {};
 }

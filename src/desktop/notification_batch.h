@@ -7,7 +7,6 @@
 #include <QObject>
 #include <QString>
 
-#include <functional>
 #include <optional>
 
 namespace corvel {
@@ -28,18 +27,20 @@ struct Notice {
 class NotificationBatch : public QObject {
     Q_OBJECT
 public:
-    using Send = std::function<void(const Notice &)>;
-    NotificationBatch(MainLoop &loop, Send send);
+    explicit NotificationBatch(MainLoop &loop);
 
     void add(Arrival arrival, const QString &text);
     // The user is back: what waits is no news any more.
     void discard();
 
+Q_SIGNALS:
+    // The notification for what arrived since the last one is due.
+    void due(const Notice &notice);
+
 private:
     void flush();
 
     MainLoop &m_loop;
-    Send m_send;
     Unread m_waiting;
     QString m_lastText;
     bool m_scheduled = false;

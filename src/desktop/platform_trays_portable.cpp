@@ -14,8 +14,7 @@ namespace corvel {
 // StatusNotifierItem, which is asked on the session bus.
 class PlatformTrays::Watch {};
 
-// The X11 variant keeps the callback, so the signature takes it by value.
-PlatformTrays::PlatformTrays(std::function<void()> /*arrived*/) {} // NOLINT(performance-unnecessary-value-param)
+PlatformTrays::PlatformTrays() = default;
 
 PlatformTrays::~PlatformTrays() = default;
 

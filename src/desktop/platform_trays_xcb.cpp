@@ -47,9 +47,9 @@ xcb_window_t rootWindow(xcb_connection_t *connection)
 
 // A tray that takes the selection _NET_SYSTEM_TRAY_S0 says so to every client with a MANAGER
 // message to the root window's structure listeners. Without an X display there is no such tray.
-class PlatformTrays::Watch final : public QObject, public QAbstractNativeEventFilter {
+class PlatformTrays::Watch final : public QAbstractNativeEventFilter {
 public:
-    explicit Watch(std::function<void()> arrived) : m_arrived(std::move(arrived))
+    explicit Watch(PlatformTrays &trays) : m_trays(trays)
     {
         xcb_connection_t *connection = x11Connection();
         if (connection == nullptr)
@@ -94,17 +94,17 @@ public:
         // Told once Qt has seen the message too: an icon made before would be docked twice, by its
         // maker and by Qt's own reaction to the new tray.
         if (manager->type == m_managerAtom && manager->format == 32 && manager->data.data32[1] == m_traySelection)
-            QMetaObject::invokeMethod(this, m_arrived, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(&m_trays, &PlatformTrays::arrived, Qt::QueuedConnection);
         return false;
     }
 
 private:
-    std::function<void()> m_arrived;
+    PlatformTrays &m_trays;
     xcb_atom_t m_managerAtom = XCB_ATOM_NONE;
     xcb_atom_t m_traySelection = XCB_ATOM_NONE;
 };
 
-PlatformTrays::PlatformTrays(std::function<void()> arrived) : m_watch(std::make_unique<Watch>(std::move(arrived))) {}
+PlatformTrays::PlatformTrays() : m_watch(std::make_unique<Watch>(*this)) {}
 
 PlatformTrays::~PlatformTrays() = default;
 

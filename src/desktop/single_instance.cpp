@@ -77,7 +77,7 @@ bool SingleInstance::askRunningCopyToShow()
     return false;
 }
 
-bool SingleInstance::listen(std::function<void()> onLaunch)
+bool SingleInstance::listen()
 {
     if (!m_lock.isLocked())
         return true;
@@ -88,11 +88,11 @@ bool SingleInstance::listen(std::function<void()> onLaunch)
         QLocalServer::removeServer(m_socket.name);
         m_server.setSocketOptions(QLocalServer::UserAccessOption);
     }
-    QObject::connect(&m_server, &QLocalServer::newConnection, &m_server, [this, onLaunch = std::move(onLaunch)] {
+    connect(&m_server, &QLocalServer::newConnection, this, [this] {
         // Being reached is the whole request: nothing the other side wrote is read.
         while (QLocalSocket *launch = m_server.nextPendingConnection()) {
             launch->deleteLater();
-            onLaunch();
+            Q_EMIT launched();
         }
     });
     if (m_server.listen(m_socket.name))

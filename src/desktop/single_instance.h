@@ -5,16 +5,16 @@
 
 #include <QLocalServer>
 #include <QLockFile>
+#include <QObject>
 #include <QString>
-
-#include <functional>
 
 namespace corvel {
 
 // One copy per user and display. A later launch asks the running copy to show its window and
 // then ends; the lock file tells a running copy from one that crashed, whose socket file is then
 // simply replaced.
-class SingleInstance {
+class SingleInstance : public QObject {
+    Q_OBJECT
 public:
     // The lock and the socket of this process's display, in this user's runtime directory.
     SingleInstance();
@@ -29,10 +29,14 @@ public:
     // Whether the running copy's address was held by another user's program, which was not asked.
     [[nodiscard]] bool takenByOtherUser() const { return m_takenByOtherUser; }
 
-    // Once this process holds the lock: every later launch runs the callback. False when later
+    // Once this process holds the lock: every later launch is told by launched(). False when later
     // launches cannot reach this copy, for the reason in listenError().
-    [[nodiscard]] bool listen(std::function<void()> onLaunch);
+    [[nodiscard]] bool listen();
     [[nodiscard]] QString listenError() const { return m_listenError; }
+
+Q_SIGNALS:
+    // The program was launched again, and asks this copy to show its window.
+    void launched();
 
 private:
     bool askRunningCopyToShow();

@@ -17,9 +17,9 @@ const QString watcherPath = u"/StatusNotifierWatcher"_s;
 
 } // namespace
 
-TrayArrival::TrayArrival(std::function<void(Protocol)> arrived)
-    : m_arrived(std::move(arrived)), m_platform([this] { m_arrived(Protocol::Platform); })
+TrayArrival::TrayArrival()
 {
+    connect(&m_platform, &PlatformTrays::arrived, this, [this] { Q_EMIT arrived(Protocol::Platform); });
     // A host registers when it starts and again when it restarts, whichever process owns the
     // watcher's name by then.
     QDBusConnection::sessionBus().connect(watcherService, watcherPath, watcherService,
@@ -39,7 +39,7 @@ bool TrayArrival::iconWouldShow() const
 
 void TrayArrival::hostRegistered()
 {
-    m_arrived(Protocol::StatusNotifierItem);
+    Q_EMIT arrived(Protocol::StatusNotifierItem);
 }
 
 } // namespace corvel

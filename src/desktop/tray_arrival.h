@@ -5,8 +5,6 @@
 
 #include <QObject>
 
-#include <functional>
-
 namespace corvel {
 
 // Tells when a system tray starts, or starts again: a StatusNotifierItem host registering with the
@@ -16,17 +14,19 @@ class TrayArrival final : public QObject {
     Q_OBJECT
 public:
     enum class Protocol { StatusNotifierItem, Platform };
-    explicit TrayArrival(std::function<void(Protocol)> arrived);
+    TrayArrival();
 
     // Whether an icon made now would show, or would once its tray starts. Asks each place once,
     // which can mean a round trip to each.
     [[nodiscard]] bool iconWouldShow() const;
 
+Q_SIGNALS:
+    void arrived(corvel::TrayArrival::Protocol protocol);
+
 private Q_SLOTS:
     void hostRegistered();
 
 private:
-    std::function<void(Protocol)> m_arrived;
     PlatformTrays m_platform;
 };
 

@@ -1,11 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/backdrop.h"
 
+#include "settings/keys.h"
+#include "settings/settings_store.h"
+#include "window/compositing.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace corvel {
+
+namespace {
+
+constexpr float opacityFloor = 0.1F;
+constexpr float defaultOpacity = 0.9F;
+constexpr double grey = 0.85;
+
+} // namespace
+
+double frameOpacity(float storedAlpha)
+{
+    const float opacity = storedAlpha <= opacityFloor ? defaultOpacity : storedAlpha;
+    return std::min(static_cast<double>(opacity), 1.0);
+}
 
 Backdrop::Backdrop(std::unique_ptr<QWidget> content)
 {
@@ -14,11 +34,21 @@ Backdrop::Backdrop(std::unique_ptr<QWidget> content)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(content.release());
+    // Both must be in place before the native window exists: changing either on a shown window
+    // would hide it or have no effect.
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAttribute(Qt::WA_NoSystemBackground);
 }
 
-void Backdrop::setBackground(const QColor &colour)
+void Backdrop::loadBackground(const SettingsStore &settings)
 {
-    m_background = colour;
+    m_opacity = frameOpacity(settings.floatForKey(keys::alpha));
+    const double component = settings.boolForKey(keys::inverted) ? 0.0 : grey;
+    const auto channel = static_cast<float>(component);
+    // Where the alpha cannot show, it would only darken the background under dark text.
+    const float painted = windowAlphaIsShown() ? static_cast<float>(m_opacity) : 1.0F;
+    m_background = QColor::fromRgbF(channel, channel, channel, painted);
     update();
 }
 

@@ -2,8 +2,7 @@
 // What only a real socket shows: copies on one host sharing the port, a port held by a program
 // that does not share it, the size of one datagram, foreign bytes arriving as they were sent, and
 // the program as it starts and ends.
-#include "app/AppDelegate.h"
-#include "app/Document.h"
+#include "app/chat_scene.h"
 #include "net/broadcast_socket.h"
 #include "net/wire.h"
 #include "platform/translations.h"
@@ -136,15 +135,14 @@ private Q_SLOTS:
         QCOMPARE(copy.drain(), QByteArrayList{"back"});
     }
 
-    // The document brings up one chat window, which greets, and closing it ends the program.
+    // The scene brings up one chat window, which greets, and closing it ends the program.
     void closingTheChatWindowEndsTheProgram()
     {
         QTemporaryDir home;
         qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
-        QApplication::setQuitOnLastWindowClosed(AppDelegate::applicationShouldTerminateAfterLastWindowClosed());
         test::TraceCapture traces;
-        Document document;
-        document.makeWindowControllers();
+        ChatScene scene;
+        scene.open();
 
         const QWidgetList windows = QApplication::topLevelWidgets();
         const auto shown = std::find_if(windows.begin(), windows.end(), [](QWidget *w) { return w->isVisible(); });
