@@ -43,7 +43,7 @@ ViewController::ViewController(ChatServices services, ChatView &view)
       m_presenceAnswers(services.loop, [this] { broadcastPresenceAnswer(); })
 {
     m_socket.setReceiveHandler([this](const Datagram &datagram) { receive(datagram); });
-    m_defaults.setUnsavedHandler([this](const QString &file) {
+    connect(&m_defaults, &SettingsStore::unsaved, this, [this](const QString &file) {
         // After whatever start-up puts into the transcript, so that the line is not replaced.
         m_loop.after(Seconds(0), m_lifetime.guard([this, file] {
             const QString notice = wire::systemPrefix % u"SETTINGS NOT SAVED: "_s % file % u" cannot be written"_s;
@@ -56,7 +56,6 @@ ViewController::ViewController(ChatServices services, ChatView &view)
 ViewController::~ViewController()
 {
     m_socket.setReceiveHandler({});
-    m_defaults.setUnsavedHandler({});
     m_loop.cancel(m_flashTicker);
 }
 
