@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/keys.h"
+#include "settings/login_name.h"
 #include "settings/settings_store.h"
 
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -42,11 +44,14 @@ private Q_SLOTS:
         };
         SettingsStore written(file);
         // Texts an INI file could mangle; the empty one is a value, not a reason to fall back.
-        const QStringList texts = {u""_s, u" ann"_s, u"a,b"_s, u"\"say\" \\n"_s, u"@Invalid()"_s};
+        const QStringList texts = {u" ann"_s, u""_s, u"a,b"_s, u"\"say\" \\n"_s, u"@Invalid()"_s};
+        QVERIFY(written.userName() == loginName() && written.okPreset() == u"ok"_s && written.notifications() &&
+                written.learnSenders());
         for (std::size_t i = 0; i < keys::all.size(); ++i) {
-            const auto &[key, type, cleared] = keys::all[i];
-            QVERIFY(!written.holdsValue(key) && !written.stringForKey(key) && !written.boolForKey(key) &&
-                    written.floatForKey(key) == 0.0F && written.integerForKey(key) == 0);
+            const auto &[key, type, fallback, cleared] = keys::all[i];
+            QVERIFY(!written.holdsValue(key));
+            QVERIFY(fallback.index() != 0 || (!written.stringForKey(key) && !written.boolForKey(key) &&
+                                              written.floatForKey(key) == 0.0F && written.integerForKey(key) == 0));
             if (type == keys::StoredType::Text)
                 written.setString(key, texts.at(qsizetype(i) % texts.size()));
             else if (type == keys::StoredType::Boolean)
@@ -69,11 +74,29 @@ private Q_SLOTS:
         const QTemporaryDir dir;
         QFile(dir.filePath(u"file"_s)).open(QIODevice::WriteOnly); // where the store's directory should be
         SettingsStore store(dir.filePath(u"file/Corvel.conf"_s));
-        int told = 0;
-        store.setUnsavedHandler([&told](const QString &) { ++told; });
+        const QSignalSpy told(&store, &SettingsStore::unsaved);
         store.setBool(keys::hide, true);
         store.setBool(keys::autoClear, true);
-        QVERIFY(told == 1 && store.boolForKey(keys::autoClear));
+        QVERIFY(told.size() == 1 && store.boolForKey(keys::autoClear));
+    }
+
+    // Stores on one file see and tell each other's writes at once; a write around them shows
+    // once they next write to disk, as a write by another process would.
+    void storesOnOneFileShareWhatTheyRead()
+    {
+        const QTemporaryDir dir;
+        const QString file = dir.filePath(u"Corvel.conf"_s);
+        SettingsStore chat(file);
+        SettingsStore panel(file);
+        QSignalSpy told(&chat, &SettingsStore::changed);
+        QVERIFY(!chat.boolForKey(keys::hide));
+        panel.setBool(keys::hide, true);
+        QVERIFY(chat.boolForKey(keys::hide) && !chat.boolForKey(keys::autoClear));
+        QCOMPARE(told.takeFirst(), QVariantList{u"Hide"_s});
+        QSettings(file, QSettings::IniFormat).setValue(u"autoClear"_s, true);
+        QVERIFY(!chat.boolForKey(keys::autoClear));
+        panel.remove(keys::hide);
+        QVERIFY(chat.boolForKey(keys::autoClear) && !chat.holdsValue(keys::hide) && told.size() == 1);
     }
 };
 

@@ -50,7 +50,7 @@ ViewController::ViewController(ChatServices services, ChatView &view, const Chat
     connect(&m_socket, &DatagramSocket::received, this, &ViewController::receive);
     connect(&m_echo, &OwnEcho::firewallHint, this, &ViewController::firewallHint);
     connect(&m_autoHide, &AutoHide::due, this, &ViewController::hiding);
-    m_defaults.setUnsavedHandler([this](const QString &file) {
+    connect(&m_defaults, &SettingsStore::unsaved, this, [this](const QString &file) {
         // After whatever start-up puts into the transcript, so that the line is not replaced.
         m_loop.after(Seconds(0), this, [this, file] {
             const QString notice = wire::systemPrefix % u"SETTINGS NOT SAVED: "_s % file % u" cannot be written"_s;
@@ -61,10 +61,7 @@ ViewController::ViewController(ChatServices services, ChatView &view, const Chat
     connect(&view, &ChatView::backgroundPressed, this, &ViewController::mouseDown);
 }
 
-ViewController::~ViewController()
-{
-    m_defaults.setUnsavedHandler({});
-}
+ViewController::~ViewController() = default;
 
 void ViewController::connectControls(const ChatOutlets &ui)
 {

@@ -61,8 +61,10 @@ void ViewController::ClearAllData()
 
 void ViewController::clearDefaults()
 {
-    for (const QStringView key : keys::removedByClearAllData)
-        m_defaults.remove(key);
+    for (const keys::Key &key : keys::all) {
+        if (key.removedByClearAllData)
+            m_defaults.remove(key.name);
+    }
     clear();
     m_transcript.replace(u" SYSTEM  >  All data has been cleared. Corvel will close in "_s % u"5"_s % u" seconds"_s);
     m_loop.after(farewellDelay, this, [this] { m_application.terminate(); });

@@ -43,6 +43,21 @@ bool isPresenceRequest(QStringView text)
     return text.contains(presenceTag) && !presenceAnswerName(text);
 }
 
+namespace {
+
+// Whether the text holds this user's presence answer, without building it for every datagram.
+bool holdsPresenceAnswerOf(QStringView text, QStringView user)
+{
+    for (qsizetype at = text.indexOf(systemPrefix); at >= 0; at = text.indexOf(systemPrefix, at + 1)) {
+        const QStringView rest = text.sliced(at + systemPrefix.size());
+        if (rest.startsWith(user) && rest.sliced(user.size()).startsWith(presenceAnswerTail))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 MessageKind classify(QStringView text, QStringView localUser)
 {
     if (isPresenceRequest(text))
@@ -55,7 +70,7 @@ MessageKind classify(QStringView text, QStringView localUser)
         return MessageKind::Clear;
     if (text.contains(acknowledgementTest))
         return MessageKind::CallAcknowledgement;
-    if (text.contains(presenceAnswer(localUser)))
+    if (holdsPresenceAnswerOf(text, localUser))
         return MessageKind::OwnPresenceAnswer;
     return text.contains(systemPrefix) ? MessageKind::SystemLine : MessageKind::ChatLine;
 }

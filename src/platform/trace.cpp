@@ -31,7 +31,9 @@ TraceSink &sink()
 bool isHidden(QChar character)
 {
     const char16_t code = character.unicode();
-    return (code < 0x20 && code != u'\t') || (code >= 0x7F && code <= 0x9F) ||
+    if (code < 0x7F) // most of what is traced, decided at once
+        return code < 0x20 && code != u'\t';
+    return code <= 0x9F ||
            // the Arabic letter mark; zero-width characters and direction marks; line and paragraph
            // separators, embeddings and overrides; word joiner, invisible operators and isolates
            code == 0x061C || (code >= 0x200B && code <= 0x200F) || (code >= 0x2028 && code <= 0x202E) ||
@@ -40,7 +42,10 @@ bool isHidden(QChar character)
 
 QByteArray visibleLine(QStringView line)
 {
-    return visibleText(line).toUtf8() + '\n';
+    // One line a datagram: a line with nothing to mark is encoded as it is, without a copy first.
+    QByteArray bytes = std::ranges::none_of(line, isHidden) ? line.toUtf8() : visibleText(line).toUtf8();
+    bytes += '\n';
+    return bytes;
 }
 
 } // namespace

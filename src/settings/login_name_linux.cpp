@@ -6,7 +6,7 @@
 
 namespace corvel {
 
-QString loginName()
+QString lookUpLoginName()
 {
     if (const passwd *entry = ::getpwuid(::getuid()); entry != nullptr && entry->pw_name != nullptr)
         return QString::fromLocal8Bit(entry->pw_name);

@@ -4,7 +4,7 @@
 namespace corvel {
 
 // POSIX systems name the user in USER, Windows in USERNAME.
-QString loginName()
+QString lookUpLoginName()
 {
     const QString user = qEnvironmentVariable("USER");
     return user.isEmpty() ? qEnvironmentVariable("USERNAME") : user;

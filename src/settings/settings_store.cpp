@@ -1,32 +1,44 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/settings_store.h"
 
-#include "settings/keys.h"
 #include "settings/login_name.h"
 
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <locale>
+#include <map>
 #include <sstream>
 #include <utility>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
 namespace corvel {
 
+// One key as read from the store, in every type a reader may ask for.
+struct SettingsStore::Value {
+    bool held = false;
+    std::optional<QString> text;
+    float asFloat = 0.0F;
+    qint64 asInteger = 0;
+    bool asBool = false;
+};
+
+// What every store on one file has read so far, and who to tell of a change.
+struct SettingsStore::Shared {
+    std::array<std::optional<Value>, keys::all.size()> values;
+    std::vector<SettingsStore *> stores;
+};
+
 namespace {
 
-QString keyString(QStringView key)
-{
-    return key.toString();
-}
-
-// Values are kept as text in the INI file, so numbers and booleans are parsed on every read,
-// the way the store converts between its types.
+// Values are kept as text in the INI file, so numbers and booleans are parsed the way the store
+// converts between its types.
 std::optional<double> asNumber(const QVariant &value)
 {
     if (!value.isValid())
@@ -43,20 +55,8 @@ std::optional<double> asNumber(const QVariant &value)
     return number;
 }
 
-} // namespace
-
-SettingsStore::SettingsStore() : m_settings(std::make_unique<QSettings>(u"Corvel"_s, u"Corvel"_s)) {}
-
-SettingsStore::SettingsStore(const QString &iniFile)
-    : m_settings(std::make_unique<QSettings>(iniFile, QSettings::IniFormat))
+std::optional<QString> asText(const QVariant &value)
 {
-}
-
-SettingsStore::~SettingsStore() = default;
-
-std::optional<QString> SettingsStore::stringForKey(QStringView key) const
-{
-    const QVariant value = m_settings->value(keyString(key));
     if (!value.isValid())
         return std::nullopt;
     if (value.typeId() == QMetaType::QStringList)
@@ -66,9 +66,8 @@ std::optional<QString> SettingsStore::stringForKey(QStringView key) const
     return value.toString();
 }
 
-float SettingsStore::floatForKey(QStringView key) const
+float asFloat(const QVariant &value)
 {
-    const QVariant value = m_settings->value(keyString(key));
     // Straight to 32 bits: through a double, the largest float and a few tiny ones would not
     // read back as the float that setFloat wrote. A stream in the C locale does that everywhere;
     // std::from_chars does not read floats on every system's C++ library yet.
@@ -85,9 +84,9 @@ float SettingsStore::floatForKey(QStringView key) const
     return static_cast<float>(*number);
 }
 
-qint64 SettingsStore::integerForKey(QStringView key) const
+qint64 asInteger(const QVariant &value)
 {
-    const auto number = asNumber(m_settings->value(keyString(key)));
+    const auto number = asNumber(value);
     if (!number)
         return 0;
     const double truncated = std::trunc(*number);
@@ -98,21 +97,108 @@ qint64 SettingsStore::integerForKey(QStringView key) const
     return static_cast<qint64>(truncated);
 }
 
+QVariant defaultOf(const keys::Key &key)
+{
+    if (const auto *text = std::get_if<QStringView>(&key.fallback))
+        return text->toString();
+    if (std::holds_alternative<keys::LoginName>(key.fallback))
+        return loginName();
+    return {};
+}
+
+std::size_t indexOf(QStringView key)
+{
+    const auto found = std::ranges::find(keys::all, key, &keys::Key::name);
+    if (found == keys::all.end())
+        qFatal("The settings key %s is not in keys::all", qPrintable(key.toString()));
+    return std::size_t(found - keys::all.begin());
+}
+
+} // namespace
+
+SettingsStore::SettingsStore() : SettingsStore(std::make_unique<QSettings>(u"Corvel"_s, u"Corvel"_s)) {}
+
+SettingsStore::SettingsStore(const QString &iniFile)
+    : SettingsStore(std::make_unique<QSettings>(iniFile, QSettings::IniFormat))
+{
+}
+
+SettingsStore::SettingsStore(std::unique_ptr<QSettings> settings)
+    : m_settings(std::move(settings)), m_shared(sharedFor(m_settings->fileName()))
+{
+    m_shared->stores.push_back(this);
+}
+
+SettingsStore::~SettingsStore()
+{
+    std::erase(m_shared->stores, this);
+}
+
+// Stores on one file in this process share what they read, so that none goes on reading a value
+// another has since replaced.
+std::shared_ptr<SettingsStore::Shared> SettingsStore::sharedFor(const QString &file)
+{
+    static std::map<QString, std::weak_ptr<Shared>> byFile;
+    std::erase_if(byFile, [](const auto &entry) { return entry.second.expired(); });
+    std::weak_ptr<Shared> &known = byFile[file];
+    std::shared_ptr<Shared> shared = known.lock();
+    if (!shared) {
+        shared = std::make_shared<Shared>();
+        known = shared;
+    }
+    return shared;
+}
+
+// A text falls back to the default when what is stored cannot be read as one; a number or a
+// switch only when nothing is stored.
+const SettingsStore::Value &SettingsStore::value(QStringView key) const
+{
+    const std::size_t index = indexOf(key);
+    std::optional<Value> &value = m_shared->values.at(index);
+    if (value)
+        return *value;
+    const QString name = key.toString();
+    const QVariant stored = m_settings->value(name);
+    const bool held = m_settings->contains(name);
+    const QVariant fallback = defaultOf(keys::all.at(index));
+    const QVariant &number = held ? stored : fallback;
+    const std::optional<QString> text = asText(stored);
+    const std::optional<double> asDouble = asNumber(number);
+    return value.emplace(Value{.held = held,
+                               .text = text ? text : asText(fallback),
+                               .asFloat = asFloat(number),
+                               .asInteger = asInteger(number),
+                               .asBool = asDouble && *asDouble != 0.0});
+}
+
+std::optional<QString> SettingsStore::stringForKey(QStringView key) const
+{
+    return value(key).text;
+}
+
+float SettingsStore::floatForKey(QStringView key) const
+{
+    return value(key).asFloat;
+}
+
+qint64 SettingsStore::integerForKey(QStringView key) const
+{
+    return value(key).asInteger;
+}
+
 bool SettingsStore::boolForKey(QStringView key) const
 {
-    const auto number = asNumber(m_settings->value(keyString(key)));
-    return number && *number != 0.0;
+    return value(key).asBool;
 }
 
 bool SettingsStore::holdsValue(QStringView key) const
 {
-    return m_settings->contains(keyString(key));
+    return value(key).held;
 }
 
 void SettingsStore::setString(QStringView key, const QString &value)
 {
-    m_settings->setValue(keyString(key), value);
-    changed();
+    write(key, value);
 }
 
 void SettingsStore::setFloat(QStringView key, float value)
@@ -120,68 +206,49 @@ void SettingsStore::setFloat(QStringView key, float value)
     // The shortest text that reads back as the same 32-bit float: 0.9 stays "0.9".
     std::array<char, 32> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    m_settings->setValue(keyString(key), QString::fromLatin1(buffer.data(), result.ptr - buffer.data()));
-    changed();
+    write(key, QString::fromLatin1(buffer.data(), result.ptr - buffer.data()));
 }
 
 void SettingsStore::setBool(QStringView key, bool value)
 {
-    m_settings->setValue(keyString(key), value);
-    changed();
+    write(key, value);
 }
 
 void SettingsStore::setInteger(QStringView key, qint64 value)
 {
-    m_settings->setValue(keyString(key), value);
-    changed();
+    write(key, value);
 }
 
 void SettingsStore::remove(QStringView key)
 {
-    m_settings->remove(keyString(key));
-    changed();
+    write(key, {});
 }
 
-QString SettingsStore::userName() const
+void SettingsStore::write(QStringView key, const QVariant &value)
 {
-    // Read on every datagram: the login name is looked up only when no name is stored.
-    std::optional<QString> stored = stringForKey(keys::username);
-    return stored ? *std::move(stored) : loginName();
-}
-
-QString SettingsStore::okPreset() const
-{
-    return stringForKey(keys::okPreset).value_or(u"ok"_s);
-}
-
-bool SettingsStore::notifications() const
-{
-    return !holdsValue(keys::notifications) || boolForKey(keys::notifications);
-}
-
-bool SettingsStore::learnSenders() const
-{
-    return !holdsValue(keys::learnSenders) || boolForKey(keys::learnSenders);
+    const QString name = key.toString();
+    if (value.isValid())
+        m_settings->setValue(name, value);
+    else
+        m_settings->remove(name);
+    m_shared->values.at(indexOf(key)).reset();
+    if (m_batches > 0)
+        m_heldBack = true;
+    else
+        sync();
+    // By index and holding on to the list: a listener may make or drop a store on the file.
+    const std::shared_ptr<Shared> shared = m_shared;
+    for (std::size_t i = 0; i < shared->stores.size(); ++i)
+        Q_EMIT shared->stores[i]->changed(name);
 }
 
 void SettingsStore::sync()
 {
     m_settings->sync();
-    if (m_settings->status() != QSettings::NoError && m_onUnsaved && !std::exchange(m_unsavedTold, true))
-        m_onUnsaved(m_settings->fileName());
-}
-
-void SettingsStore::setUnsavedHandler(std::function<void(const QString &file)> handler)
-{
-    m_onUnsaved = std::move(handler);
-}
-
-void SettingsStore::changed()
-{
-    if (m_batches > 0)
-        m_heldBack = true;
-    else
-        sync();
+    // Syncing reads back what other processes wrote meanwhile.
+    m_shared->values.fill(std::nullopt);
+    if (m_settings->status() != QSettings::NoError && !std::exchange(m_unsavedTold, true))
+        Q_EMIT unsaved(m_settings->fileName());
 }
 
 SettingsStore::Batch::Batch(SettingsStore &store) : m_store(store)
