@@ -12,6 +12,8 @@
 // Corvel broadcasts as it starts, so this refuses to run outside a private network namespace:
 // tests/netns/run-in-netns.sh build/bench/bench_startup
 
+#include "platform/x11_connection_xcb.h"
+
 #include <xcb/xcb.h>
 
 #include <fcntl.h>
@@ -121,11 +123,6 @@ void end(pid_t pid)
     waitpid(pid, nullptr, 0);
 }
 
-struct FreeReply {
-    void operator()(void *reply) const { std::free(reply); }
-};
-template <typename T> using Reply = std::unique_ptr<T, FreeReply>;
-
 // Xvfb on a display it picks itself, with no window manager: top-level windows are the root's
 // children, so their MapNotify reaches whoever watches the root's substructure.
 class Display {
@@ -185,7 +182,7 @@ xcb_window_t Display::waitForMap(pid_t pid)
     const auto deadline = Clock::now() + mapTimeout;
     while (Clock::now() < deadline) {
         xcb_window_t mapped = 0;
-        while (const Reply<xcb_generic_event_t> event{xcb_poll_for_event(m_connection)}) {
+        while (const corvel::XcbReply<xcb_generic_event_t> event{xcb_poll_for_event(m_connection)}) {
             if ((event->response_type & 0x7f) != XCB_MAP_NOTIFY)
                 continue;
             const auto *map = reinterpret_cast<const xcb_map_notify_event_t *>(event.get());
@@ -204,7 +201,7 @@ xcb_window_t Display::waitForMap(pid_t pid)
 
 std::string Display::size(xcb_window_t window)
 {
-    const Reply<xcb_get_geometry_reply_t> geometry{
+    const corvel::XcbReply<xcb_get_geometry_reply_t> geometry{
         xcb_get_geometry_reply(m_connection, xcb_get_geometry(m_connection, window), nullptr)};
     return geometry ? std::to_string(geometry->width) + 'x' + std::to_string(geometry->height) : "?";
 }

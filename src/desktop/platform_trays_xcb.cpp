@@ -1,37 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/platform_trays.h"
 
+#include "platform/x11_connection_xcb.h"
+
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
-#include <QGuiApplication>
 
-#include <xcb/xcb.h>
-
-#include <cstdlib>
 #include <string_view>
-
-using namespace Qt::StringLiterals;
 
 namespace corvel {
 
 namespace {
 
-struct FreeReply {
-    void operator()(void *reply) const { std::free(reply); }
-};
-
-xcb_connection_t *x11Connection()
-{
-    // The offscreen platform may offer an X11 interface too, but it is on no X server.
-    if (QGuiApplication::platformName() != u"xcb"_s)
-        return nullptr;
-    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 == nullptr ? nullptr : x11->connection();
-}
-
 xcb_atom_t atom(xcb_connection_t *connection, std::string_view name)
 {
-    const std::unique_ptr<xcb_intern_atom_reply_t, FreeReply> reply(xcb_intern_atom_reply(
+    const XcbReply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
         connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(name.size()), name.data()), nullptr));
     return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
@@ -58,7 +41,7 @@ public:
         m_traySelection = atom(connection, "_NET_SYSTEM_TRAY_S0");
         const xcb_window_t root = rootWindow(connection);
         // The event mask is per client: Qt's own selection on the root window stays.
-        const std::unique_ptr<xcb_get_window_attributes_reply_t, FreeReply> attributes(
+        const XcbReply<xcb_get_window_attributes_reply_t> attributes(
             xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, root), nullptr));
         if (!attributes)
             return;
@@ -75,11 +58,8 @@ public:
     [[nodiscard]] bool trayRuns() const
     {
         xcb_connection_t *connection = x11Connection();
-        if (connection == nullptr || m_traySelection == XCB_ATOM_NONE)
-            return false;
-        const std::unique_ptr<xcb_get_selection_owner_reply_t, FreeReply> owner(
-            xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, m_traySelection), nullptr));
-        return owner && owner->owner != XCB_WINDOW_NONE;
+        return connection != nullptr && m_traySelection != XCB_ATOM_NONE &&
+               selectionIsOwned(connection, m_traySelection);
     }
 
     bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr * /*result*/) override
