@@ -47,8 +47,12 @@ public:
 
     bool access() override;
     SendResult broadcast(const QString &text) override;
-    // There is nothing beyond this LAN: an answer is a broadcast.
-    SendResult answer(const QString &text, const QList<quint32> & /*askers*/) override { return broadcast(text); }
+    // There is nothing beyond this LAN: an answer is a broadcast, and only its askers are kept.
+    SendResult answer(const QString &text, const QList<quint32> &askers) override
+    {
+        answeredAskers.append(askers);
+        return broadcast(text);
+    }
 
     // A datagram that arrives now, from the sender.
     void receive(const QByteArray &payload, quint32 sender = foreignPeer);
@@ -60,6 +64,7 @@ public:
     bool firewalled = false; // true: nothing arrives, as behind a firewall that drops the port
     int setUps = 0;
     QStringList sent;
+    QList<QList<quint32>> answeredAskers; // of every answer, in order
 
 private:
     FakeNetwork &m_network;
