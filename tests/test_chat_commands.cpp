@@ -311,47 +311,35 @@ private Q_SLOTS:
         QTest::addColumn<QString>("senderName");
         QTest::addColumn<std::function<void(ChatCopy &)>>("act");
         QTest::addColumn<int>("sent");
-        QTest::addColumn<int>("requests"); // texts among them that ask for answers
-        struct Row {
-            const char *name;
-            std::function<void(ChatCopy &)> act;
-            int sent;
-            int requests;
-            int requestsWhenNameTagged; // the same when the sender's name holds the presence tag
+        QTest::addColumn<int>("requests");
+        // How many texts the sender sends, how many of them ask for answers, how many when the sender's
+        // name holds the presence tag; and what it does.
+        const auto rows = [](const char *name, int sent, int requests, int requestsWhenNameTagged,
+                             const std::function<void(ChatCopy &)> &act) {
+            for (const QString &sender : {u"ann"_s, u"<online?>"_s, u"<flash>"_s, u"<clear>"_s})
+                QTest::addRow("%s from %s", name, qPrintable(sender))
+                    << sender << act << sent << (sender.contains(u"<online?>") ? requestsWhenNameTagged : requests);
         };
-        const QList<Row> rows = {
-            {"chat line", [](ChatCopy &sender) { sender.send(u"hello"_s); }, 1, 0, 1},
-            {"start-up query", [](ChatCopy &sender) { sender.send(u"<online?>"_s); }, 1, 1, 1},
-            {"flash command", [](ChatCopy &sender) { sender.send(u"<flash>"_s); }, 1, 0, 1},
-            {"clear command", [](ChatCopy &sender) { sender.send(u"<clear>"_s); }, 1, 0, 1},
-            // The announcement, the notice and the query line.
-            {"presence query", [](ChatCopy &sender) { sender.click("cmdOnline"); }, 3, 1, 2},
-            {"call", [](ChatCopy &sender) { sender.click("cmdCall"); }, 1, 0, 0},
-            {"acknowledgement",
-             [](ChatCopy &sender) {
-                 sender.socket.receive("<flash>");
-                 sender.click("cmdClear");
-             },
-             1, 0, 1},
-            {"preset",
-             [](ChatCopy &sender) {
-                 sender.settings.setString(keys::presets[0], u"<flash> lunch?"_s);
-                 sender.click("preset1");
-             },
-             1, 0, 1},
-            {"ok reply",
-             [](ChatCopy &sender) {
-                 sender.settings.setBool(keys::hide, true);
-                 sender.settings.setString(keys::okPreset, u"ok <clear>"_s);
-                 sender.click("cmdSend");
-             },
-             1, 0, 1},
-        };
-        for (const QString &senderName : {u"ann"_s, u"<online?>"_s, u"<flash>"_s, u"<clear>"_s})
-            for (const Row &row : rows)
-                QTest::addRow("%s from %s", row.name, qPrintable(senderName))
-                    << senderName << row.act << row.sent
-                    << (senderName.contains(u"<online?>") ? row.requestsWhenNameTagged : row.requests);
+        rows("chat line", 1, 0, 1, [](ChatCopy &sender) { sender.send(u"hello"_s); });
+        rows("start-up query", 1, 1, 1, [](ChatCopy &sender) { sender.send(u"<online?>"_s); });
+        rows("flash command", 1, 0, 1, [](ChatCopy &sender) { sender.send(u"<flash>"_s); });
+        rows("clear command", 1, 0, 1, [](ChatCopy &sender) { sender.send(u"<clear>"_s); });
+        // The announcement, the notice and the query line.
+        rows("presence query", 3, 1, 2, [](ChatCopy &sender) { sender.click("cmdOnline"); });
+        rows("call", 1, 0, 0, [](ChatCopy &sender) { sender.click("cmdCall"); });
+        rows("acknowledgement", 1, 0, 1, [](ChatCopy &sender) {
+            sender.socket.receive("<flash>");
+            sender.click("cmdClear");
+        });
+        rows("preset", 1, 0, 1, [](ChatCopy &sender) {
+            sender.settings.setString(keys::presets[0], u"<flash> lunch?"_s);
+            sender.click("preset1");
+        });
+        rows("ok reply", 1, 0, 1, [](ChatCopy &sender) {
+            sender.settings.setBool(keys::hide, true);
+            sender.settings.setString(keys::okPreset, u"ok <clear>"_s);
+            sender.click("cmdSend");
+        });
     }
     void everyTextSetsOffAtMostOneAnswerPerCopy()
     {
