@@ -97,8 +97,8 @@ private Q_SLOTS:
                                      : qobject_cast<QPushButton *>(widget)
                                          ? widget->fontMetrics().size(Qt::TextShowMnemonic, caption) + QSize(margin, 0)
                                          : widget->sizeHint();
-                QVERIFY2(needed.width() <= widget->width() && needed.height() <= widget->height(),
-                         qPrintable(caption + u" cut off"_s));
+                QVERIFY2(needed.width() <= widget->width(), qPrintable(caption + u" cut off at the side"_s));
+                QVERIFY2(needed.height() <= widget->height(), qPrintable(caption + u" cut off below"_s));
             }
             QWidget *previous = nullptr;
             for (QWidget *next = window->nextInFocusChain(); next != window; next = next->nextInFocusChain()) {
@@ -117,7 +117,8 @@ private Q_SLOTS:
         }
         const QAccessibleInterface *transcript =
             QAccessible::queryAccessibleInterface(test::outlet<QWidget>(chat, "txtChat"));
-        QVERIFY(transcript->state().readOnly && !transcript->text(QAccessible::Description).isEmpty());
+        QVERIFY(transcript->state().readOnly);
+        QVERIFY(!transcript->text(QAccessible::Description).isEmpty());
         const QString callKey = QKeySequence(u"Ctrl+G"_s).toString(QKeySequence::NativeText);
         QVERIFY(
             test::outlet<QWidget>(chat, "cmdCall")->toolTip().endsWith(u" ("_s + callKey + u')')); // a key tells itself

@@ -199,8 +199,9 @@ private Q_SLOTS:
         for (const keys::Key &key : keys::all)
             store.setString(key.name, u"1"_s);
         lan.ann.click("actionClearAllData");
+        const QStringList kept = {u"OKpreset"_s, u"Delay"_s, u"alpha"_s, u"Hide"_s, u"autoClear"_s};
         for (const keys::Key &key : keys::all)
-            QVERIFY2(store.holdsValue(key.name) != key.removedByClearAllData, qPrintable(key.name.toString()));
+            QVERIFY2(store.holdsValue(key.name) == kept.contains(key.name), qPrintable(key.name.toString()));
         QCOMPARE(lan.ann.transcript(), u" SYSTEM  >  All data has been cleared. Corvel will close in 5 seconds"_s);
         lan.after(4.9);
         QVERIFY(!lan.ann.application.terminated);
@@ -209,116 +210,119 @@ private Q_SLOTS:
 
         TraceCapture traces;
         lan.bob.click("actionExit");
-        QVERIFY(traces.lines == QStringList{u"im quiting"_s} && lan.bob.application.terminated);
+        QCOMPARE(traces.lines, QStringList{u"im quiting"_s});
+        QVERIFY(lan.bob.application.terminated);
     }
 
     // Used while the message field has the focus and a call is flashing, each key does what its button or
     // command does, and each acknowledges the call, but hiding, clearing all data and exit.
+    void controlOrKeyActs_data()
+    {
+        // The row names an outlet to click, the window's background, or keys.
+        QTest::addColumn<QStringList>("traffic");
+        QTest::addColumn<QString>("trace"); // a line it must write, if any
+        const QString ack = wire::callAcknowledgement(u"ann");
+        QTest::newRow("cmdSend") << QStringList{ack} << QString();
+        QTest::newRow("Return") << QStringList{ack} << u"clicked"_s; // the field's own action
+        QTest::newRow("stepFontSize") << QStringList{ack} << QString();
+        QTest::newRow("background") << QStringList{ack} << u"clicked"_s;
+        QTest::newRow("Ctrl+1") << QStringList{wire::chatLine(u"ann", u"one"), ack} << QString();
+        QTest::newRow("Ctrl+9") << QStringList{wire::chatLine(u"ann", u"nine"), ack} << QString();
+        QTest::newRow("Ctrl+G") << QStringList{ack, wire::callText.toString()} << QString();
+        QTest::newRow("Ctrl+O") << QStringList{wire::queryAnnouncement(u"ann"), ack} << QString();
+        QTest::newRow("Ctrl+L") << QStringList{ack} << u"clear"_s;
+        QTest::newRow("Ctrl+H") << QStringList() << u"window hiden"_s;
+        QTest::newRow("Ctrl+Q") << QStringList() << u"im quiting"_s;
+        QTest::newRow("Ctrl+Shift+Del") << QStringList() << u"clear"_s;
+    }
     void controlOrKeyActs()
     {
-        const QString ack = wire::callAcknowledgement(u"ann");
-        // An outlet to click, the window's background, or keys; the traffic; a line it must write, if any.
-        const QList<std::tuple<QString, QStringList, QString>> rows = {
-            {u"cmdSend"_s, {ack}, {}},
-            {u"Return"_s, {ack}, u"clicked"_s}, // the field's own action
-            {u"stepFontSize"_s, {ack}, {}},
-            {u"background"_s, {ack}, u"clicked"_s},
-            {u"Ctrl+1"_s, {wire::chatLine(u"ann", u"one"), ack}, {}},
-            {u"Ctrl+9"_s, {wire::chatLine(u"ann", u"nine"), ack}, {}},
-            {u"Ctrl+G"_s, {ack, wire::callText.toString()}, {}},
-            {u"Ctrl+O"_s, {wire::queryAnnouncement(u"ann"), ack}, {}},
-            {u"Ctrl+L"_s, {ack}, u"clear"_s},
-            {u"Ctrl+H"_s, {}, u"window hiden"_s},
-            {u"Ctrl+Q"_s, {}, u"im quiting"_s},
-            {u"Ctrl+Shift+Del"_s, {}, u"clear"_s},
-        };
-        for (const auto &[control, traffic, trace] : rows) {
-            Lan lan({u"ann"_s});
-            ChatCopy &ann = lan[0];
-            ann.settings.setString(keys::presets[0], u"one"_s);
-            ann.settings.setString(keys::presets[8], u"nine"_s);
-            ann.view->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(ann.view.get()));
-            lan.network.inject(u"<flash>"_s.toUtf8());
-            lan.after(1.05);
-            lan.network.traffic.clear();
-            QVERIFY(ann.outlet("txtMsg")->hasFocus() && ann.background() == QColor(Qt::yellow));
+        QFETCH(const QStringList, traffic);
+        QFETCH(const QString, trace);
+        const QString control = QString::fromLatin1(QTest::currentDataTag());
+        Lan lan({u"ann"_s});
+        ChatCopy &ann = lan[0];
+        ann.settings.setString(keys::presets[0], u"one"_s);
+        ann.settings.setString(keys::presets[8], u"nine"_s);
+        ann.view->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(ann.view.get()));
+        lan.network.inject(u"<flash>"_s.toUtf8());
+        lan.after(1.05);
+        lan.network.traffic.clear();
+        QVERIFY(ann.outlet("txtMsg")->hasFocus());
+        QCOMPARE(ann.background(), QColor(Qt::yellow));
 
-            const TraceCapture traces;
-            if (control == u"background")
-                QTest::mouseClick(ann.view.get(), Qt::LeftButton);
-            else if (auto *stepper = ann.view->findChild<Stepper *>(control))
-                stepper->findChildren<QAbstractButton *>().constLast()->click();
-            else if (ann.view->findChild<QAbstractButton *>(control))
-                ann.click(qPrintable(control));
-            else
-                QTest::keySequence(ann.outlet("txtMsg"), QKeySequence(control));
-            QCOMPARE(lan.network.traffic, traffic);
-            lan.loop.runPending();
-            QVERIFY2(trace.isEmpty() || traces.lines.contains(trace), qPrintable(traces.lines.join(u'|')));
-            QVERIFY(ann.outlet("txtMsg")->text().isEmpty());
-        }
+        const TraceCapture traces;
+        if (control == u"background")
+            QTest::mouseClick(ann.view.get(), Qt::LeftButton);
+        else if (auto *stepper = ann.view->findChild<Stepper *>(control))
+            stepper->findChildren<QAbstractButton *>().constLast()->click();
+        else if (ann.view->findChild<QAbstractButton *>(control))
+            ann.click(qPrintable(control));
+        else
+            QTest::keySequence(ann.outlet("txtMsg"), QKeySequence(control));
+        QCOMPARE(lan.network.traffic, traffic);
+        lan.loop.runPending();
+        QVERIFY2(trace.isEmpty() || traces.lines.contains(trace), qPrintable(traces.lines.join(u'|')));
+        QVERIFY(ann.outlet("txtMsg")->text().isEmpty());
     }
 
     // Everything a copy sends, fed back to every copy on the network, may set off nothing but the one
     // answer per copy that a presence request asks for. User names and texts that hold the tags must
     // not turn answers into requests, or the copies would answer each other forever.
+    void everyTextSetsOffAtMostOneAnswerPerCopy_data()
+    {
+        QTest::addColumn<QString>("senderName");
+        QTest::addColumn<std::function<void(ChatCopy &)>>("act");
+        QTest::addColumn<int>("sent");
+        QTest::addColumn<int>("requests");
+        // How many texts the sender sends, how many of them ask for answers, how many when the sender's
+        // name holds the presence tag; and what it does.
+        const auto rows = [](const char *name, int sent, int requests, int requestsWhenNameTagged,
+                             const std::function<void(ChatCopy &)> &act) {
+            for (const QString &sender : {u"ann"_s, u"<online?>"_s, u"<flash>"_s, u"<clear>"_s})
+                QTest::addRow("%s from %s", name, qPrintable(sender))
+                    << sender << act << sent << (sender.contains(u"<online?>") ? requestsWhenNameTagged : requests);
+        };
+        rows("chat line", 1, 0, 1, [](ChatCopy &sender) { sender.send(u"hello"_s); });
+        rows("start-up query", 1, 1, 1, [](ChatCopy &sender) { sender.send(u"<online?>"_s); });
+        rows("flash command", 1, 0, 1, [](ChatCopy &sender) { sender.send(u"<flash>"_s); });
+        rows("clear command", 1, 0, 1, [](ChatCopy &sender) { sender.send(u"<clear>"_s); });
+        // The announcement, the notice and the query line.
+        rows("presence query", 3, 1, 2, [](ChatCopy &sender) { sender.click("cmdOnline"); });
+        rows("call", 1, 0, 0, [](ChatCopy &sender) { sender.click("cmdCall"); });
+        rows("acknowledgement", 1, 0, 1, [](ChatCopy &sender) {
+            sender.socket.receive("<flash>");
+            sender.click("cmdClear");
+        });
+        rows("preset", 1, 0, 1, [](ChatCopy &sender) {
+            sender.settings.setString(keys::presets[0], u"<flash> lunch?"_s);
+            sender.click("preset1");
+        });
+        rows("ok reply", 1, 0, 1, [](ChatCopy &sender) {
+            sender.settings.setBool(keys::hide, true);
+            sender.settings.setString(keys::okPreset, u"ok <clear>"_s);
+            sender.click("cmdSend");
+        });
+    }
     void everyTextSetsOffAtMostOneAnswerPerCopy()
     {
-        struct Row {
-            const char *name;
-            std::function<void(ChatCopy &)> act;
-            int sent;
-            int requests;               // texts among them that ask for answers
-            int requestsWhenNameTagged; // the same when the sender's name holds the presence tag
-        };
-        const QList<Row> rows = {
-            {"chat line", [](ChatCopy &sender) { sender.send(u"hello"_s); }, 1, 0, 1},
-            {"start-up query", [](ChatCopy &sender) { sender.send(u"<online?>"_s); }, 1, 1, 1},
-            {"flash command", [](ChatCopy &sender) { sender.send(u"<flash>"_s); }, 1, 0, 1},
-            {"clear command", [](ChatCopy &sender) { sender.send(u"<clear>"_s); }, 1, 0, 1},
-            // The announcement, the notice and the query line.
-            {"presence query", [](ChatCopy &sender) { sender.click("cmdOnline"); }, 3, 1, 2},
-            {"call", [](ChatCopy &sender) { sender.click("cmdCall"); }, 1, 0, 0},
-            {"acknowledgement",
-             [](ChatCopy &sender) {
-                 sender.socket.receive("<flash>");
-                 sender.click("cmdClear");
-             },
-             1, 0, 1},
-            {"preset",
-             [](ChatCopy &sender) {
-                 sender.settings.setString(keys::presets[0], u"<flash> lunch?"_s);
-                 sender.click("preset1");
-             },
-             1, 0, 1},
-            {"ok reply",
-             [](ChatCopy &sender) {
-                 sender.settings.setBool(keys::hide, true);
-                 sender.settings.setString(keys::okPreset, u"ok <clear>"_s);
-                 sender.click("cmdSend");
-             },
-             1, 0, 1},
-        };
+        QFETCH(const QString, senderName);
+        QFETCH(const std::function<void(ChatCopy &)>, act);
+        QFETCH(const int, sent);
+        QFETCH(const int, requests);
         // A sender and four receivers whose names hold every tag, so that their own answers carry them.
-        for (const QString &senderName : {u"ann"_s, u"<online?>"_s, u"<flash>"_s, u"<clear>"_s}) {
-            const QStringList names = {senderName, u"bob"_s, u"<online?>"_s, u"<flash>"_s, u"<clear>"_s};
-            for (const Row &row : rows) {
-                Lan lan({u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s});
-                // Names are read at every use, so the copies take theirs only now, past a quiet start.
-                for (std::size_t index = 0; index < lan.copies.size(); ++index)
-                    lan[index].settings.setString(keys::username, names.at(qsizetype(index)));
-                row.act(lan[0]);
-                // Far past every delay: an answer that asks for answers would keep the network busy.
-                lan.after(30);
-                const auto answers =
-                    (senderName.contains(u"<online?>") ? row.requestsWhenNameTagged : row.requests) * names.size();
-                QVERIFY2(lan.network.traffic.size() == row.sent + answers &&
-                             lan.network.traffic.filter(u" IS ONLINE"_s).size() == answers,
-                         qPrintable(u"%1, sender %2: %3"_s.arg(QString::fromLatin1(row.name), senderName,
-                                                               lan.network.traffic.join(u'|'))));
-            }
-        }
+        const QStringList names = {senderName, u"bob"_s, u"<online?>"_s, u"<flash>"_s, u"<clear>"_s};
+        Lan lan({u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s});
+        // Names are read at every use, so the copies take theirs only now, past a quiet start.
+        for (std::size_t index = 0; index < lan.copies.size(); ++index)
+            lan[index].settings.setString(keys::username, names.at(qsizetype(index)));
+        act(lan[0]);
+        // Far past every delay: an answer that asks for answers would keep the network busy.
+        lan.after(30);
+        const auto answers = requests * names.size();
+        QCOMPARE(lan.network.traffic.size(), sent + answers);
+        QCOMPARE(lan.network.traffic.filter(u" IS ONLINE"_s).size(), answers);
     }
 
 private:

@@ -9,6 +9,7 @@
 #include "widgets/stepper.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -27,35 +28,52 @@ const QString welcome = u"  SYSTEM  >  Welcome to Corvel ann . You are online"_s
 class ChatWindowTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void startUp_data()
+    {
+        QTest::addColumn<QString>("stored"); // a null name: nothing stored
+        QTest::addColumn<bool>("hide");
+        QTest::addColumn<bool>("inverted");
+        QTest::addColumn<qint64>("fontSize");
+        QTest::addColumn<QString>("greeting");
+        QTest::newRow("nothing stored") << QString() << false << false << qint64(0)
+                                        << u"  SYSTEM  >  Welcome to Corvel "_s + loginName() + u" . You are online"_s;
+        QTest::newRow("empty name") << u""_s << false << false << qint64(14)
+                                    << u"  SYSTEM  >  Welcome to Corvel  . You are online"_s;
+        QTest::newRow("auto-hide, inverted, size past 32 bits")
+            << u"ann"_s << true << true << (qint64(1) << 32) + 14
+            << welcome + u"\n  SYSTEM  >  Auto Hide Mode is active."_s;
+    }
     void startUp()
     {
-        const QList<std::tuple<QString, bool, qint64, QString>> rows = {
-            {QString(), false, 0, u"  SYSTEM  >  Welcome to Corvel "_s + loginName() + u" . You are online"_s},
-            {u""_s, false, 14, u"  SYSTEM  >  Welcome to Corvel  . You are online"_s},
-            {u"ann"_s, true, (qint64(1) << 32) + 14, welcome + u"\n  SYSTEM  >  Auto Hide Mode is active."_s},
-        };
-        for (const auto &[stored, hide, fontSize, greeting] : rows) { // a null name: nothing stored
-            ManualMainLoop loop;
-            FakeNetwork network(loop);
-            ChatCopy copy(network, loop, stored);
-            copy.settings.setBool(keys::hide, hide);
-            copy.settings.setInteger(keys::fontSize, fontSize);
-            copy.start();
+        QFETCH(const QString, stored);
+        QFETCH(const bool, hide);
+        QFETCH(const bool, inverted);
+        QFETCH(const qint64, fontSize);
+        QFETCH(const QString, greeting);
+        ManualMainLoop loop;
+        FakeNetwork network(loop);
+        ChatCopy copy(network, loop, stored);
+        copy.settings.setBool(keys::hide, hide);
+        copy.settings.setBool(keys::inverted, inverted);
+        copy.settings.setInteger(keys::fontSize, fontSize);
+        copy.start();
 
-            const QString name = stored.isNull() ? loginName() : stored;
-            QCOMPARE(copy.settings.stringForKey(keys::username), name);
-            QCOMPARE(network.traffic, QStringList{wire::chatLine(name, u"<online?>")});
-            QCOMPARE(copy.colourOf(u"Auto Hide"_s), hide ? QColor(Qt::black) : QColor());
-            const int points = fontSize == 0 ? 15 : int(std::min<qint64>(fontSize, 72)); // the stepper's range
-            QCOMPARE(copy.outlet<Stepper>("stepFontSize")->value(), points);
-            QCOMPARE(copy.outlet<QPlainTextEdit>("txtChat")->font().pointSize(), points);
-            QCOMPARE(copy.settings.integerForKey(keys::fontSize), points);
-            // The query's echo is a presence request: answered, never shown.
-            loop.advance(Seconds(1));
-            QCOMPARE(network.traffic.last(), wire::presenceAnswer(name));
-            QCOMPARE(copy.transcript(), greeting);
-            QVERIFY(!copy.application.hidden); // auto-hide waits for a send
-        }
+        const QString name = stored.isNull() ? loginName() : stored;
+        QCOMPARE(copy.settings.stringForKey(keys::username), name);
+        QCOMPARE(network.traffic, QStringList{wire::chatLine(name, u"<online?>")});
+        QCOMPARE(copy.colourOf(u"Auto Hide"_s), hide ? QColor(Qt::black) : QColor());
+        const int points = fontSize == 0 ? 15 : int(std::min<qint64>(fontSize, 72)); // the stepper's range
+        QCOMPARE(copy.outlet<Stepper>("stepFontSize")->value(), points);
+        QCOMPARE(copy.outlet<QPlainTextEdit>("txtChat")->font().pointSize(), points);
+        QCOMPARE(copy.settings.integerForKey(keys::fontSize), points);
+        for (const char *caption : {"logoTxt", "labSize"})
+            QCOMPARE(copy.outlet<QLabel>(caption)->palette().color(QPalette::WindowText),
+                     QColor(inverted ? Qt::white : Qt::black));
+        // The query's echo is a presence request: answered, never shown.
+        loop.advance(Seconds(1));
+        QCOMPARE(network.traffic.last(), wire::presenceAnswer(name));
+        QCOMPARE(copy.transcript(), greeting);
+        QVERIFY(!copy.application.hidden); // auto-hide waits for a send
     }
 
     // No welcome and no query, an empty field; and once the fault is gone the copy hears the
@@ -121,7 +139,8 @@ private Q_SLOTS:
     {
         Lan ann({u"ann"_s});
         const QString file = ann[0].directory.filePath(u"Corvel.conf"_s);
-        QVERIFY(QFile::remove(file) && QDir().mkdir(file)); // where the file should be written
+        QVERIFY(QFile::remove(file));
+        QVERIFY(QDir().mkdir(file)); // where the file should be written
         ann[0].outlet<Stepper>("stepFontSize")->stepBy(1);
         ann.loop.runPending();
         QVERIFY2(ann[0].transcript().endsWith(stamp + u" SYSTEM  >  SETTINGS NOT SAVED: "_s + file +
@@ -214,15 +233,21 @@ private Q_SLOTS:
     {
         Lan ann({u"ann"_s});
         FakeApplication &application = ann[0].application;
+        ann.network.inject(QByteArray("\xfd"));
+        ann.loop.advance(Seconds(0.05));
+        QCOMPARE(application.attentionRequests, 0); // a window in sight needs none
         application.hidden = true;
         ann.network.inject(QByteArray("\xff"));
         ann.loop.advance(Seconds(0.05));
-        QVERIFY(application.hidden && application.attentionRequests == 1);
+        QVERIFY(application.hidden);
+        QCOMPARE(application.attentionRequests, 1);
 
         ann[0].settings.setBool(keys::hide, true);
         ann.network.inject(QByteArray("\xfe"));
         ann.loop.advance(Seconds(0.05));
-        QVERIFY(!application.hidden && application.activations == 1 && application.attentionRequests == 1);
+        QVERIFY(!application.hidden);
+        QCOMPARE(application.activations, 1);
+        QCOMPARE(application.attentionRequests, 1);
     }
 
 private:

@@ -6,6 +6,7 @@
 #include "platform/translations.h"
 #include "settings/keys.h"
 #include "support/chat_copy.h"
+#include "support/printing.h"
 #include "support/trace_capture.h"
 
 #include <QDBusConnection>

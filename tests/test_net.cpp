@@ -35,12 +35,15 @@ QNetworkAddressEntry entry(const QString &ip, int prefixLength = 24)
 class NetTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void classify()
+    void classify_data()
     {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<MessageKind>("kind");
         using K = MessageKind;
         const auto rows = [](K kind, std::initializer_list<QString> texts, const QString &user = u"bob"_s) {
             for (const QString &text : texts)
-                QVERIFY2(wire::classify(text, user) == kind, qPrintable(text + u" to "_s + user));
+                QTest::addRow("%s to %s", qPrintable(text), qPrintable(user)) << text << user << kind;
         };
         // Literal texts are the bytes on the wire. The first test that matches decides; a tag counts
         // wherever it stands, in a name too.
@@ -63,6 +66,13 @@ private Q_SLOTS:
         // Tags are case-sensitive, and the query announcement's prefix is not the system prefix.
         rows(K::ChatLine, {QString(), u"  ann    >    hello"_s, u"  SYSTEM  > ann asked: Who is online? "_s,
                            chatLine(u"ann", u"<ONLINE?> <Flash> <CLEAR> system  >  calling")});
+    }
+    void classify()
+    {
+        QFETCH(const QString, text);
+        QFETCH(const QString, user);
+        QFETCH(const MessageKind, kind);
+        QCOMPARE(wire::classify(text, user), kind);
     }
 
     // Twins from one sender within half a second of the first arrival count once; the same bytes
@@ -109,7 +119,9 @@ private Q_SLOTS:
         QCOMPARE(lans.value(0).value(0).index, 2);
         const QList<InterfaceDescription> noLan = all.mid(2, 7);
         QCOMPARE(describeLans(lansOf(noLan)), u"none"_s);
-        QVERIFY(isReachable(all, false) && !isReachable(noLan, false) && isReachable(noLan, true));
+        QVERIFY(isReachable(all, false));
+        QVERIFY(!isReachable(noLan, false));
+        QVERIFY(isReachable(noLan, true));
         QVERIFY(!isReachable(all.mid(2, 3) + all.mid(6, 3), true));
     }
 

@@ -45,13 +45,19 @@ private Q_SLOTS:
         SettingsStore written(file);
         // Texts an INI file could mangle; the empty one is a value, not a reason to fall back.
         const QStringList texts = {u" ann"_s, u""_s, u"a,b"_s, u"\"say\" \\n"_s, u"@Invalid()"_s};
-        QVERIFY(written.userName() == loginName() && written.okPreset() == u"ok"_s && written.notifications() &&
-                written.learnSenders());
+        QCOMPARE(written.userName(), loginName());
+        QCOMPARE(written.okPreset(), u"ok"_s);
+        QVERIFY(written.notifications());
+        QVERIFY(written.learnSenders());
         for (std::size_t i = 0; i < keys::all.size(); ++i) {
             const auto &[key, type, fallback, cleared] = keys::all[i];
             QVERIFY(!written.holdsValue(key));
-            QVERIFY(fallback.index() != 0 || (!written.stringForKey(key) && !written.boolForKey(key) &&
-                                              written.floatForKey(key) == 0.0F && written.integerForKey(key) == 0));
+            if (fallback.index() == 0) {
+                QCOMPARE(written.stringForKey(key), std::nullopt);
+                QCOMPARE(written.boolForKey(key), false);
+                QCOMPARE(written.floatForKey(key), 0.0F);
+                QCOMPARE(written.integerForKey(key), 0);
+            }
             if (type == keys::StoredType::Text)
                 written.setString(key, texts.at(qsizetype(i) % texts.size()));
             else if (type == keys::StoredType::Boolean)
@@ -63,9 +69,10 @@ private Q_SLOTS:
             QVERIFY2(onDisk(key), qPrintable(key.toString()));
         }
         const SettingsStore store(file);
-        for (const keys::Key &key : keys::all)
-            QVERIFY2(store.holdsValue(key.name) && store.stringForKey(key.name) == written.stringForKey(key.name),
-                     qPrintable(key.name.toString()));
+        for (const keys::Key &key : keys::all) {
+            QVERIFY2(store.holdsValue(key.name), qPrintable(key.name.toString()));
+            QCOMPARE(store.stringForKey(key.name), written.stringForKey(key.name));
+        }
         QCOMPARE(store.userName(), QString());
     }
 
@@ -77,7 +84,8 @@ private Q_SLOTS:
         const QSignalSpy told(&store, &SettingsStore::unsaved);
         store.setBool(keys::hide, true);
         store.setBool(keys::autoClear, true);
-        QVERIFY(told.size() == 1 && store.boolForKey(keys::autoClear));
+        QCOMPARE(told.size(), 1);
+        QVERIFY(store.boolForKey(keys::autoClear));
     }
 
     // Stores on one file see and tell each other's writes at once; a write around them shows
@@ -91,12 +99,15 @@ private Q_SLOTS:
         QSignalSpy told(&chat, &SettingsStore::changed);
         QVERIFY(!chat.boolForKey(keys::hide));
         panel.setBool(keys::hide, true);
-        QVERIFY(chat.boolForKey(keys::hide) && !chat.boolForKey(keys::autoClear));
+        QVERIFY(chat.boolForKey(keys::hide));
+        QVERIFY(!chat.boolForKey(keys::autoClear));
         QCOMPARE(told.takeFirst(), QVariantList{u"Hide"_s});
         QSettings(file, QSettings::IniFormat).setValue(u"autoClear"_s, true);
         QVERIFY(!chat.boolForKey(keys::autoClear));
         panel.remove(keys::hide);
-        QVERIFY(chat.boolForKey(keys::autoClear) && !chat.holdsValue(keys::hide) && told.size() == 1);
+        QVERIFY(chat.boolForKey(keys::autoClear));
+        QVERIFY(!chat.holdsValue(keys::hide));
+        QCOMPARE(told.size(), 1);
     }
 };
 

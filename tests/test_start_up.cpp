@@ -50,10 +50,11 @@ private Q_SLOTS:
             QCOMPARE(platformToForce(environment), forced);
             const QString notice = platformNotice(environment, running);
             QCOMPARE(notice.isEmpty(), noticeHolds.isEmpty());
-            QVERIFY2(notice.contains(noticeHolds) && !notice.contains(u'\n'), qPrintable(notice));
+            QVERIFY2(notice.contains(noticeHolds), qPrintable(notice));
+            QVERIFY2(!notice.contains(u'\n'), qPrintable(notice));
             const QString failure = displayFailure(environment);
-            QVERIFY2(failure.startsWith(u"Corvel cannot open its window: "_s) && failure.contains(failureHolds),
-                     qPrintable(failure));
+            QVERIFY2(failure.startsWith(u"Corvel cannot open its window: "_s), qPrintable(failure));
+            QVERIFY2(failure.contains(failureHolds), qPrintable(failure));
         }
     }
 
@@ -75,8 +76,10 @@ private Q_SLOTS:
         for (const auto &[arguments, action, newInstance] : rows) {
             const CommandLine line =
                 parseCommandLine(QStringList{u"corvel"_s} + arguments.split(u' ', Qt::SkipEmptyParts));
-            QVERIFY2(line.action == action && line.newInstance == newInstance, qPrintable(arguments));
-            QVERIFY(line.usage.startsWith(u"Usage: corvel [options]"_s) && line.usage.contains(u"--new-instance"_s));
+            QVERIFY2(line.action == action, qPrintable(arguments));
+            QVERIFY2(line.newInstance == newInstance, qPrintable(arguments));
+            QVERIFY(line.usage.startsWith(u"Usage: corvel [options]"_s));
+            QVERIFY(line.usage.contains(u"--new-instance"_s));
             QVERIFY(!line.usage.contains(u"--help-all"_s));
             QCOMPARE(line.error.isEmpty(), action != Action::Refuse);
         }
@@ -91,7 +94,8 @@ private Q_SLOTS:
         } else {
             int status = 0;
             QCOMPARE(waitpid(crashed, &status, 0), crashed);
-            QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+            QVERIFY(WIFEXITED(status));
+            QCOMPARE(WEXITSTATUS(status), 0);
             // It left its socket file, which a plain listen cannot take over.
             QLocalServer stale;
             QVERIFY(!stale.listen(localAddress(runtime.filePath(u"corvel-:9.socket"_s)).name));
@@ -102,16 +106,19 @@ private Q_SLOTS:
         const QSignalSpy launches(&running, &SingleInstance::launched);
         QVERIFY(running.listen());
         SingleInstance later(runtime.path(), u":9"_s);
-        QVERIFY(!later.claim() && later.reachedRunningCopy());
+        QVERIFY(!later.claim());
+        QVERIFY(later.reachedRunningCopy());
         QTRY_COMPARE(launches.count(), 1);
         // Another display, or another user's runtime directory, is another copy.
         SingleInstance otherDisplay(runtime.path(), u":10"_s);
-        QVERIFY(otherDisplay.claim() && otherDisplay.listen());
+        QVERIFY(otherDisplay.claim());
+        QVERIFY(otherDisplay.listen());
         // By default: this user's runtime directory and this process's display.
         qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
         qputenv("DISPLAY", ":10");
         SingleInstance byDefault;
-        QVERIFY(!byDefault.claim() && byDefault.reachedRunningCopy());
+        QVERIFY(!byDefault.claim());
+        QVERIFY(byDefault.reachedRunningCopy());
     }
 
     // An abstract name has no permissions: another user's program that took it first is no copy of

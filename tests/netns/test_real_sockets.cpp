@@ -76,7 +76,9 @@ private Q_SLOTS:
         const test::TraceCapture traces;
         Copy late(std::chrono::nanoseconds::zero());
         Copy sender;
-        QVERIFY(late.socket.access() && sender.socket.access() && sender.socket.access());
+        QVERIFY(late.socket.access());
+        QVERIFY(sender.socket.access());
+        QVERIFY(sender.socket.access());
         sender.socket.setDestinations([] { return QList{QHostAddress(u"10.99.0.255"_s)}; });
         const QString text = u"  anna    >    grüße €"_s;
         const QString largest(maxDatagramPayload, u'a');
