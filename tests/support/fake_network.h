@@ -63,7 +63,6 @@ public:
     bool refusing = false;   // true: the socket refuses every send
     bool firewalled = false; // true: nothing arrives, as behind a firewall that drops the port
     int setUps = 0;
-    QStringList sent;
     QList<QList<quint32>> answeredAskers; // of every answer, in order
 
 private:
