@@ -49,7 +49,7 @@ private Q_SLOTS:
     }
 
     // A call that did not go out is told each time; what was typed stays.
-    void failedCallLeavesTheCopyCallable()
+    void failedCallIsToldAndKeepsTheText()
     {
         AnnBobCid lan;
         lan.ann.socket.refusing = true;
