@@ -37,6 +37,7 @@ DatagramSocket::SendResult FakeSocket::broadcast(const QString &text)
         trace(u">>> Error while sending: Network is unreachable");
         return SendResult::Refused;
     }
+    sent.append(text);
     m_network.traffic.append(text);
     trace(u"Data sent: "_s % text);
     m_network.inject(payload, address);
