@@ -81,10 +81,9 @@ private Q_SLOTS:
         QTest::newRow("tab, marks and emoji") << u"a\tá 👍🏽"_s << u"a\tá 👍🏽"_s;
         QTest::newRow("C0, DEL and C1") << u"\x1B[2J\x7F\u0085\u009B"_s << u"\\x1B[2J\\x7F\\x85\\x9B"_s;
         QTest::newRow("NUL and line feed") << u"nul\0byte\nVerdict"_s << u"nul\\x00byte\\x0AVerdict"_s;
-        QTest::newRow("direction overrides, embeddings and isolates")
-            << u"\u202Eexe.txt\u202C \u202A\u202B\u202D \u2066\u2067\u2068x\u2069"_s
-            << u"\\u202Eexe.txt\\u202C \\u202A\\u202B\\u202D \\u2066\\u2067\\u2068x\\u2069"_s;
-        QTest::newRow("direction marks") << u"\u200E\u200F\u061C"_s << u"\\u200E\\u200F\\u061C"_s;
+        QTest::newRow("direction overrides, embeddings, isolates and marks")
+            << u"\u202Eexe.txt\u202C \u202A\u202B\u202D \u2066\u2067\u2068x\u2069\u200E\u200F\u061C"_s
+            << u"\\u202Eexe.txt\\u202C \\u202A\\u202B\\u202D \\u2066\\u2067\\u2068x\\u2069\\u200E\\u200F\\u061C"_s;
         QTest::newRow("line and paragraph separators") << u"a\u2028Verdict\u2029b"_s << u"a\\u2028Verdict\\u2029b"_s;
         QTest::newRow("zero-width characters")
             << u"\u200B\u200C\u200D\u2060\uFEFF"_s << u"\\u200B\\u200C\\u200D\\u2060\\uFEFF"_s;

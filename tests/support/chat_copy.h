@@ -25,7 +25,6 @@ public:
     // With a user name, "Username" is stored before start-up; without one the store stays empty.
     ChatCopy(FakeNetwork &network, ManualMainLoop &loop, const QString &userName = {});
 
-    // Start-up, as when the window has loaded.
     void start() { controller->viewDidLoad(); }
 
     [[nodiscard]] QString transcript() const { return controller->transcript().text(); }

@@ -26,12 +26,10 @@ public:
 
     void attach(FakeSocket &socket) { m_sockets.push_back(&socket); }
     void detach(FakeSocket &socket) { std::erase(m_sockets, &socket); }
-    // Broadcasts raw bytes, as a foreign peer would.
     void inject(const QByteArray &payload, quint32 sender = foreignPeer);
     [[nodiscard]] Seconds now() const { return m_loop.now(); }
 
-    // Every text broadcast on the network, in order.
-    QStringList traffic;
+    QStringList traffic; // every text broadcast, in order
 
 private:
     ManualMainLoop &m_loop;
