@@ -31,7 +31,9 @@ private Q_SLOTS:
             QString failureHolds; // when no display can be reached
         };
         const QByteArray x11 = "xcb;wayland"_ba;
-        const QString wayland = u"wayland"_s, wayland0 = u"wayland-0"_s, xcb = u"xcb"_s;
+        const QString wayland = u"wayland"_s;
+        const QString wayland0 = u"wayland-0"_s;
+        const QString xcb = u"xcb"_s;
         const QList<Row> rows = {
             {{u"x11"_s, {}, u":0"_s, {}}, xcb, {}, {}, u"connect to the X display \":0\""_s},
             {{}, xcb, {}, {}, u"neither DISPLAY nor WAYLAND_DISPLAY"_s},

@@ -104,7 +104,7 @@ Q_SIGNALS:
 
 private:
     ViewController(ChatServices services, ChatView &view, const ChatOutlets &outlets);
-    void connectControls(const ChatOutlets &outlets);
+    void connectControls(const ChatOutlets &ui);
     // Sets the socket up, or keeps trying in the background; says whether there is one now.
     bool keepSocket();
     void retrySocket(Seconds wait);

@@ -137,7 +137,7 @@ void BroadcastSocket::identifySender(Datagram datagram)
             m_learned.heard(datagram.sender, datagram.arrived);
         datagram.fromLearnedSender = m_learned.contains(datagram.sender);
     }
-    Q_EMIT received(datagram);
+    Q_EMIT received(datagram); // NOLINT(readability-misleading-indentation): Q_EMIT expands to nothing
 }
 
 bool BroadcastSocket::caughtUp() const

@@ -33,6 +33,7 @@ MainLoop::TimerId QtMainLoop::start(Seconds interval, bool repeating, const QObj
     m_timers.emplace(id, timer);
     QObject::connect(timer, &QTimer::timeout, context, std::move(task));
     // The timer belongs to the loop, so that cancel() always finds it; it goes with its context.
+    // NOLINTNEXTLINE(readability-suspicious-call-argument): the context is the sender here
     QObject::connect(context, &QObject::destroyed, timer, [this, id] { cancel(id); });
     if (!repeating)
         QObject::connect(timer, &QTimer::timeout, timer, [this, id] { cancel(id); });

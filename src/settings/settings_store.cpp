@@ -108,7 +108,7 @@ QVariant defaultOf(const keys::Key &key)
 
 std::size_t indexOf(QStringView key)
 {
-    const auto found = std::ranges::find(keys::all, key, &keys::Key::name);
+    const auto *const found = std::ranges::find(keys::all, key, &keys::Key::name);
     if (found == keys::all.end())
         qFatal("The settings key %s is not in keys::all", qPrintable(key.toString()));
     return std::size_t(found - keys::all.begin());
@@ -238,7 +238,7 @@ void SettingsStore::write(QStringView key, const QVariant &value)
         sync();
     // By index and holding on to the list: a listener may make or drop a store on the file.
     const std::shared_ptr<Shared> shared = m_shared;
-    for (std::size_t i = 0; i < shared->stores.size(); ++i)
+    for (std::size_t i = 0; i < shared->stores.size(); ++i) // NOLINT(modernize-loop-convert)
         Q_EMIT shared->stores[i]->changed(name);
 }
 
