@@ -3,6 +3,8 @@
 
 #include "platform/x11_connection_xcb.h"
 
+#include <xcb/xcb.h>
+
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
 

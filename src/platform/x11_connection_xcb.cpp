@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/x11_connection_xcb.h"
 
+#include <xcb/xcb.h>
+
 #include <QGuiApplication>
 
 using namespace Qt::StringLiterals;

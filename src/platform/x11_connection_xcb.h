@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <xcb/xcb.h>
-
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
+
+// Declared, not included: the files that talk to the X server include libxcb themselves.
+struct xcb_connection_t;
 
 namespace corvel {
 
@@ -22,6 +24,6 @@ template <typename Reply> using XcbReply = std::unique_ptr<Reply, FreeReply>;
 [[nodiscard]] xcb_connection_t *x11Connection();
 
 // Whether some client holds the selection, as a tray or a compositing manager holds its own.
-[[nodiscard]] bool selectionIsOwned(xcb_connection_t *connection, xcb_atom_t selection);
+[[nodiscard]] bool selectionIsOwned(xcb_connection_t *connection, std::uint32_t selection);
 
 } // namespace corvel
