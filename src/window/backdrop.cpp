@@ -43,11 +43,11 @@ Backdrop::Backdrop(std::unique_ptr<QWidget> content)
 
 void Backdrop::loadBackground(const SettingsStore &settings)
 {
-    m_opacity = frameOpacity(settings.floatForKey(keys::alpha));
+    const double opacity = frameOpacity(settings.floatForKey(keys::alpha));
     const double component = settings.boolForKey(keys::inverted) ? 0.0 : grey;
     const auto channel = static_cast<float>(component);
     // Where the alpha cannot show, it would only darken the background under dark text.
-    const float painted = windowAlphaIsShown() ? static_cast<float>(m_opacity) : 1.0F;
+    const float painted = windowAlphaIsShown() ? static_cast<float>(opacity) : 1.0F;
     m_background = QColor::fromRgbF(channel, channel, channel, painted);
     update();
 }

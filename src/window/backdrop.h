@@ -22,17 +22,13 @@ public:
 
     // Decided once when the window loads; later changes of the settings show at the next start.
     void loadBackground(const SettingsStore &settings);
-    // The colour painted: opaque where the window's alpha would not reach the screen.
-    [[nodiscard]] QColor background() const { return m_background; }
-    // The opacity exactly as decided; the colour keeps it only to 16 bits.
-    [[nodiscard]] double opacity() const { return m_opacity; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // Opaque where the window's alpha would not reach the screen.
     QColor m_background = Qt::transparent;
-    double m_opacity = 0.0;
 };
 
 // The opacity for a stored "alpha": 0.9 for 0.1 or less (compared as 32-bit floats), at most 1.
