@@ -19,6 +19,10 @@ entry=$work/a/autostart/corvel.desktop
 begin_scenario "the panel's log-in box writes a valid autostart entry"
 start_copy a
 place_window a 0 0
+# Without a compositing manager the window's alpha would darken its light grey: it is painted opaque.
+eval "$(xdotool getwindowgeometry --shell "${window[a]}")"
+background=$(import -silent -window "${window[a]}" png:- | convert png:- -format "%[hex:p{$((WIDTH / 2)),20}]" info:)
+[[ $background == D9D9D9* ]] || fail "the background shows as $background, not opaque light grey"
 key_on a ctrl+comma
 wait_until 10 "the preferences panel" xdotool search --onlyvisible --name '^Corvel Preferences$'
 timeout 10 xdotool key alt+s
@@ -68,4 +72,15 @@ clicks a
 wait_until 10 "the window to hide" window_gone a
 clicks a 0.25
 wait_until 10 "the window after a double-click on the hidden window" is_active
+
+begin_scenario "no session bus: what arrives while away shows beside the icon, and its click brings the window back"
+clicks a
+wait_until 10 "the window to hide" window_gone a
+peer_sends a --text "  mallory    >    while you were away"
+# Qt's message beside the icon, which stands in for notifications: a window of its own without a title.
+balloon_of() { local id && for id in $(xdotool search --onlyvisible --pid "${pid[a]}"); do
+    [[ $id != "${window[a-icon]}" && $(xprop -id "$id" WM_NAME) != *'"'* ]] && window[a-message]=$id && return; done; return 1; }
+wait_until 20 "the message beside the icon" balloon_of
+timeout 10 nice -n -15 xdotool mousemove --window "${window[a-message]}" 10 10 click 1 mousemove 1100 890
+wait_until 10 "the window after a click on the message" is_active
 quit_copy a
