@@ -77,59 +77,66 @@ private Q_SLOTS:
 
     // No welcome and no query, an empty field; and once the fault is gone the copy hears the
     // network without its user doing anything. A held port is tried again ever more slowly.
+    void badStart_data()
+    {
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("network") << u" SYSTEM  >  NO NETWORK CONECTION"_s;
+        QTest::newRow("port") << u" SYSTEM  >  NOT SENT: the chat port cannot be opened, trying again"_s;
+        QTest::newRow("name") << u"NOT SENT: the message is too long"_s;
+    }
     void badStart()
     {
-        const QList<std::pair<QString, QString>> rows = {
-            {u"network"_s, u" SYSTEM  >  NO NETWORK CONECTION"_s},
-            {u"port"_s, u" SYSTEM  >  NOT SENT: the chat port cannot be opened, trying again"_s},
-            {u"name"_s, u"NOT SENT: the message is too long"_s},
-        };
-        for (const auto &[fault, shown] : rows) {
-            ManualMainLoop loop;
-            FakeNetwork network(loop);
-            ChatCopy copy(network, loop, fault == u"name" ? QString(maxDatagramPayload, u'n') : u"ann"_s);
-            copy.settings.setBool(keys::hide, true);
-            copy.reachable = fault != u"network";
-            copy.socket.canSetUp = fault != u"port";
-            const TraceCapture traces;
-            copy.start();
-            loop.advance(Seconds(60));
-            QVERIFY2(copy.transcript().contains(shown), qPrintable(copy.transcript()));
-            QVERIFY(!copy.transcript().contains(u"Welcome"_s));
-            QVERIFY(copy.outlet("txtMsg")->text().isEmpty());
-            QVERIFY(network.traffic.isEmpty());
-            QVERIFY(traces.lines.count(u">>> Error while initializing socket: Address already in use"_s) < 15);
-            copy.reachable = copy.socket.canSetUp = true;
-            loop.advance(Seconds(10));
-            network.inject(wire::chatLine(u"bob", u"hi").toUtf8());
-            loop.advance(Seconds(1));
-            QVERIFY2(copy.transcript().endsWith(stamp + wire::chatLine(u"bob", u"hi")), qPrintable(copy.transcript()));
-            QCOMPARE(copy.socket.setUps, 1);
-        }
+        QFETCH(const QString, shown);
+        const QLatin1StringView fault(QTest::currentDataTag());
+        ManualMainLoop loop;
+        FakeNetwork network(loop);
+        ChatCopy copy(network, loop, fault == "name"_L1 ? QString(maxDatagramPayload, u'n') : u"ann"_s);
+        copy.settings.setBool(keys::hide, true);
+        copy.reachable = fault != "network"_L1;
+        copy.socket.canSetUp = fault != "port"_L1;
+        const TraceCapture traces;
+        copy.start();
+        loop.advance(Seconds(60));
+        QVERIFY2(copy.transcript().contains(shown), qPrintable(copy.transcript()));
+        QVERIFY(!copy.transcript().contains(u"Welcome"_s));
+        QVERIFY(copy.outlet("txtMsg")->text().isEmpty());
+        QVERIFY(network.traffic.isEmpty());
+        QVERIFY(traces.lines.count(u">>> Error while initializing socket: Address already in use"_s) < 15);
+        copy.reachable = copy.socket.canSetUp = true;
+        loop.advance(Seconds(10));
+        network.inject(wire::chatLine(u"bob", u"hi").toUtf8());
+        loop.advance(Seconds(1));
+        QVERIFY2(copy.transcript().endsWith(stamp + wire::chatLine(u"bob", u"hi")), qPrintable(copy.transcript()));
+        QCOMPARE(copy.socket.setUps, 1);
     }
 
     // After a send, the next line within a tenth of a second is taken for its own echo.
+    void ownLineWindow_data()
+    {
+        QTest::addColumn<double>("delay");
+        QTest::addColumn<QString>("arriving"); // empty: the own echo alone
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("own echo") << 0.02 << QString() << QColor(Qt::blue);
+        QTest::newRow("own echo too late") << 0.3 << QString() << QColor(Qt::red);
+        QTest::newRow("other line in time") << 0.05 << wire::chatLine(u"bob", u"hi") << QColor(Qt::red);
+        QTest::newRow("own text again") << 0.02 << wire::chatLine(u"ann", u"hello") << QColor(Qt::blue);
+    }
     void ownLineWindow()
     {
-        const QList<std::tuple<double, QString, QColor>> rows = {
-            {0.02, {}, Qt::blue}, // the own echo
-            {0.3, {}, Qt::red},
-            {0.05, wire::chatLine(u"bob", u"hi"), Qt::red},
-            {0.02, wire::chatLine(u"ann", u"hello"), Qt::blue}, // the own text again
-        };
-        for (const auto &[delay, arriving, colour] : rows) {
-            Lan ann({u"ann"_s}, Seconds{delay});
-            TraceCapture traces;
-            ann[0].send(u"hello"_s);
-            if (!arriving.isEmpty())
-                ann.network.inject(arriving.toUtf8());
-            ann.loop.advance(Seconds(delay + 0.001));
+        QFETCH(const double, delay);
+        QFETCH(const QString, arriving);
+        QFETCH(const QColor, colour);
+        Lan ann({u"ann"_s}, Seconds{delay});
+        TraceCapture traces;
+        ann[0].send(u"hello"_s);
+        if (!arriving.isEmpty())
+            ann.network.inject(arriving.toUtf8());
+        ann.loop.advance(Seconds(delay + 0.001));
 
-            const QString line = arriving.isEmpty() ? u"  ann    >    hello"_s : arriving;
-            QVERIFY(ann[0].transcript().contains(stamp + line));
-            QCOMPARE(ann[0].colourOf(line), colour);
-            QCOMPARE(traces.lines.count(u"this is me"_s), delay < 0.1 ? 1 : 0); // once a send
-        }
+        const QString line = arriving.isEmpty() ? u"  ann    >    hello"_s : arriving;
+        QVERIFY(ann[0].transcript().contains(stamp + line));
+        QCOMPARE(ann[0].colourOf(line), colour);
+        QCOMPARE(traces.lines.count(u"this is me"_s), delay < 0.1 ? 1 : 0); // once a send
     }
 
     void unsavedSettingsAreShown()
@@ -163,58 +170,70 @@ private Q_SLOTS:
                                              wire::chatLine(u"ann", u"back")));
     }
 
+    void unsentTextStaysInTheField_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("no network") << u"hello"_s << u"\n  SYSTEM  >  NO NETWORK CONECTION"_s;
+        QTest::newRow("refused") << u"hello"_s << u"the network refused"_s;
+        QTest::newRow("too long") << QString(65'494, u'x') << u"too long for one datagram (at most 65493 bytes)"_s;
+    }
     void unsentTextStaysInTheField()
     {
-        const QList<std::tuple<QString, int, QString>> rows = {
-            // failure: 0 no network, 1 refused, 2 too long
-            {u"hello"_s, 0, u"\n  SYSTEM  >  NO NETWORK CONECTION"_s},
-            {u"hello"_s, 1, u"the network refused"_s},
-            {QString(65'494, u'x'), 2, u"too long for one datagram (at most 65493 bytes)"_s},
-        };
-        for (const auto &[text, failure, notice] : rows) {
-            Lan ann({u"ann"_s});
-            ann.network.inject(wire::chatLine(u"bob", u"a\u00a0b\u2028c").toUtf8());
-            ann.loop.advance(Seconds(0.05));
-            ann[0].reachable = failure != 0;
-            ann[0].socket.refusing = failure == 1;
-            ann[0].send(text);
-            QCOMPARE(ann[0].outlet("txtMsg")->text(), text);
-            QVERIFY(ann.network.traffic.isEmpty());
-            QVERIFY(ann[0].transcript().contains(notice));
-            // The notice changes nothing shown before it, and the same text from elsewhere is not ours.
-            ann.network.inject(wire::chatLine(u"ann", text).toUtf8());
-            ann.loop.advance(Seconds(0.05));
-            QCOMPARE(ann[0].colourOf(notice.trimmed()), QColor(Qt::black));
-            QCOMPARE(ann[0].colourOf(u"a\u00a0b\u2028c"_s), QColor(Qt::red));
-            QCOMPARE(ann[0].colourOf(wire::chatLine(u"ann", text).left(99)), QColor(Qt::red));
-        }
+        QFETCH(const QString, text);
+        QFETCH(const QString, notice);
+        Lan ann({u"ann"_s});
+        ann.network.inject(wire::chatLine(u"bob", u"a\u00a0b\u2028c").toUtf8());
+        ann.loop.advance(Seconds(0.05));
+        const QLatin1StringView failure(QTest::currentDataTag());
+        ann[0].reachable = failure != "no network"_L1;
+        ann[0].socket.refusing = failure == "refused"_L1;
+        ann[0].send(text);
+        QCOMPARE(ann[0].outlet("txtMsg")->text(), text);
+        QVERIFY(ann.network.traffic.isEmpty());
+        QVERIFY(ann[0].transcript().contains(notice));
+        // The notice changes nothing shown before it, and the same text from elsewhere is not ours.
+        ann.network.inject(wire::chatLine(u"ann", text).toUtf8());
+        ann.loop.advance(Seconds(0.05));
+        QCOMPARE(ann[0].colourOf(notice.trimmed()), QColor(Qt::black));
+        QCOMPARE(ann[0].colourOf(u"a\u00a0b\u2028c"_s), QColor(Qt::red));
+        QCOMPARE(ann[0].colourOf(wire::chatLine(u"ann", text).left(99)), QColor(Qt::red));
     }
 
     // Payloads shown as they are, then payloads shown otherwise or not at all.
+    void receivedTextIsDispatchedByKind_data()
+    {
+        QTest::addColumn<QByteArray>("payload");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("answer");
+        const std::pair<const char *, QString> shown[] = {{"line", u"  bob    >    hi"_s},
+                                                          {"markup", u"  bob    >    <b>x</b><img src=/etc/passwd>"_s},
+                                                          {"empty", QString()},
+                                                          {"another's presence answer", u" SYSTEM  >  bob IS ONLINE"_s},
+                                                          {"byte order mark", u"\uFEFF  bob    >    hi"_s},
+                                                          {"NUL", u"  bob    >    a\0b"_s}};
+        for (const auto &[name, text] : shown)
+            QTest::newRow(name) << text.toUtf8() << welcome + stamp + text << QString();
+        QTest::newRow("query in a line") << QByteArray("  bob    >    who <online?> is here") << welcome
+                                         << u" SYSTEM  >  ann IS ONLINE"_s;
+        QTest::newRow("presence answer") << wire::presenceAnswer(u"ann").toUtf8() << welcome << QString();
+        QTest::newRow("call acknowledgement") << wire::callAcknowledgement(u"bob").toUtf8() << welcome << QString();
+        QTest::newRow("two commands") << QByteArray("  bob    >    <flash><clear>") << welcome << QString();
+        QTest::newRow("clear") << QByteArray("  bob    >    <clear>") << u"  "_s << QString();
+        QTest::newRow("cut-off character") << QByteArray("  bob    >    \xE2\x82") << welcome << QString();
+    }
     void receivedTextIsDispatchedByKind()
     {
-        QList<std::tuple<QByteArray, QString, QString>> rows;
-        for (const QString &text :
-             {u"  bob    >    hi"_s, u"  bob    >    <b>x</b><img src=/etc/passwd>"_s, QString(),
-              u" SYSTEM  >  bob IS ONLINE"_s, u"\uFEFF  bob    >    hi"_s, u"  bob    >    a\0b"_s})
-            rows.append({text.toUtf8(), welcome + stamp + text, {}});
-        rows += {
-            {"  bob    >    who <online?> is here", welcome, u" SYSTEM  >  ann IS ONLINE"_s},
-            {wire::presenceAnswer(u"ann").toUtf8(), welcome, {}},
-            {wire::callAcknowledgement(u"bob").toUtf8(), welcome, {}},
-            {"  bob    >    <flash><clear>", welcome, {}},
-            {"  bob    >    <clear>", u"  "_s, {}},
-            {"  bob    >    \xE2\x82", welcome, {}}, // a cut-off character
-        };
-        for (const auto &[payload, shown, answer] : rows) {
-            Lan ann({u"ann"_s});
-            // Twice, as through two interfaces on one LAN: acted on once.
-            ann.network.inject(payload);
-            ann.network.inject(payload);
-            ann.loop.advance(Seconds(0.12));
-            QCOMPARE(ann[0].transcript(), shown);
-            QCOMPARE(ann.network.traffic, answer.isEmpty() ? QStringList() : QStringList{answer});
-        }
+        QFETCH(const QByteArray, payload);
+        QFETCH(const QString, shown);
+        QFETCH(const QString, answer);
+        Lan ann({u"ann"_s});
+        // Twice, as through two interfaces on one LAN: acted on once.
+        ann.network.inject(payload);
+        ann.network.inject(payload);
+        ann.loop.advance(Seconds(0.12));
+        QCOMPARE(ann[0].transcript(), shown);
+        QCOMPARE(ann.network.traffic, answer.isEmpty() ? QStringList() : QStringList{answer});
     }
 
     void everyDatagramDrawsAttention()
