@@ -21,70 +21,90 @@ using namespace corvel;
 class StartUpTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void platformAndNoticesPerSession()
+    void platformAndNoticesPerSession_data()
     {
-        struct Row {
-            SessionEnvironment environment;
-            QString running;
-            QByteArray forced;
-            QString noticeHolds;  // empty: no notice at all
-            QString failureHolds; // when no display can be reached
-        };
+        QTest::addColumn<SessionEnvironment>("environment");
+        QTest::addColumn<QString>("running");
+        QTest::addColumn<QByteArray>("forced");
+        QTest::addColumn<QString>("noticeHolds");  // empty: no notice at all
+        QTest::addColumn<QString>("failureHolds"); // when no display can be reached
         const QByteArray x11 = "xcb;wayland"_ba;
         const QString wayland = u"wayland"_s;
         const QString wayland0 = u"wayland-0"_s;
         const QString xcb = u"xcb"_s;
-        const QList<Row> rows = {
-            {{u"x11"_s, {}, u":0"_s, {}}, xcb, {}, {}, u"connect to the X display \":0\""_s},
-            {{}, xcb, {}, {}, u"neither DISPLAY nor WAYLAND_DISPLAY"_s},
-            {{wayland, wayland0, u":0"_s, {}},
-             xcb,
-             x11,
-             u"XWayland"_s,
-             u"\"wayland-0\" (is its compositor running?) or the X display \":0\""_s},
-            {{{}, wayland0, u":1"_s, {}}, xcb, x11, u"XWayland"_s, u":1"_s},
-            {{wayland, {}, u":0"_s, u""_s}, xcb, x11, u"XWayland"_s, u":0"_s},
-            {{wayland, wayland0, {}, {}}, wayland, {}, u"cannot stay on top"_s, u"Wayland display \"wayland-0\""_s},
-            // XWayland refused the connection.
-            {{wayland, wayland0, u":0"_s, {}}, wayland, x11, u"cannot stay on top"_s, wayland0},
-            {{wayland, wayland0, u":0"_s, wayland}, wayland, {}, {}, u"\"wayland\" set in QT_QPA_PLATFORM"_s}};
-        for (const auto &[environment, running, forced, noticeHolds, failureHolds] : rows) {
-            QCOMPARE(platformToForce(environment), forced);
-            const QString notice = platformNotice(environment, running);
-            QCOMPARE(notice.isEmpty(), noticeHolds.isEmpty());
-            QVERIFY2(notice.contains(noticeHolds), qPrintable(notice));
-            QVERIFY2(!notice.contains(u'\n'), qPrintable(notice));
-            const QString failure = displayFailure(environment);
-            QVERIFY2(failure.startsWith(u"Corvel cannot open its window: "_s), qPrintable(failure));
-            QVERIFY2(failure.contains(failureHolds), qPrintable(failure));
-        }
+        QTest::newRow("X11") << SessionEnvironment{u"x11"_s, {}, u":0"_s, {}} << xcb << QByteArray() << QString()
+                             << u"connect to the X display \":0\""_s;
+        QTest::newRow("no display") << SessionEnvironment{} << xcb << QByteArray() << QString()
+                                    << u"neither DISPLAY nor WAYLAND_DISPLAY"_s;
+        QTest::newRow("Wayland with XWayland")
+            << SessionEnvironment{wayland, wayland0, u":0"_s, {}} << xcb << x11 << u"XWayland"_s
+            << u"\"wayland-0\" (is its compositor running?) or the X display \":0\""_s;
+        QTest::newRow("Wayland display alone")
+            << SessionEnvironment{{}, wayland0, u":1"_s, {}} << xcb << x11 << u"XWayland"_s << u":1"_s;
+        QTest::newRow("Wayland session, platform set empty")
+            << SessionEnvironment{wayland, {}, u":0"_s, u""_s} << xcb << x11 << u"XWayland"_s << u":0"_s;
+        QTest::newRow("Wayland without XWayland")
+            << SessionEnvironment{wayland, wayland0, {}, {}} << wayland << QByteArray() << u"cannot stay on top"_s
+            << u"Wayland display \"wayland-0\""_s;
+        QTest::newRow("XWayland refused") << SessionEnvironment{wayland, wayland0, u":0"_s, {}} << wayland << x11
+                                          << u"cannot stay on top"_s << wayland0;
+        QTest::newRow("Wayland chosen") << SessionEnvironment{wayland, wayland0, u":0"_s, wayland} << wayland
+                                        << QByteArray() << QString() << u"\"wayland\" set in QT_QPA_PLATFORM"_s;
+    }
+    void platformAndNoticesPerSession()
+    {
+        QFETCH(const SessionEnvironment, environment);
+        QFETCH(const QString, running);
+        QFETCH(const QByteArray, forced);
+        QFETCH(const QString, noticeHolds);
+        QFETCH(const QString, failureHolds);
+        QCOMPARE(platformToForce(environment), forced);
+        const QString notice = platformNotice(environment, running);
+        QCOMPARE(notice.isEmpty(), noticeHolds.isEmpty());
+        QVERIFY2(notice.contains(noticeHolds), qPrintable(notice));
+        QVERIFY2(!notice.contains(u'\n'), qPrintable(notice));
+        const QString failure = displayFailure(environment);
+        QVERIFY2(failure.startsWith(u"Corvel cannot open its window: "_s), qPrintable(failure));
+        QVERIFY2(failure.contains(failureHolds), qPrintable(failure));
     }
 
     // Qt's own options pass, as words after one dash too; anything else is refused with a reason.
-    void commandLineAnswers()
+    void commandLineAnswers_data()
     {
         using Action = CommandLine::Action;
-        const QList<std::tuple<QString, Action, bool>> rows = {
-            {u""_s, Action::Run, false},
-            {u"-platform xcb --new-instance"_s, Action::Run, true},
-            {u"-style=fusion -reverse --help"_s, Action::Help, false},
-            {u"-title Chat -icon corvel.png -?"_s, Action::Help, false},
-            {u"--help-all"_s, Action::Refuse, false},
-            {u"-v"_s, Action::Version, false},
-            {u"--new-instanse"_s, Action::Refuse, false},
-            {u"-new"_s, Action::Refuse, false},
-            {u"chat"_s, Action::Refuse, false},
-        };
-        for (const auto &[arguments, action, newInstance] : rows) {
-            const CommandLine line =
-                parseCommandLine(QStringList{u"corvel"_s} + arguments.split(u' ', Qt::SkipEmptyParts));
-            QVERIFY2(line.action == action, qPrintable(arguments));
-            QVERIFY2(line.newInstance == newInstance, qPrintable(arguments));
-            QVERIFY(line.usage.startsWith(u"Usage: corvel [options]"_s));
-            QVERIFY(line.usage.contains(u"--new-instance"_s));
-            QVERIFY(!line.usage.contains(u"--help-all"_s));
-            QCOMPARE(line.error.isEmpty(), action != Action::Refuse);
-        }
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<bool>("newInstance");
+        QTest::newRow("none") << u""_s << Action::Run << false;
+        QTest::newRow("a new instance") << u"-platform xcb --new-instance"_s << Action::Run << true;
+        QTest::newRow("help after Qt's options") << u"-style=fusion -reverse --help"_s << Action::Help << false;
+        QTest::newRow("-?") << u"-title Chat -icon corvel.png -?"_s << Action::Help << false;
+        QTest::newRow("every option of Qt's and of X11's")
+            << u"-platform p -platformpluginpath p -platformtheme t -plugin p -qwindowgeometry 9x9 -qwindowicon i "
+               "-qwindowtitle t -reverse -session s -style s -stylesheet s -widgetcount -qmljsdebugger d -display :1 "
+               "-geometry 9x9 -name n -title t -icon i -visual v -ncols 8 -cmap -nograb -dograb"_s
+            << Action::Run << false;
+        QTest::newRow("--help-all") << u"--help-all"_s << Action::Refuse << false;
+        QTest::newRow("-v") << u"-v"_s << Action::Version << false;
+        QTest::newRow("misspelt") << u"--new-instanse"_s << Action::Refuse << false;
+        QTest::newRow("one dash for a long option") << u"-new"_s << Action::Refuse << false;
+        QTest::newRow("a word") << u"chat"_s << Action::Refuse << false;
+    }
+    void commandLineAnswers()
+    {
+        QFETCH(const QString, arguments);
+        QFETCH(const CommandLine::Action, action);
+        QFETCH(const bool, newInstance);
+        QCoreApplication::setApplicationName(u"Corvel"_s);
+        QCoreApplication::setApplicationVersion(u"0.1"_s);
+        const CommandLine line = parseCommandLine(QStringList{u"corvel"_s} + arguments.split(u' ', Qt::SkipEmptyParts));
+        QCOMPARE(line.action, action);
+        QCOMPARE(line.newInstance, newInstance);
+        QVERIFY(line.usage.startsWith(u"Usage: corvel [options]"_s));
+        QVERIFY(line.usage.contains(u"--new-instance"_s));
+        QVERIFY(!line.usage.contains(u"--help-all"_s));
+        QCOMPARE(line.error.isEmpty(), action != CommandLine::Action::Refuse);
+        QCOMPARE(line.version, u"Corvel 0.1"_s);
     }
 
     void crashedCopyLeavesNothingThatBlocks()
