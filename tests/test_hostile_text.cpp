@@ -49,10 +49,13 @@ private Q_SLOTS:
             << u"a"_s + u"\u0301\u200D"_s.repeated(5);
         const QString emoji = u"👩🏽‍👩🏽‍👦🏽 👁️‍🗨️ 1️⃣ 🏳️‍🌈"_s;
         QTest::newRow("emoji sequences with joiners") << emoji << emoji << QString();
-        QTest::newRow("too long as well") << QString(u"a"_s + marks(9)).repeated(500)
-                                          << stacked.repeated(210) + u"a"_s + marks(8) +
-                                                 u" … [2891 more characters not shown: copy the line for all of it]"_s
-                                          << u"a"_s + marks(9);
+        const QString notShown = u" … [%1 more characters not shown: copy the line for all of it]"_s;
+        QTest::newRow("too long as well")
+            << QString(u"a"_s + marks(9)).repeated(500)
+            << stacked.repeated(210) + u"a"_s + marks(8) + notShown.arg(2891) << u"a"_s + marks(9);
+        QTest::newRow("too long") << QString(4'001, u'x') << QString(4'000, u'x') + notShown.arg(1) << QString();
+        QTest::newRow("too long within a surrogate pair")
+            << QString(3'999, u'x') + u"😀x"_s << QString(3'999, u'x') + notShown.arg(3) << QString();
     }
     void stackedMarksAreCappedAndCopiedWhole()
     {
