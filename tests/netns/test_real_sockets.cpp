@@ -4,6 +4,7 @@
 // the program as it starts and ends.
 #include "app/chat_scene.h"
 #include "net/broadcast_socket.h"
+#include "net/datagram_reader.h"
 #include "net/wire.h"
 #include "platform/translations.h"
 #include "settings/login_name.h"
@@ -111,6 +112,20 @@ private Q_SLOTS:
         QVERIFY(got.indexOf("  x    >    <online?>") < 200);
         QVERIFY(got.removeOne("  x    >    <online?>"));
         QCOMPARE(got, lines + QByteArrayList{" SYSTEM  >  <online?> IS ONLINE"});
+    }
+
+    // Drops are told once and then counted from zero, so that silence means again that nothing came.
+    void dropsAreToldOnceThenForgotten()
+    {
+        const test::TraceCapture traces;
+        Copy copy;
+        QVERIFY(copy.socket.access());
+        // Far more than the queue and the kernel's buffer hold, sent while the main thread takes nothing.
+        QUdpSocket peer;
+        for (qsizetype sent = 0; sent < 3 * DatagramReader::maxQueuedDatagrams; ++sent)
+            peer.writeDatagram("x", QHostAddress::Broadcast, BroadcastSocket::port);
+        QTRY_COMPARE_WITH_TIMEOUT(traces.lines.filter(u">>> Datagrams dropped: "_s).size(), 1, 20'000);
+        QTRY_VERIFY(copy.socket.caughtUp());
     }
 
     void portHeldWithoutSharingFailsUntilReleased()
