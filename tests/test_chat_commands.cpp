@@ -42,10 +42,12 @@ private Q_SLOTS:
 
         lan.after(1);
         QCOMPARE(lan.ann.background(), QColor(Qt::white));
-        QVERIFY(lan.bob.background() == QColor(Qt::yellow) && lan.cid.background() == QColor(Qt::yellow));
+        QCOMPARE(lan.bob.background(), QColor(Qt::yellow));
+        QCOMPARE(lan.cid.background(), QColor(Qt::yellow));
         lan.bob.click("cmdClear");
         lan.after(4);
-        QVERIFY(lan.bob.background() == QColor(Qt::white) && lan.cid.background() == QColor(Qt::yellow));
+        QCOMPARE(lan.bob.background(), QColor(Qt::white));
+        QCOMPARE(lan.cid.background(), QColor(Qt::yellow));
     }
 
     // A call that did not go out is told each time; what was typed stays.
@@ -138,29 +140,35 @@ private Q_SLOTS:
     }
 
     // The chat and every line in it, earlier ones too, take the stepped size; the message field jumps past 30.
+    void fontSize_data()
+    {
+        QTest::addColumn<int>("points");
+        QTest::addColumn<int>("messagePoints");
+        QTest::newRow("29") << 29 << 29;
+        QTest::newRow("30") << 30 << 31;
+    }
     void fontSize()
     {
+        QFETCH(const int, points);
+        QFETCH(const int, messagePoints);
         AnnBobCid lan;
         lan.network.inject(wire::chatLine(u"bob", u"earlier").toUtf8());
         lan.after(0.05);
         auto *stepper = lan.ann.outlet<Stepper>("stepFontSize");
         const auto *txtChat = lan.ann.outlet<QPlainTextEdit>("txtChat");
-        for (const auto &[points, messagePoints] : {std::pair(29, 29), std::pair(30, 31)}) {
-            stepper->setValue(points - 1);
-            stepper->stepBy(1); // as a click on the stepper
-            const QString later = u"later %1"_s.arg(points);
-            lan.network.inject(wire::chatLine(u"bob", later).toUtf8());
-            lan.after(0.05);
-            QCOMPARE(lan.ann.outlet("txtSize")->text(), QString::number(points));
-            QCOMPARE(lan.ann.outlet("txtMsg")->font().pointSize(), messagePoints);
-            QCOMPARE(txtChat->font().pointSize(), points);
-            QCOMPARE(lan.ann.settings.integerForKey(keys::fontSize), points);
-            for (const QString &line : {u"earlier"_s, later}) {
-                const QTextCharFormat format = txtChat->document()->find(line).charFormat();
-                QCOMPARE(format.foreground().color(), QColor(Qt::red));
-                QCOMPARE(format.fontPointSize(), double(points));
-                QCOMPARE(format.fontWeight(), int(QFont::Bold));
-            }
+        stepper->setValue(points - 1);
+        stepper->stepBy(1); // as a click on the stepper
+        lan.network.inject(wire::chatLine(u"bob", u"later").toUtf8());
+        lan.after(0.05);
+        QCOMPARE(lan.ann.outlet("txtSize")->text(), QString::number(points));
+        QCOMPARE(lan.ann.outlet("txtMsg")->font().pointSize(), messagePoints);
+        QCOMPARE(txtChat->font().pointSize(), points);
+        QCOMPARE(lan.ann.settings.integerForKey(keys::fontSize), points);
+        for (const QString &line : {u"earlier"_s, u"later"_s}) {
+            const QTextCharFormat format = txtChat->document()->find(line).charFormat();
+            QCOMPARE(format.foreground().color(), QColor(Qt::red));
+            QCOMPARE(format.fontPointSize(), double(points));
+            QCOMPARE(format.fontWeight(), int(QFont::Bold));
         }
     }
 
