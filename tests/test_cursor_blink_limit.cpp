@@ -12,39 +12,40 @@ using namespace corvel;
 class CursorBlinkLimitTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void inputRestartsTheSpan_data()
+    {
+        QTest::addColumn<std::function<void(QLineEdit &)>>("give");
+        QTest::newRow("key") << std::function([](QLineEdit &edit) { QTest::keyClick(&edit, Qt::Key_A); });
+        QTest::newRow("click") << std::function([](QLineEdit &edit) { QTest::mouseClick(&edit, Qt::LeftButton); });
+        QTest::newRow("focus") << std::function([](QLineEdit &edit) {
+            edit.clearFocus();
+            edit.setFocus();
+        });
+    }
     void inputRestartsTheSpan()
     {
+        QFETCH(const std::function<void(QLineEdit &)>, give);
         const int platformFlashTime = QApplication::cursorFlashTime();
         QVERIFY(platformFlashTime > 0);
-        const QList<std::function<void(QLineEdit &)>> inputs = {
-            [](QLineEdit &edit) { QTest::keyClick(&edit, Qt::Key_A); },
-            [](QLineEdit &edit) { QTest::mouseClick(&edit, Qt::LeftButton); },
-            [](QLineEdit &edit) {
-                edit.clearFocus();
-                edit.setFocus();
-            },
-        };
         constexpr Seconds almost = CursorBlinkLimit::blinkingSpan - Seconds(0.1);
-        for (const auto &give : inputs) {
-            ManualMainLoop loop;
-            QLineEdit edit;
-            edit.show();
-            edit.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&edit));
-            const CursorBlinkLimit limit(loop);
-            loop.advance(almost);
-            QCOMPARE(QApplication::cursorFlashTime(), platformFlashTime);
-            give(edit); // postpones the end of blinking
-            loop.advance(almost);
-            QCOMPARE(QApplication::cursorFlashTime(), platformFlashTime);
-            loop.advance(Seconds(0.1));
-            QCOMPARE(QApplication::cursorFlashTime(), 0);
-            QCOMPARE(loop.pendingTasks(), 0U);
-            give(edit);
-            QCOMPARE(QApplication::cursorFlashTime(), platformFlashTime);
-            loop.advance(CursorBlinkLimit::blinkingSpan);
-            QCOMPARE(QApplication::cursorFlashTime(), 0);
-        }
+        ManualMainLoop loop;
+        QLineEdit edit;
+        edit.show();
+        edit.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&edit));
+        const CursorBlinkLimit limit(loop);
+        loop.advance(almost);
+        QCOMPARE(QApplication::cursorFlashTime(), platformFlashTime);
+        give(edit); // postpones the end of blinking
+        loop.advance(almost);
+        QCOMPARE(QApplication::cursorFlashTime(), platformFlashTime);
+        loop.advance(Seconds(0.1));
+        QCOMPARE(QApplication::cursorFlashTime(), 0);
+        QCOMPARE(loop.pendingTasks(), 0U);
+        give(edit);
+        QCOMPARE(QApplication::cursorFlashTime(), platformFlashTime);
+        loop.advance(CursorBlinkLimit::blinkingSpan);
+        QCOMPARE(QApplication::cursorFlashTime(), 0);
     }
 };
 
