@@ -22,6 +22,9 @@ using Flag = QNetworkInterface::InterfaceFlag;
 
 namespace {
 
+// What an echo watch is told, at ms: 's' sent, 'h' heard.
+using EchoEvents = QList<std::pair<char, int>>;
+
 QNetworkAddressEntry entry(const QString &ip, int prefixLength = 24)
 {
     QNetworkAddressEntry made;
@@ -206,31 +209,37 @@ private Q_SLOTS:
     }
 
     // Silence after a send is told once, after three seconds, and so is the news that ends it; a
-    // send during the silence is told as no news. No timer is left when nothing waits. Rows: events
-    // ('s' sent, 'h' heard) at ms, whether silence counts (a LAN to hear from, nothing dropped), what
-    // was told (Silent, still silent, Back).
+    // send during the silence is told as no news. No timer is left when nothing waits. Silence
+    // counts with a LAN to hear from and nothing dropped; told: Silent, still silent, Back.
+    void echoWatch_data()
+    {
+        QTest::addColumn<EchoEvents>("events");
+        QTest::addColumn<bool>("counts");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("heard in time") << EchoEvents{{'s', 0}, {'h', 2999}, {'s', 5000}, {'h', 5001}} << true << u""_s;
+        QTest::newRow("silence, then news")
+            << EchoEvents{{'s', 0}, {'s', 2000}, {'h', 3001}, {'h', 3002}} << true << u"SB"_s;
+        QTest::newRow("still silent") << EchoEvents{{'s', 0}, {'s', 3500}, {'s', 5000}, {'s', 9000}} << true
+                                      << u"Sss"_s;
+        QTest::newRow("silence that does not count") << EchoEvents{{'s', 0}, {'s', 4000}} << false << u""_s;
+    }
     void echoWatch()
     {
-        const QList<std::tuple<QList<std::pair<char, int>>, bool, QString>> rows = {
-            {{{'s', 0}, {'h', 2999}, {'s', 5000}, {'h', 5001}}, true, u""_s},
-            {{{'s', 0}, {'s', 2000}, {'h', 3001}, {'h', 3002}}, true, u"SB"_s},
-            {{{'s', 0}, {'s', 3500}, {'s', 5000}, {'s', 9000}}, true, u"Sss"_s},
-            {{{'s', 0}, {'s', 4000}}, false, u""_s},
-        };
-        for (const auto &[events, counts, expected] : rows) {
-            ManualMainLoop loop;
-            QString told;
-            EchoWatch watch(loop, Seconds(3), [counts = counts] { return counts; });
-            QObject::connect(&watch, &EchoWatch::changed,
-                             [&told](EchoWatch::Change change) { told += u"SsB"_s.at(int(change)); });
-            for (const auto &[event, ms] : events) {
-                loop.advance(Seconds(ms / 1000.0) - loop.now());
-                event == 's' ? watch.sent() : watch.heard();
-            }
-            loop.advance(Seconds(10));
-            QCOMPARE(told, expected);
-            QCOMPARE(loop.pendingTasks(), 0U);
+        QFETCH(const EchoEvents, events);
+        QFETCH(const bool, counts);
+        QFETCH(const QString, expected);
+        ManualMainLoop loop;
+        QString told;
+        EchoWatch watch(loop, Seconds(3), [counts] { return counts; });
+        QObject::connect(&watch, &EchoWatch::changed,
+                         [&told](EchoWatch::Change change) { told += u"SsB"_s.at(int(change)); });
+        for (const auto &[event, ms] : events) {
+            loop.advance(Seconds(ms / 1000.0) - loop.now());
+            event == 's' ? watch.sent() : watch.heard();
         }
+        loop.advance(Seconds(10));
+        QCOMPARE(told, expected);
+        QCOMPARE(loop.pendingTasks(), 0U);
     }
 };
 
