@@ -13,6 +13,8 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
+#include <array>
+
 using namespace Qt::StringLiterals;
 using namespace corvel;
 using namespace corvel::test;
@@ -206,12 +208,12 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("payload");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("answer");
-        const std::pair<const char *, QString> shown[] = {{"line", u"  bob    >    hi"_s},
+        const std::array<std::pair<const char *, QString>, 6> shown{{{"line", u"  bob    >    hi"_s},
                                                           {"markup", u"  bob    >    <b>x</b><img src=/etc/passwd>"_s},
                                                           {"empty", QString()},
                                                           {"another's presence answer", u" SYSTEM  >  bob IS ONLINE"_s},
                                                           {"byte order mark", u"\uFEFF  bob    >    hi"_s},
-                                                          {"NUL", u"  bob    >    a\0b"_s}};
+                                                          {"NUL", u"  bob    >    a\0b"_s}}};
         for (const auto &[name, text] : shown)
             QTest::newRow(name) << text.toUtf8() << welcome + stamp + text << QString();
         QTest::newRow("query in a line") << QByteArray("  bob    >    who <online?> is here") << welcome
