@@ -13,7 +13,6 @@ copies=(a b)
 mallory="  mallory    >    "
 unconvertible=">>> Data received, but cannot be converted to String"
 draft="draft <i>kept</i> & unsent"
-from_copies_since() { echo $(($(wire_since "$1" "${address[a]}") + $(wire_since "$1" "${address[b]}"))); }
 expect_draft_kept() { copy_to_file a message "$work/field" && [[ $(<"$work/field") == "$draft" ]] || fail "a's field changed $1"; }
 
 lan_begin hostile 1600x320
@@ -82,55 +81,9 @@ for host in "${copies[@]}"; do
     LC_ALL=C grep -aq "nul.*byte" "$work/transcript-$host" || fail "host $host lost the text around a NUL byte"
 done
 expect_draft_kept "after the payloads"
-sent=$(from_copies_since "$barrage_start")
+sent=$(($(wire_since "$barrage_start" "${address[a]}") + $(wire_since "$barrage_start" "${address[b]}")))
 ((sent == 0)) || fail "the copies sent $sent datagrams though nothing asked them to"
 stays_white 1.2 "${copies[@]}"
-
-begin_scenario "control tags in every combination"
-# Each subset of the tags, in both orders: only the first kind in the receivers' order acts.
-tags=("<online?>" " SYSTEM  >  CALLING" "<flash>" "<clear>" " SYSTEM  >  Call recived by mallory")
-requests=0 clears=0 combinations=()
-for ((mask = 1; mask < 32; mask++)); do
-    forward="" backward=""
-    for ((tag = 0; tag < 5; tag++)); do
-        ((mask & (1 << tag))) || continue
-        forward+="${tags[tag]} "
-        backward=" ${tags[tag]}$backward"
-    done
-    combinations+=("${mallory}combination $mask: $forward" "${mallory}combination $mask reversed:$backward")
-    requests=$((requests + 2 * (mask & 1))) clears=$((clears + 2 * ((mask & 15) == 8)))
-done
-mark_output "${copies[@]}"
-combinations_start=$(wire_size)
-for text in "${combinations[@]}"; do peer_sends x --text "$text" && sleep 0.05; done
-expect_line "Data received: ${combinations[-1]}" "${copies[@]}"
-# b's answers to the last requests are still under way.
-for host in "${copies[@]}"; do wait_until 30 "host $host to fall quiet" is_quiet "$host"; done
-for host in "${copies[@]}"; do
-    answer="Data sent: $(answer_of "$host")"
-    answered=$(count_lines "$host" "$answer")
-    # Requests close together share one answer; the last one is answered after it came.
-    ((answered >= 1 && answered <= requests)) || fail "host $host answered $answered of $requests presence requests"
-    awk -v text="$(hex_of "${combinations[-1]}")" -v answer="$(hex_of "$(answer_of "$host")")" \
-        '$2 == text { seen = 1 } seen && $2 == answer { found = 1 } END { exit !found }' "$work/wire-x" ||
-        fail "host $host did not answer the last request"
-    # Besides the texts whose first tag is "<clear>", every answer of b's clears.
-    cleared_by_b=$(count_lines "$host" "Data received: $(answer_of b)")
-    cleared=$(count_lines "$host" clear)
-    ((cleared == clears + cleared_by_b)) ||
-        fail "host $host cleared $cleared times, expected $clears for the texts and $cleared_by_b for b's answers"
-    wait_until "$(within 5)" "host $host to flash" is_yellow "$host"
-done
-expect_count a "$(acknowledged a)" 0
-sent=$(from_copies_since "$combinations_start")
-((sent <= 2 * requests)) || fail "the copies sent $sent datagrams for $requests requests"
-expect_draft_kept "after the tags"
-# The clear command is an acknowledgement point that leaves the message field alone.
-for host in "${copies[@]}"; do
-    key_on "$host" ctrl+l
-    expect_line "$(acknowledged "$host")" "$host"
-    wait_until "$(within 3)" "host $host to stop flashing" is_not_yellow "$host"
-done
 
 begin_scenario "a terminal nobody reads, escape sequences from the LAN"
 # c writes to a terminal whose reader has stopped, as under Ctrl+S: it must go on answering, and
