@@ -25,34 +25,65 @@ fail() {
 begin_scenario() { scenario=$1 && tried=$((tried + 1)) && echo "scenario: $1"; }
 
 lan_cleanup() {
-    local status=$? host namespace
+    local status=$? host
     trap - EXIT
     set +e
     ((status == 0)) || import -silent -window root "$artifacts/$run_name-failed.png"
     for host in "${!user[@]}"; do
-        [[ -f $work/$host.out ]] && cp "$work/$host.out" "$artifacts/$run_name-$host.out" &&
+        [[ -f $work/$host.out ]] && cp "$work/$host.out" "$artifacts/${run_name%%-*}-$host.out" &&
             ((status != 0)) && tail -n 40 "$work/$host.out" "$work/$host.err" >&2
     done
     # A copy that ended without being asked to.
     for host in "${!user[@]}"; do [[ -n ${pid[$host]:-} ]] && has_ended "${pid[$host]}" && crashes=$((crashes + 1)); done
+    if [[ -n $state ]]; then save_lan; else stop_lan; fi
+    # A step of a fixture fails for it; a run of its own counts it in its table.
+    [[ $run_name != *-* ]] || ((crashes == 0)) || { echo "FAILED: a copy ended without being asked to" >&2 && status=1; }
+    { ((status == 0)) && echo "$run_name: passed" || echo "$run_name: FAILED during $scenario"
+        [[ $run_name == *-* ]] || printf '  %-16s %s\n' "scenarios tried" "$tried" "scenarios passed" "$((tried - (status != 0)))" \
+            "crashes" "$crashes" "messages lost" "$lost"; } | tee -a "$artifacts/${run_name%%-*}-summary.txt"
+    exit "$status"
+}
+
+stop_lan() {
+    local host namespace
     for host in "${!pid[@]}"; do stop "${pid[$host]}"; done
     [[ -n $xvfb_pid ]] && stop "$xvfb_pid"
     # Deleting a host's namespace also removes its veth pairs.
     for namespace in "${namespaces[@]}"; do ip netns delete "$namespace"; done
     rm -rf "$work"
-    { ((status == 0)) && echo "$run_name: passed" || echo "$run_name: FAILED during $scenario"
-        printf '  %-16s %s\n' "scenarios tried" "$tried" "scenarios passed" "$((tried - (status != 0)))" \
-            "crashes" "$crashes" "messages lost" "$lost"; } | tee -a "$artifacts/$run_name-summary.txt"
-    exit "$status"
 }
+
+# A LAN that outlives the step that made it: a fixture set up once, then scenarios, each a test of its
+# own, and a teardown. Every step finds the LAN in STATE, and leaves it there with what it started.
+state=""
+save_lan() { declare -p run work xvfb_pid DISPLAY display_sockets session_bus namespaces pid window runtime 2>/dev/null | sed "s/^declare /declare -g /" >"$state"; }
+
+# lan_fixture NAME WIDTHxHEIGHT "$@": the script's last argument is the step: setup, teardown or a
+# scenario. CTest waits for the end of a test's output, so a step writes to a file, shown when it
+# ends, that what it started may keep open.
+lan_fixture() {
+    local step=${*: -1} status=0
+    if [[ -z ${lan_log:-} ]]; then
+        export lan_log && lan_log=$(mktemp)
+        "$0" "${@:3}" >"$lan_log" 2>&1 </dev/null || status=$?
+        cat "$lan_log" && rm -f "$lan_log" && exit "$status"
+    fi
+    state=$artifacts/$1.state
+    [[ $step != setup ]] || { lan_begin "$1" "$2" && run_name=$1-setup && begin_scenario setup && return; }
+    [[ -f $state ]] && source "$state" || fail "no LAN set up: run the test $1_setup first"
+    export DISPLAY DBUS_SESSION_BUS_ADDRESS=$session_bus
+    run_name=$1-$step && lan_traps && begin_scenario "$step"
+    # A LAN left in no state ends with the step.
+    [[ $step != teardown ]] || { rm "$state" && state="" && exit 0; }
+}
+
+# A command that fails outside a check ends the run too: say which.
+lan_traps() { trap lan_cleanup EXIT && trap 'exit 130' INT TERM && trap 'echo "FAILED during $scenario: \"$BASH_COMMAND\" ended with $?" >&2' ERR; }
 
 # lan_begin NAME WIDTHxHEIGHT: the run's artifacts are NAME-*, so no run's name may begin another's.
 lan_begin() {
     run_name=$1 scenario="network and display set-up"
-    trap lan_cleanup EXIT
-    # A command that fails outside a check ends the run too: say which.
-    trap 'echo "FAILED during $scenario: \"$BASH_COMMAND\" ended with $?" >&2' ERR
-    trap 'exit 130' INT TERM
+    lan_traps
     ((EUID == 0)) || fail "the LAN tests make network namespaces and must run as root"
     local tool
     for tool in ip ss nft unshare python3 Xvfb openbox xdotool xclip xprop import convert od timeout dbus-daemon dbus-send; do
@@ -91,13 +122,16 @@ start_copy() {
 }
 
 # run_corvel HOST NAME [ARGUMENT ...]: the program as HOST's user runs it, output in $work/NAME.out,
-# pid in pid[NAME] (every step execs the next).
+# pid in pid[NAME]; its exit status goes to $work/NAME.status, where a later step finds it too.
 run_corvel() {
+    rm -f "$work/$2.pid" "$work/$2.status"
     ip netns exec "$run-$1" sh -c "$display_mount" "$display_sockets" env QT_QPA_PLATFORM=xcb \
         XDG_CONFIG_HOME="$work/$1" HOME="$work/$1" XDG_RUNTIME_DIR="${runtime[$1]}" DBUS_SESSION_BUS_ADDRESS="$session_bus" \
         LSAN_OPTIONS="suppressions=$lan_dir/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}" \
+        sh -c '"$@" & echo $! >"$0.pid" && wait $!; echo $? >"$0.status"' "$work/$2" \
         "${launch_through[@]}" "$corvel" "${@:3}" >>"$work/$2.out" 2>>"$work/$2.err" &
-    pid[$2]=$!
+    wait_until 30 "host $1's program to start" test -s "$work/$2.pid"
+    pid[$2]=$(<"$work/$2.pid")
 }
 
 # A window found may go before it is moved (a splash, a tooltip): then the next one is moved.
@@ -106,11 +140,10 @@ place_window() { wait_until 30 "the window of host $1 to be placed" move_window 
 
 # Waits for a copy to end, which it must do with status 0.
 expect_exit() {
-    local status=0
-    wait_until 30 "host $1's program to end" has_ended "${pid[$1]}"
-    wait "${pid[$1]}" || status=$?
-    unset "pid[$1]" # reaped: its number may now belong to somebody else
-    ((status == 0)) || { crashes=$((crashes + 1)) && fail "host $1's program ended with status $status: $(tail -n 5 "$work/$1.err")"; }
+    wait_until 30 "host $1's program to end" test -s "$work/$1.status"
+    unset "pid[$1]" # its number may now belong to somebody else
+    (($(<"$work/$1.status") == 0)) ||
+        { crashes=$((crashes + 1)) && fail "host $1's program ended with status $(<"$work/$1.status"): $(tail -n 5 "$work/$1.err")"; }
 }
 
 quit_copy() { key_on "$1" ctrl+q && expect_line "im quiting" "$1" && expect_exit "$1"; }
@@ -134,7 +167,11 @@ expect_count() {
     (($(count_lines "$1" "$2") == $3)) || fail "host $1 printed '$2' $(count_lines "$1" "$2") times, not $3"
 }
 
-# A tray icon's window (XEmbed) is the program's too, but has no title.
+# A tray icon's window (XEmbed, docked in trayer) is the program's too, but has no title.
+icon_of() {
+    local id && for id in $(xdotool search --onlyvisible --pid "${pid[$1]}"); do
+        [[ $(xprop -id "$id" WM_NAME) != *'"'* ]] && window[$1-icon]=$id && return; done; return 1
+}
 find_window() { window[$1]=$(xdotool search --all --onlyvisible --pid "${pid[$1]}" --name . 2>/dev/null | head -n 1) && [[ -n ${window[$1]} ]]; }
 window_gone() { ! find_window "$1"; }
 

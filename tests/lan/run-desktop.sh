@@ -36,10 +36,6 @@ quit_copy a
 # Each gesture waits out Qt's double-click interval (400 ms) since the last click, or the two merge.
 # The X server stamps each click when it gets it: xdotool runs ahead of the busy machine's builds so
 # that the pause between two clicks is the one asked for.
-icon_of() {
-    local id && for id in $(xdotool search --onlyvisible --pid "${pid[$1]}"); do
-        [[ $(xprop -id "$id" WM_NAME) != *'"'* ]] && window[$1-icon]=$id && return; done; return 1
-}
 clicks() { sleep 0.5 && timeout 10 nice -n -15 xdotool mousemove --window "${window[a-icon]}" 5 5 click 1 ${2:+sleep "$2" click 1} mousemove 1100 890; }
 is_active() { find_window a && [[ $(xdotool getactivewindow) == "${window[a]}" ]]; }
 # Whatever the clicks did settles before the next look: the program says when it hides or shows.
