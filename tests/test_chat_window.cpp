@@ -13,8 +13,6 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
-#include <array>
-
 using namespace Qt::StringLiterals;
 using namespace corvel;
 using namespace corvel::test;
@@ -208,14 +206,15 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("payload");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("answer");
-        const std::array<std::pair<const char *, QString>, 6> shown{{{"line", u"  bob    >    hi"_s},
-                                                          {"markup", u"  bob    >    <b>x</b><img src=/etc/passwd>"_s},
-                                                          {"empty", QString()},
-                                                          {"another's presence answer", u" SYSTEM  >  bob IS ONLINE"_s},
-                                                          {"byte order mark", u"\uFEFF  bob    >    hi"_s},
-                                                          {"NUL", u"  bob    >    a\0b"_s}}};
-        for (const auto &[name, text] : shown)
+        const auto shownAsSent = [](const char *name, const QString &text) {
             QTest::newRow(name) << text.toUtf8() << welcome + stamp + text << QString();
+        };
+        shownAsSent("line", u"  bob    >    hi"_s);
+        shownAsSent("markup", u"  bob    >    <b>x</b><img src=/etc/passwd>"_s);
+        shownAsSent("empty", QString());
+        shownAsSent("another's presence answer", u" SYSTEM  >  bob IS ONLINE"_s);
+        shownAsSent("byte order mark", u"\uFEFF  bob    >    hi"_s);
+        shownAsSent("NUL", u"  bob    >    a\0b"_s);
         QTest::newRow("query in a line") << QByteArray("  bob    >    who <online?> is here") << welcome
                                          << u" SYSTEM  >  ann IS ONLINE"_s;
         QTest::newRow("presence answer") << wire::presenceAnswer(u"ann").toUtf8() << welcome << QString();
