@@ -71,7 +71,7 @@ lan_fixture() {
     state=$artifacts/$1.state
     [[ $step != setup ]] || { lan_begin "$1" "$2" && run_name=$1-setup && begin_scenario setup && return; }
     [[ -f $state ]] && source "$state" || fail "no LAN set up: run the test $1_setup first"
-    export DISPLAY DBUS_SESSION_BUS_ADDRESS=$session_bus
+    export DBUS_SESSION_BUS_ADDRESS=$session_bus # DISPLAY comes exported in the state
     run_name=$1-$step && lan_traps && begin_scenario "$step"
     # A LAN left in no state ends with the step.
     [[ $step != teardown ]] || { rm "$state" && state="" && exit 0; }

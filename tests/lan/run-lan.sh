@@ -26,6 +26,8 @@ no_network=" SYSTEM  >  NO NETWORK CONECTION"
 # A called copy flashes until its user answers: a screenshot on a busy machine, which may take longer
 # than a yellow half second, meets one of them sooner or later.
 flashes() { wait_until "$(within 20)" "host $1 to flash" is_yellow "$1"; }
+# flashing_from_now HOST: a flash command makes HOST flash; its output counts from here.
+flashing_from_now() { peer_sends x --text "  mallory    >    <flash>" && flashes "$1" && mark_output "$1"; }
 # A yellow phase ends half a second after it began, answered or not; stays_white then shows it was the last.
 turns_white() { wait_until "$(within 10)" "host $1 to turn white" is_not_yellow "$1"; }
 shown_count() { transcript_of "$1" && grep -cF -- "$2" <<<"$transcript" || true; }
@@ -33,23 +35,23 @@ shown_count() { transcript_of "$1" && grep -cF -- "$2" <<<"$transcript" || true;
 answered_after() { tail -n +$(($1 + 1)) "$work/wire-x" | grep -q " $(hex_of "$(answer_of "$2")")\$"; }
 # check_on HOST STATUS: corvel --check as HOST's user runs it in a terminal, which must end with STATUS.
 check_on() {
-        local status=0
-        ip netns exec "$run-$1" env -u DISPLAY XDG_CONFIG_HOME="$work/$1" HOME="$work/$1" "$corvel" --check >"$work/check" 2>&1 ||
-            status=$?
-        ((status == $2)) || fail "corvel --check on host $1 ended with $status, not $2: $(cat "$work/check")"
+    local status=0
+    ip netns exec "$run-$1" env -u DISPLAY XDG_CONFIG_HOME="$work/$1" HOME="$work/$1" "$corvel" --check >"$work/check" 2>&1 ||
+        status=$?
+    ((status == $2)) || fail "corvel --check on host $1 ended with $status, not $2: $(cat "$work/check")"
 }
 checked() { grep -qF -- "$1" "$work/check" || fail "corvel --check did not say '$1': $(cat "$work/check")"; }
 expect_answers_after() {
-        local line host && line=$(grep -n " $(hex_of "$1")\$" "$work/wire-x" | tail -n 1 | cut -d: -f1)
-        for host in "${@:2}"; do wait_until 30 "host $host to answer '$1'" answered_after "$line" "$host"; done
+    local line host && line=$(grep -n " $(hex_of "$1")\$" "$work/wire-x" | tail -n 1 | cut -d: -f1)
+    for host in "${@:2}"; do wait_until 30 "host $host to answer '$1'" answered_after "$line" "$host"; done
 }
 
 # Every key is stored, so that clearing all data has something to remove and to keep.
 start_f() {
-        start_copy f Hide=true Delay=2 'OKpreset=on my way' alpha=0.8 Inverted=true autoClear=false fsize=14 \
-            pSet1=one pSet2=two pSet3=three pSet4=four pSet5=five pSet6=six pSet7=seven pSet8=eight pSet9=nine
-        expect_line "Data sent:   frank    >    <online?>" f
-        place_window f ${place[f]}
+    start_copy f Hide=true Delay=2 'OKpreset=on my way' alpha=0.8 Inverted=true autoClear=false fsize=14 \
+        pSet1=one pSet2=two pSet3=three pSet4=four pSet5=five pSet6=six pSet7=seven pSet8=eight pSet9=nine
+    expect_line "Data sent:   frank    >    <online?>" f
+    place_window f ${place[f]}
 }
 bus_call() { timeout 10 dbus-send --bus="$session_bus" --print-reply --dest="$1" "${@:2}"; }
 has_name() { bus_call org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner "string:$1" | grep -q true; }
@@ -154,9 +156,7 @@ flash_and_preset() {
 
 presence_button() {
     # The button answers a flashing copy too.
-    peer_sends x --text "  mallory    >    <flash>"
-    flashes b
-    mark_output b
+    flashing_from_now b
     click_on b who
     expect_count b "$(acknowledged b)" 1
     expect_wire x "  SYSTEM  > bob asked: Who is online? " 1
@@ -167,9 +167,7 @@ presence_button() {
 
 clear_commands() {
     # The button answers a flashing copy too.
-    peer_sends x --text "  mallory    >    <flash>"
-    flashes c
-    mark_output c
+    flashing_from_now c
     click_on c clear
     expect_count c "$(acknowledged c)" 1
     expect_transcript c "  "
