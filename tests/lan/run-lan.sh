@@ -1,13 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Corvel end to end on a simulated LAN, across hosts. a, b and c (in German) run Corvel on a working
-# network; d starts with its link down, e beside a program that holds the chat port: both must hear
-# the LAN once the fault is gone. f runs in auto-hide mode with every setting stored, then clears
-# all its data. x sends the foreign peer's datagrams and records the wire; g comes last, on every
-# kind of network at once; h behind a firewall. The copies share a session bus with dunst; trays
-# (XEmbed and StatusNotifierItem) start, and start again, while the copies run.
-# Each scenario is a test of its own on one LAN that the step setup makes and teardown ends; a
-# scenario makes what it needs of the LAN itself, so that it can also run alone after setup.
+# Corvel end to end on a simulated LAN, across hosts: a, b and c (in German) on a working network, x
+# the foreign peer that records the wire, and a host for each fault or setting a scenario tries. The
+# copies share a session bus with dunst. Each scenario is a test of its own on one LAN that the step
+# setup makes and teardown ends; it makes what it needs of the LAN itself, so it can run alone.
 set -eEuo pipefail
 usage="usage: run-lan.sh CORVEL ARTIFACT_DIR setup|teardown|SCENARIO"
 corvel=${1:?$usage} artifacts=${2:?$usage} step=${3:?$usage}
