@@ -175,7 +175,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("notice");
         QTest::newRow("no network") << u"hello"_s << u"\n  SYSTEM  >  NO NETWORK CONECTION"_s;
-        QTest::newRow("refused") << u"hello"_s << u"the network refused"_s;
+        QTest::newRow("refused") << u"hello"_s << u" SYSTEM  >  NOT SENT: the network refused the message"_s;
         QTest::newRow("too long") << QString(65'494, u'x') << u"too long for one datagram (at most 65493 bytes)"_s;
     }
     void unsentTextStaysInTheField()
