@@ -151,9 +151,8 @@ private Q_SLOTS:
         QCOMPARE(parts.socket.answeredAskers, (QList<QList<quint32>>{{far}, {}}));
     }
 
-    // An own line is claimed once. Silence after a send is hinted once, however many sends follow, and
-    // the unclaimed lines are shown unconfirmed; news from outside ends it with an empty hint. A send
-    // that failed waits for nothing.
+    // An own line is claimed once. Silence after a send is hinted once, however many sends follow, and the unclaimed
+    // lines are shown unconfirmed; news from outside ends it with an empty hint. A send that failed waits for nothing.
     void silenceHintsTheFirewallOnce()
     {
         Parts parts;

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The network's pure rules: what a received text is, which twins count once, and where a
-// datagram goes.
+// The network's pure rules: what a received text is, which twins count once, and where a datagram goes.
 #include "net/datagram_socket.h"
 #include "net/destinations.h"
 #include "net/duplicate_window.h"

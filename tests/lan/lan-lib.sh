@@ -17,10 +17,7 @@ tried=0 crashes=0 lost=0 # for the summary table; a run that loses a message set
 # SECONDS) is stretched for it. Waits that time nothing have limits generous enough for it anyway.
 within() { if [[ $(ldd "$corvel") == *libasan* ]]; then awk -v limit="$1" 'BEGIN { print limit * 4 }'; else echo "$1"; fi; }
 
-fail() {
-    echo "FAILED during $scenario: $*" >&2
-    exit 1
-}
+fail() { echo "FAILED during $scenario: $*" >&2; exit 1; }
 
 begin_scenario() { scenario=$1 && tried=$((tried + 1)) && echo "scenario: $1"; }
 
@@ -58,9 +55,8 @@ stop_lan() {
 state=""
 save_lan() { declare -p run work xvfb_pid DISPLAY display_sockets session_bus namespaces pid window runtime 2>/dev/null | sed "s/^declare /declare -g /" >"$state"; }
 
-# lan_fixture NAME WIDTHxHEIGHT "$@": the script's last argument is the step: setup, teardown or a
-# scenario. CTest waits for the end of a test's output, so a step writes to a file, shown when it
-# ends, that what it started may keep open.
+# lan_fixture NAME WIDTHxHEIGHT "$@": the script's last argument is the step: setup, teardown or a scenario. CTest waits
+# for the end of a test's output, so a step writes to a file, shown when it ends, that what it started may keep open.
 lan_fixture() {
     local step=${*: -1} status=0
     if [[ -z ${lan_log:-} ]]; then

@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Corvel on a desktop every day, under openbox with trayer (XEmbed): the preferences panel's
-# log-in box writes an autostart entry that the desktop accepts; the entry's command starts with
-# the tray icon alone; clicks on the icon, single or double, fast or slow, leave the window where
-# the user expects it.
+# Corvel on a desktop every day, under openbox with trayer (XEmbed): the preferences panel's log-in box writes an
+# autostart entry that the desktop accepts; the entry's command starts with the tray icon alone; clicks on the icon,
+# single or double, fast or slow, leave the window where the user expects it.
 set -euo pipefail
 usage="usage: run-desktop.sh CORVEL ARTIFACT_DIR"
 corvel=${1:?$usage} artifacts=${2:?$usage}
@@ -32,14 +31,11 @@ exec_line=$(sed -n 's/^Exec=//p' "$entry")
 timeout 10 xdotool key Escape
 quit_copy a
 
-# The icon is trayer's child without a title; clicks come from the real pointer, then it leaves.
-# Each gesture waits out Qt's double-click interval (400 ms) since the last click, or the two merge.
-# The X server stamps each click when it gets it: xdotool runs ahead of the busy machine's builds so
-# that the pause between two clicks is the one asked for.
+# The icon is trayer's child without a title; clicks come from the real pointer, then it leaves. Each gesture waits out
+# Qt's double-click interval (400 ms) since the last click, or the two merge. The X server stamps each click when it
+# gets it: xdotool runs ahead of the busy machine's builds so that the pause between two clicks is the one asked for.
 clicks() { sleep 0.5 && timeout 10 nice -n -15 xdotool mousemove --window "${window[a-icon]}" 5 5 click 1 ${2:+sleep "$2" click 1} mousemove 1100 890; }
 is_active() { find_window a && [[ $(xdotool getactivewindow) == "${window[a]}" ]]; }
-# Whatever the clicks did settles before the next look: the program says when it hides or shows.
-settled() { wait_until 10 "the copy to answer the clicks" is_quiet a; }
 
 begin_scenario "the entry's command starts with the tray icon alone"
 trayer --edge bottom --align left --widthtype pixel --width 200 --heighttype pixel --height 30 2>/dev/null &
@@ -60,7 +56,8 @@ place_window a 0 0 # clear of the tray: the window stays on top of it
 for pause in 0.25 1; do
     mark_output a
     clicks a "$pause"
-    settled
+    # Whatever the clicks did settles before the next look: the program says when it hides or shows.
+    wait_until 10 "the copy to answer the clicks" is_quiet a
     wait_until 10 "the window after two clicks $pause s apart" is_active
     (($(count_lines a "window hiden") == 1)) || fail "two clicks $pause s apart did not hide the window once"
 done

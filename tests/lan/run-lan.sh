@@ -24,11 +24,11 @@ no_network=" SYSTEM  >  NO NETWORK CONECTION"
 flashes() { wait_until "$(within 20)" "host $1 to flash" is_yellow "$1"; }
 # flashing_from_now HOST: a flash command makes HOST flash; its output counts from here.
 flashing_from_now() { peer_sends x --text "  mallory    >    <flash>" && flashes "$1" && mark_output "$1"; }
+# answers_flashing HOST BUTTON: a click on BUTTON does its work and answers a flashing copy too, once.
+answers_flashing() { flashing_from_now "$1" && click_on "$1" "$2" && expect_count "$1" "$(acknowledged "$1")" 1; }
 # A yellow phase ends half a second after it began, answered or not; stays_white then shows it was the last.
 turns_white() { wait_until "$(within 10)" "host $1 to turn white" is_not_yellow "$1"; }
 shown_count() { transcript_of "$1" && grep -cF -- "$2" <<<"$transcript" || true; }
-# Queries that come close together get one answer from each copy, after the last of them.
-answered_after() { tail -n +$(($1 + 1)) "$work/wire-x" | grep -q " $(hex_of "$(answer_of "$2")")\$"; }
 # check_on HOST STATUS: corvel --check as HOST's user runs it in a terminal, which must end with STATUS.
 check_on() {
     local status=0
@@ -37,9 +37,10 @@ check_on() {
     ((status == $2)) || fail "corvel --check on host $1 ended with $status, not $2: $(cat "$work/check")"
 }
 checked() { grep -qF -- "$1" "$work/check" || fail "corvel --check did not say '$1': $(cat "$work/check")"; }
+# Queries that come close together get one answer from each copy, after the last of them.
 expect_answers_after() {
-    local line host && line=$(grep -n " $(hex_of "$1")\$" "$work/wire-x" | tail -n 1 | cut -d: -f1)
-    for host in "${@:2}"; do wait_until 30 "host $host to answer '$1'" answered_after "$line" "$host"; done
+    local at host && at=$(grep -b " $(hex_of "$1")\$" "$work/wire-x" | tail -n 1 | cut -d: -f1)
+    for host in "${@:2}"; do wait_until 30 "host $host to answer '$1'" has_sent_since "$at" "$(answer_of "$host")"; done
 }
 
 # Every key is stored, so that clearing all data has something to remove and to keep.
@@ -151,10 +152,7 @@ flash_and_preset() {
 }
 
 presence_button() {
-    # The button answers a flashing copy too.
-    flashing_from_now b
-    click_on b who
-    expect_count b "$(acknowledged b)" 1
+    answers_flashing b who
     expect_wire x "  SYSTEM  > bob asked: Who is online? " 1
     expect_wire x " SYSTEM  >  You are online" 1
     expect_wire x " SYSTEM  >  <online?>" 1
@@ -162,10 +160,7 @@ presence_button() {
 }
 
 clear_commands() {
-    # The button answers a flashing copy too.
-    flashing_from_now c
-    click_on c clear
-    expect_count c "$(acknowledged c)" 1
+    answers_flashing c clear
     expect_transcript c "  "
     say a "to be cleared"
     expect_line "Data received:   alice    >    to be cleared" c
