@@ -64,6 +64,7 @@ private Q_SLOTS:
         const int points = fontSize == 0 ? 15 : int(std::min<qint64>(fontSize, 72)); // the stepper's range
         QCOMPARE(copy.outlet<Stepper>("stepFontSize")->value(), points);
         QCOMPARE(copy.outlet<QPlainTextEdit>("txtChat")->font().pointSize(), points);
+        QVERIFY(copy.outlet<QPlainTextEdit>("txtChat")->font().bold()); // the greeting's, as every line's
         QCOMPARE(copy.settings.integerForKey(keys::fontSize), points);
         for (const char *caption : {"logoTxt", "labSize"})
             QCOMPARE(copy.outlet<QLabel>(caption)->palette().color(QPalette::WindowText),

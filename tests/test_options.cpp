@@ -100,12 +100,14 @@ private Q_SLOTS:
         QVERIFY(written.open(QIODevice::ReadOnly));
         QVERIFY(written.readAll().contains("\nExec=corvel --hidden\n"));
         QVERIFY(box(options(fixture.store))->isChecked());
-        // A desktop that turns it off marks the entry hidden; a user may just delete it.
+        // A desktop that turns it off keeps the entry and marks it, each in its own way; a user may just delete it.
         written.close();
-        QVERIFY(written.open(QIODevice::Append));
-        written.write("Hidden=true\n");
-        written.close();
-        QVERIFY(!box(options(fixture.store))->isChecked());
+        for (const QByteArray &mark : {"Hidden=true", "X-GNOME-Autostart-enabled=false"}) {
+            QVERIFY(written.open(QIODevice::WriteOnly));
+            written.write(mark + '\n');
+            written.close();
+            QVERIFY2(!box(options(fixture.store))->isChecked(), mark.constData());
+        }
         QTest::mouseClick(box(panel), Qt::LeftButton, {}, QPoint(6, 6));
         QVERIFY(!QFile::exists(entry));
         QCOMPARE(fixture.traces.lines, (QStringList{u"autostart"_s, u"dont autostart"_s}));
@@ -187,11 +189,13 @@ private Q_SLOTS:
         fixture.store.setBool(keys::inverted, inverted);
         auto content = std::make_unique<QLabel>();
         content->setWindowTitle(u"Corvel"_s);
+        const QLabel *shown = content.get();
         Backdrop window(std::move(content));
         window.loadBackground(fixture.store);
         QCOMPARE(window.windowTitle(), u"Corvel"_s);
         QVERIFY(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         const QImage pixels = window.grab().toImage().convertedTo(QImage::Format_ARGB32_Premultiplied);
+        QCOMPARE(shown->geometry(), window.rect()); // edge to edge: the backdrop is under the content, not around it
         const QRgb pixel = pixels.pixel(5, 5);
         QCOMPARE(qAlpha(pixel), qAlpha(painted));
         QVERIFY2(qAbs(qGreen(pixel) - qGreen(qPremultiply(painted))) <= 1, qPrintable(QString::number(pixel, 16)));

@@ -132,12 +132,12 @@ private Q_SLOTS:
         QVERIFY(later.reachedRunningCopy());
         QTRY_COMPARE(launches.count(), 1);
         // Another display, or another user's runtime directory, is another copy.
-        SingleInstance otherDisplay(runtime.path(), u":10"_s);
+        SingleInstance otherDisplay(runtime.path(), u"_tmp_launchd_org.xquartz:0"_s);
         QVERIFY(otherDisplay.claim());
         QVERIFY(otherDisplay.listen());
-        // By default: this user's runtime directory and this process's display.
+        // By default: this user's runtime directory and this process's display, made fit for a file name.
         qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-        qputenv("DISPLAY", ":10");
+        qputenv("DISPLAY", "/tmp/launchd/org.xquartz:0");
         SingleInstance byDefault;
         QVERIFY(!byDefault.claim());
         QVERIFY(byDefault.reachedRunningCopy());
