@@ -54,6 +54,8 @@ private Q_SLOTS:
         QVERIFY(!okPreset->isEnabled());
         QCOMPARE(okPreset->palette().color(QPalette::Disabled, QPalette::Base), QColor(Qt::gray));
         QCOMPARE(okPreset->text(), u"ok"_s);
+        panel.setPalette(QPalette(Qt::black)); // a dark theme's light text would vanish on the field's white
+        QCOMPARE(okPreset->palette().color(QPalette::Active, QPalette::Text), QColor(Qt::black));
         QCOMPARE(outlet<QLineEdit>(panel, "txtUser")->text(), loginName());
         // The steppers' starting values become the stored ones, and nothing else is written.
         QCOMPARE(empty.store.floatForKey(keys::alpha), outlet<Stepper>(panel, "OptStep")->floatValue());
@@ -102,11 +104,11 @@ private Q_SLOTS:
         QVERIFY(box(options(fixture.store))->isChecked());
         // A desktop that turns it off keeps the entry and marks it, each in its own way; a user may just delete it.
         written.close();
-        for (const QByteArray &mark : {"Hidden=true", "X-GNOME-Autostart-enabled=false"}) {
+        for (const char *mark : {"Hidden=true\n", "X-GNOME-Autostart-enabled=false\n"}) {
             QVERIFY(written.open(QIODevice::WriteOnly));
-            written.write(mark + '\n');
+            written.write(mark);
             written.close();
-            QVERIFY2(!box(options(fixture.store))->isChecked(), mark.constData());
+            QVERIFY2(!box(options(fixture.store))->isChecked(), mark);
         }
         QTest::mouseClick(box(panel), Qt::LeftButton, {}, QPoint(6, 6));
         QVERIFY(!QFile::exists(entry));
