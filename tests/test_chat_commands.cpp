@@ -175,13 +175,12 @@ private Q_SLOTS:
     void clearAllDataAndExitEndTheProgram()
     {
         AnnBobCid lan;
-        SettingsStore &store = lan.ann.settings;
         for (const keys::Key &key : keys::all)
-            store.setString(key.name, u"1"_s);
+            lan.ann.settings.setString(key.name, u"1"_s);
         lan.ann.click("actionClearAllData");
         const QStringList kept = {u"OKpreset"_s, u"Delay"_s, u"alpha"_s, u"Hide"_s, u"autoClear"_s};
         for (const keys::Key &key : keys::all)
-            QVERIFY2(store.holdsValue(key.name) == kept.contains(key.name), qPrintable(key.name.toString()));
+            QVERIFY2(lan.ann.settings.holdsValue(key.name) == kept.contains(key.name), qPrintable(key.name.toString()));
         lan.after(4.9);
         QVERIFY(!lan.ann.application.terminated);
         lan.after(0.2);

@@ -18,10 +18,7 @@ using namespace corvel;
 
 namespace {
 
-QString marks(int count)
-{
-    return {count, QChar(0x0301)};
-}
+const auto marks = [](int count) { return QString(count, QChar(0x0301)); };
 
 } // namespace
 
@@ -75,6 +72,10 @@ private Q_SLOTS:
         QCOMPARE(wholeText(*view.document(), block.position(), signAt + 1), copiedThroughFirstSign);
         const int end = block.position() + block.length() - 1;
         QCOMPARE(wholeText(*view.document(), signAt + 1, end), line.sliced(signAt - block.position()));
+        // Copied in two pieces that meet just after the sign, the line is whole and nothing in it twice.
+        const int afterSign = block.position() + int(shown.indexOf(u']')) + 1;
+        QCOMPARE(wholeText(*view.document(), block.position(), afterSign) + wholeText(*view.document(), afterSign, end),
+                 line);
     }
 
     void invisibleControlsShowEscaped_data()
