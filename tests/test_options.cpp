@@ -128,6 +128,7 @@ private Q_SLOTS:
         fixture.store.setFloat(keys::delay, 0.0F);          // hide at once: a choice, kept
         fixture.store.setString(keys::username, QString()); // shown empty, replaced on Apply
         options panel(fixture.store);
+        panel.show();
         QCOMPARE(outlet<QLineEdit>(panel, "stepOpticity")->text(), u"0.5"_s);
         QCOMPARE(outlet<QLineEdit>(panel, "stepDelay")->text(), u"0"_s);
         SettingsStore otherSession(fixture.file); // the same user's panel in another session
@@ -156,7 +157,7 @@ private Q_SLOTS:
         QVERIFY(!fixture.store.holdsValue(keys::presets[8])); // a bad entry stores nothing at all
         QVERIFY(outlet<QLabel>(panel, "labDestinationsRefused")->text().contains(u"\"nonsense\""_s));
         destinations->setText(u"10.8.0.5"_s);
-        outlet<QAbstractButton>(panel, "cmdApply")->click();
+        QTest::keyClick(opacity, Qt::Key_Return); // a key the stepper does not take reaches the panel: Apply
 
         QCOMPARE(fixture.store.floatForKey(keys::alpha), 0.55F);
         QCOMPARE(fixture.store.stringForKey(keys::username), loginName());

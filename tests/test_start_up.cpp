@@ -103,6 +103,7 @@ private Q_SLOTS:
         QVERIFY(line.usage.startsWith(u"Usage: corvel [options]"_s));
         QVERIFY(line.usage.contains(u"--new-instance"_s));
         QVERIFY(!line.usage.contains(u"--help-all"_s));
+        QVERIFY(!line.usage.contains(u"-platform"_s)); // Qt's own options are taken, not offered
         QCOMPARE(line.error.isEmpty(), action != CommandLine::Action::Refuse);
         QCOMPARE(line.version, u"Corvel 0.1"_s);
     }

@@ -42,8 +42,7 @@ lan_cleanup() {
 }
 
 stop_lan() {
-    local host namespace
-    for host in "${!pid[@]}"; do stop "${pid[$host]}"; done
+    local host namespace && for host in "${!pid[@]}"; do stop "${pid[$host]}"; done
     [[ -n $xvfb_pid ]] && stop "$xvfb_pid"
     # Deleting a host's namespace also removes its veth pairs.
     for namespace in "${namespaces[@]}"; do ip netns delete "$namespace"; done
@@ -220,8 +219,7 @@ expect_transcript() { transcript_of "$1" && [[ $transcript == "$2" ]] || fail "h
 
 # More than a share (0 to 1) of a window's pixels are within 10% of a colour.
 colour_above() {
-    local share
-    share=$(import -silent -window "${window[$1]}" png:- |
+    local share && share=$(import -silent -window "${window[$1]}" png:- |
         convert png:- -fuzz 10% -fill black +opaque "$2" -fill white -opaque "$2" -format '%[fx:mean]' info:)
     awk -v share="$share" -v least="$3" 'BEGIN { exit !(share > least) }'
 }
