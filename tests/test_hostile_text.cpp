@@ -34,10 +34,10 @@ private Q_SLOTS:
         QTest::newRow("within the limit") << u"a"_s + marks(8) + u'b' << u"a"_s + marks(8) + u'b' << QString();
         QTest::newRow("over the limit") << u"a"_s + marks(12) + u'b' << u"a"_s + marks(8) + u"[+4 marks]b"_s
                                         << u"a"_s + marks(12);
-        QTest::newRow("several base characters")
-            << u"x"_s + marks(9) + u'y' + marks(3) + u'z' + marks(20)
-            << u"x"_s + marks(8) + u"[+1 marks]y"_s + marks(3) + u'z' + marks(8) + u"[+12 marks]"_s
-            << u"x"_s + marks(9);
+        QTest::newRow("several base characters, and none under the first marks")
+            << marks(8) + u'x' + marks(9) + u'y' + marks(3) + u'z' + marks(20)
+            << marks(8) + u'x' + marks(8) + u"[+1 marks]y"_s + marks(3) + u'z' + marks(8) + u"[+12 marks]"_s
+            << marks(8) + u'x' + marks(9);
         QTest::newRow("surrogate pairs") << u"\U0001D400"_s + u"\U0001D167"_s.repeated(10)
                                          << u"\U0001D400"_s + u"\U0001D167"_s.repeated(8) + u"[+2 marks]"_s
                                          << u"\U0001D400"_s + u"\U0001D167"_s.repeated(10);
